@@ -1,0 +1,27 @@
+// The file list: the bare names of the current directory's files, sorted
+// without regard to case, with extended multiple selection.
+#pragma once
+
+#include "toolkit/ListBox.h"
+
+class TFileListBox : public TCustomListBox {
+public:
+    explicit TFileListBox(TComponent* owner);
+
+    const std::string& Directory() const { return directory_; }
+    // Reads the directory when it differs from the current one (case ignored).
+    void SetDirectory(const std::string& directory);
+    void SetMask(const std::string& mask) { mask_ = mask; }
+    void Update();  // reads the directory anew
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void HandleCreated() override;
+    void DrawItem(int index, HDC dc, const RECT& rect, bool selected, bool focused) override;
+
+private:
+    void ReadFileNames();
+
+    std::string directory_;
+    std::string mask_ = "*.*";
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+namespace core {
+
+class CodePage;
+
+enum class DriveKind { Removable, Fixed, Remote, CdRom, RamDisk, Other };
+enum class DriveGlyph { None, Floppy, Hard, Network, CdRom, Ram };
+enum class DriveTextCase { Lower, Upper };
+
+struct DriveInfo {
+    char letter = 'c';
+    DriveKind kind = DriveKind::Fixed;
+    std::string volumeLabel;  // empty when the volume could not be queried
+    std::string remoteName;   // empty when it could not be obtained
+};
+
+// The selector's text for a drive, e.g. "c: [system]", "a:", "x: \\server\share".
+// Label and remote name follow the letter's case; double-byte characters stay.
+std::string DriveItemText(const DriveInfo& drive, DriveTextCase textCase);
+std::string DriveItemText(const DriveInfo& drive, DriveTextCase textCase, const CodePage& codePage);
+
+// DriveGlyph::None for DriveKind::Other, which gets no item.
+DriveGlyph DriveItemGlyph(DriveKind kind);
+
+}  // namespace core

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace core {
+
+struct FileFailure {
+    std::string path;
+    std::string reason;
+};
+
+// How many listed paths a report shows before it only counts the rest.
+constexpr std::size_t kReportedFailures = 5;
+
+// One message for a batch in which some files could not be changed: the count
+// of failures out of totalFiles, the first few paths with their reasons, then
+// how many more failed. Lines end with "\r\n". Empty when nothing failed.
+std::string BuildFailureReport(const std::vector<FileFailure>& failures, std::size_t totalFiles);
+
+}  // namespace core

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds both targets and runs every test tier:
+# native (core under ASan/UBSan), win (under Wine), ui (the real .exe under Wine).
+# Exits non-zero on any failure and ends with a line "N passed, M failed".
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+bash scripts/setup.sh || exit 1
+bash scripts/build.sh all || { echo "build failed"; echo "0 passed, 1 failed"; exit 1; }
+
+. scripts/wine-env.sh
+passed=0; failed=0; status=0
+log=$root/build/test-logs; mkdir -p "$log"
+
+# ctest prints "NN% tests passed, F tests failed out of T".
+tally() {
+  local line t f
+  line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$1" | tail -n1)
+  if [ -z "$line" ]; then
+    grep -q 'No tests were found' "$1" && return 0
+    failed=$((failed + 1)); status=1; return
+  fi
+  f=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$line")
+  t=$(sed -E 's/.* failed out of ([0-9]+).*/\1/' <<<"$line")
+  passed=$((passed + t - f)); failed=$((failed + f))
+  [ "$f" = 0 ] || status=1
+}
+
+run_tier() {  # name dir label timeout
+  echo "== $1 tests"
+  (cd "$2" && ctest -L "$3" --output-on-failure --timeout "$4") 2>&1 | tee "$log/$1.log"
+  tally "$log/$1.log"
+}
+
+run_tier native build/native native 120
+
+wine_env_init "$root/build/win"
+started_xvfb=0
+if [ -z "${DISPLAY:-}" ] || [ "${CI:-}" = true ]; then xvfb_start && started_xvfb=1; fi
+wine_display_mode desktop
+wine_server_start
+run_tier win build/win win 120
+run_tier ui build/win ui 300
+wine_server_stop
+[ $started_xvfb = 1 ] && xvfb_stop
+
+echo
+echo "$passed passed, $failed failed"
+exit $status

@@ -1,0 +1,90 @@
+#include "core/ExtensionMapping.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "GbkBytes.h"
+#include "core/CodePage.h"
+
+using core::CodePage;
+using core::ExtensionTextIsSafe;
+using core::ReplaceExtension;
+
+namespace {
+
+struct ExtensionCase {
+    std::string path;
+    std::string newExt;
+    std::string expected;
+};
+
+std::string Bytes(std::initializer_list<std::string> parts) {
+    std::string text;
+    for (const std::string& part : parts) text += part;
+    return text;
+}
+
+}  // namespace
+
+TEST(ExtensionMappingTest, ReplacesThePartFromTheLastDotOfTheName) {
+    const std::vector<ExtensionCase> cases = {
+        {"C:\\docs\\readme.txt", ".html", "C:\\docs\\readme.html"},
+        {"C:\\my.docs\\readme", ".html", "C:\\my.docs\\readme.html"},
+        {"C:\\x\\archive.tar.gz", ".html", "C:\\x\\archive.tar.html"},
+        {"C:\\x\\.profile", ".html", "C:\\x\\.html"},
+        {"C:\\x\\b.txt", "html", "C:\\x\\bhtml"},
+        {"C:\\x\\b.txt", "", "C:\\x\\b"},
+        {"C:\\x\\b", "", "C:\\x\\b"},
+        {"C:\\x\\b.html", ".html", "C:\\x\\b.html"},
+        {"C:readme", ".html", "C:readme.html"},
+        {"C:.txt", ".html", "C:.html"},
+        {"readme.txt", ".html", "readme.html"},
+        {"b.", ".html", "b.html"},
+        {"", ".html", ".html"},
+        {"C:\\x\\", ".html", "C:\\x\\.html"},
+    };
+    for (const ExtensionCase& c : cases) {
+        EXPECT_EQ(ReplaceExtension(c.path, c.newExt, CodePage::Gbk()), c.expected) << c.path;
+    }
+}
+
+TEST(ExtensionMappingTest, SecondByte5CIsNotASeparator) {
+    CodePage page = CodePage::Gbk();
+    // The name's extension holds a character whose second byte is 0x5C.
+    std::string path = Bytes({"C:\\a\\b.", gbk::kTrail5C});
+    EXPECT_EQ(ReplaceExtension(path, ".html", page), "C:\\a\\b.html");
+
+    std::string longer = Bytes({"C:\\a\\", gbk::kBiao, ".", gbk::kTrail5C, "x", gbk::kTrail5C});
+    EXPECT_EQ(ReplaceExtension(longer, ".txt", page), Bytes({"C:\\a\\", gbk::kBiao, ".txt"}));
+
+    // A name without a dot, ending in such a character, in a dotted directory.
+    std::string noDot = Bytes({"C:\\a.b\\", gbk::kTrail5C});
+    EXPECT_EQ(ReplaceExtension(noDot, ".txt", page), noDot + ".txt");
+
+    // A real backslash after two lead-valued bytes still counts.
+    std::string dirEnd = Bytes({"C:\\x.y\\", gbk::kBiao, "\\z"});
+    EXPECT_EQ(ReplaceExtension(dirEnd, ".txt", page), dirEnd + ".txt");
+
+    // Byte by byte, the 0x5C would hide the dot.
+    EXPECT_EQ(ReplaceExtension(path, ".html", CodePage()), path + ".html");
+}
+
+TEST(ExtensionMappingTest, DefaultsToTheSystemCodePage) {
+    std::string path = Bytes({"C:\\a\\b.", gbk::kTrail5C});
+    EXPECT_EQ(ReplaceExtension(path, ".html"), "C:\\a\\b.html");
+}
+
+TEST(ExtensionMappingTest, ExtensionTextSafety) {
+    CodePage page = CodePage::Gbk();
+    EXPECT_TRUE(ExtensionTextIsSafe(".html", page));
+    EXPECT_TRUE(ExtensionTextIsSafe("", page));
+    EXPECT_TRUE(ExtensionTextIsSafe("html", page));
+    EXPECT_TRUE(ExtensionTextIsSafe(Bytes({".", gbk::kTrail5C}), page));
+    EXPECT_FALSE(ExtensionTextIsSafe(".a\\b", page));
+    EXPECT_FALSE(ExtensionTextIsSafe("\\..\\x.txt", page));
+    EXPECT_FALSE(ExtensionTextIsSafe("/x", page));
+    EXPECT_FALSE(ExtensionTextIsSafe(".txt:stream", page));
+    EXPECT_FALSE(ExtensionTextIsSafe(Bytes({gbk::kBiao, "\\"}), page));
+}

@@ -1,0 +1,35 @@
+#include "core/FailureReport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using core::BuildFailureReport;
+using core::FileFailure;
+
+TEST(FailureReportTest, NothingFailed) { EXPECT_EQ(BuildFailureReport({}, 10), ""); }
+
+TEST(FailureReportTest, ListsEveryFailureUpToFive) {
+    std::vector<FileFailure> failures = {{"C:\\a\\b.txt", "文件名已存在"},
+                                         {"C:\\a\\c.txt", "拒绝访问"},
+                                         {"C:\\a\\d.txt", ""}};
+    EXPECT_EQ(BuildFailureReport(failures, 10),
+              "有 3 个文件(共 10 个)未能更改：\r\n"
+              "C:\\a\\b.txt：文件名已存在\r\n"
+              "C:\\a\\c.txt：拒绝访问\r\n"
+              "C:\\a\\d.txt");
+}
+
+TEST(FailureReportTest, CountsTheRestBeyondFive) {
+    std::vector<FileFailure> failures;
+    for (int i = 1; i <= 8; ++i) failures.push_back({"f" + std::to_string(i), "x"});
+    std::string report = BuildFailureReport(failures, 8);
+    EXPECT_EQ(report,
+              "有 8 个文件(共 8 个)未能更改：\r\n"
+              "f1：x\r\nf2：x\r\nf3：x\r\nf4：x\r\nf5：x\r\n"
+              "…另有 3 个文件未能更改");
+
+    failures.resize(5);
+    EXPECT_EQ(BuildFailureReport(failures, 5).find("…"), std::string::npos);
+}

@@ -1,0 +1,100 @@
+#include "core/PathShortening.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "GbkBytes.h"
+#include "core/CodePage.h"
+
+using core::CodePage;
+using core::MinimizeName;
+
+namespace {
+
+constexpr int kPixelsPerByte = 6;
+
+int FixedWidth(const std::string& text) { return kPixelsPerByte * static_cast<int>(text.size()); }
+
+std::string Fit(const std::string& path, int bytes, const CodePage& page = CodePage::Gbk()) {
+    return MinimizeName(path, bytes * kPixelsPerByte, FixedWidth, page);
+}
+
+struct WidthCase {
+    int maxWidth;
+    std::string expected;
+};
+
+}  // namespace
+
+TEST(PathShorteningTest, DropsLeadingDirectoriesAsTheWidthNarrows) {
+    const std::string path = "C:\\Data\\Photos\\2020\\Trip";  // 24 bytes
+    const std::vector<WidthCase> cases = {
+        {1000, path},
+        {144, path},
+        {143, "C:\\...\\Photos\\2020\\Trip"},
+        {138, "C:\\...\\Photos\\2020\\Trip"},
+        {137, "C:\\...\\2020\\Trip"},
+        {96, "C:\\...\\2020\\Trip"},
+        {95, "C:\\...\\Trip"},
+        {66, "C:\\...\\Trip"},
+        {65, "...\\Trip"},
+        {48, "...\\Trip"},
+        {47, "Trip"},
+        {0, "Trip"},
+        {-5, "Trip"},
+    };
+    for (const WidthCase& c : cases) {
+        EXPECT_EQ(MinimizeName(path, c.maxWidth, FixedWidth, CodePage::Gbk()), c.expected)
+            << "width " << c.maxWidth;
+    }
+}
+
+TEST(PathShorteningTest, NameIsNeverShortened) {
+    EXPECT_EQ(Fit("C:\\a\\averyveryverylongname.txt", 5), "averyveryverylongname.txt");
+    EXPECT_EQ(Fit("averyveryverylongname.txt", 5), "averyveryverylongname.txt");
+}
+
+TEST(PathShorteningTest, FirstCuts) {
+    struct FirstCut {
+        std::string path;
+        std::string expected;
+    };
+    const std::vector<FirstCut> cases = {
+        // A directory beginning with a period loses four characters as well.
+        {"C:\\.a\\b\\c\\n", "C:\\...\\c\\n"},
+        {"C:\\.git\\objects\\x", "C:\\...\\objects\\x"},
+        // One directory below the drive becomes the marker itself.
+        {"C:\\Data\\x.txt", "C:\\...\\x.txt"},
+        // No drive part: a network path.
+        {"\\\\server\\share\\dir\\name", "\\...\\share\\dir\\name"},
+    };
+    for (const FirstCut& c : cases) {
+        int width = static_cast<int>(c.path.size()) - 1;
+        // The width where the expected text just fits.
+        int fits = static_cast<int>(c.expected.size());
+        EXPECT_EQ(Fit(c.path, std::min(width, fits)), c.expected) << c.path;
+    }
+}
+
+TEST(PathShorteningTest, DirectoriesAreCutAtRealBackslashesOnly) {
+    // The 0x5C inside each character is not a separator.
+    std::string path = std::string("C:\\") + gbk::kTrail5C + gbk::kTrail5C + gbk::kTrail5C + "\\b\\file";
+    EXPECT_EQ(Fit(path, static_cast<int>(path.size()) - 1), "C:\\...\\b\\file");
+
+    // The name part starts after the last real backslash.
+    std::string name = std::string("C:\\d\\") + gbk::kTrail5C + "x";
+    EXPECT_EQ(Fit(name, 1), std::string(gbk::kTrail5C) + "x");
+}
+
+TEST(PathShorteningTest, MeasuresWithTheGivenFunction) {
+    std::vector<std::string> measured;
+    auto width = [&measured](const std::string& text) {
+        measured.push_back(text);
+        return static_cast<int>(text.size());
+    };
+    EXPECT_EQ(MinimizeName("C:\\ab\\b\\n", 8, width, CodePage::Gbk()), "C:\\...\\n");
+    EXPECT_EQ(measured, (std::vector<std::string>{"C:\\ab\\b\\n", "C:\\...\\b\\n", "C:\\...\\n"}));
+}

@@ -1,0 +1,82 @@
+#include "UiListBox.h"
+
+LRESULT UiListBox::Ask(UINT msg, WPARAM wParam, LPARAM lParam) const
+{
+    LRESULT result = LB_ERR;
+    return window_.Send(msg, wParam, lParam, &result) ? result : LB_ERR;
+}
+
+int UiListBox::Count() const
+{
+    return static_cast<int>(Ask(LB_GETCOUNT));
+}
+
+std::string UiListBox::Text(int index) const
+{
+    LRESULT length = Ask(LB_GETTEXTLEN, index);
+    if (length == LB_ERR)
+        return std::string();
+    // The length may count a double-byte character twice: room to spare.
+    std::string text(static_cast<size_t>(length) * 2 + 2, '\0');
+    LRESULT copied = Ask(LB_GETTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
+    if (copied == LB_ERR)
+        return std::string();
+    text.resize(static_cast<size_t>(copied));
+    return text;
+}
+
+std::vector<std::string> UiListBox::Items() const
+{
+    std::vector<std::string> items;
+    for (int i = 0, n = Count(); i < n; ++i)
+        items.push_back(Text(i));
+    return items;
+}
+
+bool UiListBox::IsSelected(int index) const
+{
+    return Ask(LB_GETSEL, index) > 0;
+}
+
+int UiListBox::SelectedCount() const
+{
+    return static_cast<int>(Ask(LB_GETSELCOUNT));
+}
+
+std::vector<int> UiListBox::SelectedIndexes() const
+{
+    std::vector<int> indexes;
+    for (int i = 0, n = Count(); i < n; ++i)
+        if (IsSelected(i))
+            indexes.push_back(i);
+    return indexes;
+}
+
+int UiListBox::CurrentIndex() const
+{
+    return static_cast<int>(Ask(LB_GETCURSEL));
+}
+
+int UiListBox::TopIndex() const
+{
+    return static_cast<int>(Ask(LB_GETTOPINDEX));
+}
+
+int UiListBox::ItemHeight() const
+{
+    return static_cast<int>(Ask(LB_GETITEMHEIGHT, 0));
+}
+
+RECT UiListBox::ItemRect(int index) const
+{
+    RECT rect{};
+    if (Ask(LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect)) == LB_ERR)
+        return RECT{};
+    return rect;
+}
+
+POINT UiListBox::ItemCentre(int index) const
+{
+    RECT rect = ItemRect(index);
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}

@@ -1,0 +1,31 @@
+#pragma once
+#include "UiWindow.h"
+
+#include <string>
+#include <vector>
+
+// A list box of another process read through its standard messages (the
+// list must keep strings, LBS_HASSTRINGS, for the texts).
+class UiListBox {
+public:
+    explicit UiListBox(UiWindow window) : window_(window) {}
+
+    const UiWindow& Window() const { return window_; }
+    int Count() const;                 // -1 if the list did not answer
+    std::string Text(int index) const;
+    std::vector<std::string> Items() const;
+    bool IsSelected(int index) const;
+    int SelectedCount() const;         // LB_GETSELCOUNT: -1 for a single-selection list
+    std::vector<int> SelectedIndexes() const;
+    int CurrentIndex() const;          // LB_GETCURSEL
+    int TopIndex() const;
+    int ItemHeight() const;
+    // The item's rectangle in the list's client coordinates.
+    RECT ItemRect(int index) const;
+    POINT ItemCentre(int index) const;
+
+private:
+    LRESULT Ask(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const;
+
+    UiWindow window_;
+};

@@ -1,0 +1,66 @@
+#include "UiProcess.h"
+
+#include <vector>
+
+UiProcess::~UiProcess()
+{
+    if (IsRunning())
+        Kill();
+    Release();
+}
+
+bool UiProcess::Start(const std::string& exePath, const std::string& args,
+                      const std::string& workDir, WORD showCmd)
+{
+    Release();
+    error_.clear();
+    std::string line = "\"" + exePath + "\"";
+    if (!args.empty())
+        line += " " + args;
+    std::vector<char> buffer(line.begin(), line.end());
+    buffer.push_back('\0');  // CreateProcessA may write into the command line
+
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = showCmd;
+    startTick_ = GetTickCount64();
+    if (!CreateProcessA(exePath.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        workDir.empty() ? nullptr : workDir.c_str(), &startup, &info_)) {
+        error_ = "CreateProcessA(" + exePath + ") failed, error " + std::to_string(GetLastError());
+        info_ = PROCESS_INFORMATION{};
+        return false;
+    }
+    return true;
+}
+
+bool UiProcess::IsRunning() const
+{
+    return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool UiProcess::WaitForExit(DWORD timeoutMs, DWORD* exitCode)
+{
+    if (!info_.hProcess || WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0)
+        return false;
+    if (exitCode)
+        GetExitCodeProcess(info_.hProcess, exitCode);
+    return true;
+}
+
+void UiProcess::Kill()
+{
+    if (!info_.hProcess)
+        return;
+    TerminateProcess(info_.hProcess, 1);
+    WaitForSingleObject(info_.hProcess, 5000);
+}
+
+void UiProcess::Release()
+{
+    if (info_.hThread)
+        CloseHandle(info_.hThread);
+    if (info_.hProcess)
+        CloseHandle(info_.hProcess);
+    info_ = PROCESS_INFORMATION{};
+}

@@ -1,0 +1,111 @@
+#include "toolkit/ComboBox.h"
+
+namespace {
+// The window's height includes the dropped-down list.
+constexpr int kDropDownItems = 12;
+}
+
+TCustomComboBox::TCustomComboBox(TComponent* owner) : TWinControl(owner)
+{
+    tabStop_ = true;
+    color_ = GetSysColor(COLOR_WINDOW);
+}
+
+void TCustomComboBox::CreateParams(TCreateParams& params)
+{
+    TWinControl::CreateParams(params);
+    params.baseClass = "COMBOBOX";
+    params.style = WS_CHILD | WS_CLIPSIBLINGS | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
+}
+
+void TCustomComboBox::HandleCreated()
+{
+    SendMessageA(handle_, CB_SETITEMHEIGHT, 0, itemHeight_);
+    // The selection field: the control's height less the frame.
+    SendMessageA(handle_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height_ > 6 ? height_ - 6 : itemHeight_);
+    BoundsChanged();
+}
+
+void TCustomComboBox::BoundsChanged()
+{
+    if (!handle_) return;
+    SetWindowPos(handle_, nullptr, left_, top_, width_, height_ + itemHeight_ * kDropDownItems,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TCustomComboBox::SetItemHeight(int height)
+{
+    itemHeight_ = height;
+    if (handle_) SendMessageA(handle_, CB_SETITEMHEIGHT, 0, itemHeight_);
+}
+
+void TCustomComboBox::Clear() { SendMessageA(Handle(), CB_RESETCONTENT, 0, 0); }
+
+int TCustomComboBox::AddItem(const std::string& text)
+{
+    return static_cast<int>(SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+}
+
+int TCustomComboBox::Count() const
+{
+    return handle_ ? static_cast<int>(SendMessageA(handle_, CB_GETCOUNT, 0, 0)) : 0;
+}
+
+std::string TCustomComboBox::ItemText(int index) const
+{
+    if (!handle_) return std::string();
+    LRESULT length = SendMessageA(handle_, CB_GETLBTEXTLEN, index, 0);
+    if (length == CB_ERR) return std::string();
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    length = SendMessageA(handle_, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(length == CB_ERR ? 0 : static_cast<size_t>(length));
+    return text;
+}
+
+int TCustomComboBox::ItemIndex() const
+{
+    if (!handle_) return -1;
+    LRESULT index = SendMessageA(handle_, CB_GETCURSEL, 0, 0);
+    return index == CB_ERR ? -1 : static_cast<int>(index);
+}
+
+void TCustomComboBox::SetItemIndex(int index) { SendMessageA(Handle(), CB_SETCURSEL, index, 0); }
+
+void TCustomComboBox::DrawItem(int index, HDC dc, const RECT& rect, bool selected)
+{
+    HBRUSH brush = CreateSolidBrush(GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    FillRect(dc, &rect, brush);
+    DeleteObject(brush);
+    std::string text = ItemText(index);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    TextOutA(dc, rect.left + 2, rect.top, text.c_str(), static_cast<int>(text.size()));
+}
+
+bool TCustomComboBox::Reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    switch (message) {
+    case WM_DRAWITEM: {
+        auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        if (item->itemID != static_cast<UINT>(-1)) {
+            HGDIOBJ old = SelectObject(item->hDC, font_.Handle());
+            DrawItem(static_cast<int>(item->itemID), item->hDC, item->rcItem, (item->itemState & ODS_SELECTED) != 0);
+            SelectObject(item->hDC, old);
+        }
+        result = TRUE;
+        return true;
+    }
+    case WM_MEASUREITEM: {
+        auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        measure->itemHeight = static_cast<UINT>(itemHeight_);
+        result = TRUE;
+        return true;
+    }
+    case WM_COMMAND:
+        if (HIWORD(wParam) == CBN_SELCHANGE) SelectionChanged();
+        result = 0;
+        return true;
+    default:
+        return false;
+    }
+}

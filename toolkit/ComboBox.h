@@ -1,0 +1,28 @@
+// An owner-drawn drop-down list that cannot be typed into.
+#pragma once
+
+#include "toolkit/WinControl.h"
+
+class TCustomComboBox : public TWinControl {
+public:
+    explicit TCustomComboBox(TComponent* owner);
+
+    void Clear();
+    int AddItem(const std::string& text);
+    int Count() const;
+    std::string ItemText(int index) const;
+    int ItemIndex() const;
+    void SetItemIndex(int index);
+    void SetItemHeight(int height);
+    bool Reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void HandleCreated() override;
+    void BoundsChanged() override;
+    bool OwnPaint() const override { return false; }
+    virtual void DrawItem(int index, HDC dc, const RECT& rect, bool selected);
+    virtual void SelectionChanged() {}
+
+    int itemHeight_ = 16;
+};

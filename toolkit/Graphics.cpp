@@ -1,0 +1,171 @@
+#include "toolkit/Graphics.h"
+
+#include <cstdlib>
+#include <initializer_list>
+
+TColor ColorToRGB(int sysColorIndex) { return GetSysColor(sysColorIndex); }
+
+int ScreenDpi()
+{
+    static int dpi = [] {
+        HDC dc = GetDC(nullptr);
+        int value = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
+        if (dc) ReleaseDC(nullptr, dc);
+        return value > 0 ? value : 96;
+    }();
+    return dpi;
+}
+
+int Scale(int designPixels) { return MulDiv(designPixels, ScreenDpi(), 96); }
+
+static int CALLBACK FaceFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found)
+{
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+static bool FaceExists(const std::string& face, BYTE charset)
+{
+    LOGFONTA query{};
+    query.lfCharSet = charset;
+    lstrcpynA(query.lfFaceName, face.c_str(), LF_FACESIZE);
+    bool found = false;
+    HDC dc = GetDC(nullptr);
+    EnumFontFamiliesExA(dc, &query, FaceFound, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, dc);
+    return found;
+}
+
+std::string AvailableFace(const std::string& face, BYTE charset)
+{
+    if (face.empty() || FaceExists(face, charset)) return face;
+    // Stand-ins that carry the same script; the font mapper is the last resort.
+    for (const char* candidate : {"SimSun", "NSimSun", "WenQuanYi Zen Hei", "Microsoft YaHei"}) {
+        if (FaceExists(candidate, charset)) return candidate;
+    }
+    return face;
+}
+
+TFont::TFont() : name_("MS Sans Serif") {}
+
+TFont::~TFont() { Release(); }
+
+void TFont::Assign(const TFont& other)
+{
+    name_ = other.name_;
+    height_ = other.height_;
+    charset_ = other.charset_;
+    style_ = other.style_;
+    color_ = other.color_;
+    Release();
+}
+
+void TFont::SetName(const std::string& name) { name_ = name; Release(); }
+void TFont::SetHeight(int height) { height_ = height; Release(); }
+void TFont::SetCharset(BYTE charset) { charset_ = charset; Release(); }
+void TFont::SetStyle(unsigned style) { style_ = style; Release(); }
+
+void TFont::Release()
+{
+    if (handle_) DeleteObject(handle_);
+    handle_ = nullptr;
+}
+
+HFONT TFont::Handle()
+{
+    if (!handle_) {
+        LOGFONTA lf{};
+        lf.lfHeight = -Scale(height_);
+        lf.lfWeight = (style_ & fsBold) ? FW_BOLD : FW_NORMAL;
+        lf.lfItalic = (style_ & fsItalic) ? TRUE : FALSE;
+        lf.lfUnderline = (style_ & fsUnderline) ? TRUE : FALSE;
+        lf.lfCharSet = charset_;
+        lf.lfQuality = DEFAULT_QUALITY;
+        lstrcpynA(lf.lfFaceName, AvailableFace(name_, charset_).c_str(), LF_FACESIZE);
+        handle_ = CreateFontIndirectA(&lf);
+        if (!handle_) handle_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    }
+    return handle_;
+}
+
+TCanvas::TCanvas() : brushColor_(GetSysColor(COLOR_BTNFACE)) {}
+
+SIZE TCanvas::TextExtent(const std::string& text)
+{
+    SIZE size{0, 0};
+    HDC dc = dc_ ? dc_ : GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font_.Handle());
+    if (text.empty()) {
+        TEXTMETRICA tm{};
+        GetTextMetricsA(dc, &tm);
+        size.cy = tm.tmHeight;
+    } else {
+        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    }
+    SelectObject(dc, old);
+    if (!dc_) ReleaseDC(nullptr, dc);
+    return size;
+}
+
+void TCanvas::TextOut(int x, int y, const std::string& text)
+{
+    if (!dc_) return;
+    HGDIOBJ old = SelectObject(dc_, font_.Handle());
+    SetTextColor(dc_, font_.Color());
+    SetBkMode(dc_, TRANSPARENT);
+    ::TextOutA(dc_, x, y, text.c_str(), static_cast<int>(text.size()));
+    SelectObject(dc_, old);
+}
+
+void TCanvas::FillRect(const RECT& rect)
+{
+    if (!dc_) return;
+    HBRUSH brush = CreateSolidBrush(brushColor_);
+    ::FillRect(dc_, &rect, brush);
+    DeleteObject(brush);
+}
+
+RECT TCanvas::ClipRect() const
+{
+    RECT rect{0, 0, 0, 0};
+    if (dc_) GetClipBox(dc_, &rect);
+    return rect;
+}
+
+SIZE BitmapSize(HBITMAP bitmap)
+{
+    BITMAP info{};
+    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info)) return SIZE{0, 0};
+    return SIZE{info.bmWidth, std::abs(info.bmHeight)};
+}
+
+void DrawTransparentBitmap(HDC dc, HBITMAP bitmap, int x, int y)
+{
+    SIZE size = BitmapSize(bitmap);
+    if (!size.cx) return;
+    HDC source = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(source, bitmap);
+    COLORREF transparent = GetPixel(source, 0, size.cy - 1);
+    TransparentBlt(dc, x, y, size.cx, size.cy, source, 0, 0, size.cx, size.cy, transparent);
+    SelectObject(source, old);
+    DeleteDC(source);
+}
+
+void DrawDisabledBitmap(HDC dc, HBITMAP bitmap, int x, int y)
+{
+    // Embossed look: the picture's shape in highlight, then in shadow.
+    SIZE size = BitmapSize(bitmap);
+    if (!size.cx) return;
+    HDC source = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(source, bitmap);
+    COLORREF transparent = GetPixel(source, 0, size.cy - 1);
+    for (int row = 0; row < size.cy; ++row) {
+        for (int col = 0; col < size.cx; ++col) {
+            if (GetPixel(source, col, row) == transparent) continue;
+            SetPixel(dc, x + col + 1, y + row + 1, GetSysColor(COLOR_BTNHIGHLIGHT));
+            SetPixel(dc, x + col, y + row, GetSysColor(COLOR_BTNSHADOW));
+        }
+    }
+    SelectObject(source, old);
+    DeleteDC(source);
+}

@@ -1,0 +1,25 @@
+// A windowless text that sizes itself to its text.
+#pragma once
+
+#include "toolkit/Control.h"
+
+class TLabel : public TGraphicControl {
+public:
+    explicit TLabel(TComponent* owner);
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& caption);
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool autoSize);
+    // Sizes to the text in the parent's font.
+    void AdjustSize();
+    void SetBounds(int left, int top, int width, int height) override;
+
+protected:
+    void Paint() override;
+
+private:
+    void TakeParentFont();
+
+    std::string caption_;
+    bool autoSize_ = true;
+};

@@ -1,0 +1,124 @@
+#include "toolkit/ListBox.h"
+
+TCustomListBox::TCustomListBox(TComponent* owner) : TWinControl(owner)
+{
+    tabStop_ = true;
+    color_ = GetSysColor(COLOR_WINDOW);
+}
+
+void TCustomListBox::CreateParams(TCreateParams& params)
+{
+    TWinControl::CreateParams(params);
+    params.baseClass = "LISTBOX";
+    params.style = WS_CHILD | WS_CLIPSIBLINGS | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
+                   LBS_NOINTEGRALHEIGHT;
+    if (sorted_) params.style |= LBS_SORT;
+    if (multiSelect_) params.style |= LBS_EXTENDEDSEL;
+    params.exStyle = WS_EX_CLIENTEDGE;
+}
+
+void TCustomListBox::HandleCreated()
+{
+    SendMessageA(handle_, LB_SETITEMHEIGHT, 0, itemHeight_);
+}
+
+void TCustomListBox::SetItemHeight(int designHeight)
+{
+    itemHeight_ = Scale(designHeight);
+    if (handle_) SendMessageA(handle_, LB_SETITEMHEIGHT, 0, itemHeight_);
+}
+
+void TCustomListBox::Clear() { SendMessageA(Handle(), LB_RESETCONTENT, 0, 0); }
+
+int TCustomListBox::AddItem(const std::string& text)
+{
+    return static_cast<int>(SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+}
+
+int TCustomListBox::Count() const
+{
+    return handle_ ? static_cast<int>(SendMessageA(handle_, LB_GETCOUNT, 0, 0)) : 0;
+}
+
+std::string TCustomListBox::ItemText(int index) const
+{
+    if (!handle_) return std::string();
+    LRESULT length = SendMessageA(handle_, LB_GETTEXTLEN, index, 0);
+    if (length == LB_ERR) return std::string();
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    length = SendMessageA(handle_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(length == LB_ERR ? 0 : static_cast<size_t>(length));
+    return text;
+}
+
+bool TCustomListBox::Selected(int index) const
+{
+    return handle_ && SendMessageA(handle_, LB_GETSEL, index, 0) > 0;
+}
+
+void TCustomListBox::SetSelected(int index, bool selected)
+{
+    if (multiSelect_) SendMessageA(Handle(), LB_SETSEL, selected, index);
+    else SendMessageA(Handle(), LB_SETCURSEL, selected ? index : -1, 0);
+}
+
+int TCustomListBox::SelCount() const
+{
+    if (!handle_) return 0;
+    if (!multiSelect_) return ItemIndex() >= 0 ? 1 : 0;
+    LRESULT count = SendMessageA(handle_, LB_GETSELCOUNT, 0, 0);
+    return count == LB_ERR ? 0 : static_cast<int>(count);
+}
+
+int TCustomListBox::ItemIndex() const
+{
+    if (!handle_) return -1;
+    LRESULT index = SendMessageA(handle_, multiSelect_ ? LB_GETCARETINDEX : LB_GETCURSEL, 0, 0);
+    return index == LB_ERR ? -1 : static_cast<int>(index);
+}
+
+void TCustomListBox::SetItemIndex(int index)
+{
+    if (multiSelect_) SendMessageA(Handle(), LB_SETCARETINDEX, index, FALSE);
+    else SendMessageA(Handle(), LB_SETCURSEL, index, 0);
+}
+
+void TCustomListBox::DrawItem(int index, HDC dc, const RECT& rect, bool selected, bool)
+{
+    HBRUSH brush = CreateSolidBrush(GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    FillRect(dc, &rect, brush);
+    DeleteObject(brush);
+    std::string text = ItemText(index);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    TextOutA(dc, rect.left + 2, rect.top, text.c_str(), static_cast<int>(text.size()));
+}
+
+bool TCustomListBox::Reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    switch (message) {
+    case WM_DRAWITEM: {
+        auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        if (item->itemID != static_cast<UINT>(-1)) {
+            HGDIOBJ old = SelectObject(item->hDC, font_.Handle());
+            DrawItem(static_cast<int>(item->itemID), item->hDC, item->rcItem, (item->itemState & ODS_SELECTED) != 0,
+                     (item->itemState & ODS_FOCUS) != 0);
+            SelectObject(item->hDC, old);
+        }
+        if (item->itemState & ODS_FOCUS) DrawFocusRect(item->hDC, &item->rcItem);
+        result = TRUE;
+        return true;
+    }
+    case WM_MEASUREITEM:
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = static_cast<UINT>(itemHeight_);
+        result = TRUE;
+        return true;
+    case WM_COMMAND:
+        if (HIWORD(wParam) == LBN_DBLCLK) DoubleClicked();
+        else if (HIWORD(wParam) == LBN_SELCHANGE) SelectionChanged();
+        result = 0;
+        return true;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,30 @@
+// A flat picture button: no border until the mouse is over it, never takes
+// the focus (it has no window), picture left of the caption.
+#pragma once
+
+#include "toolkit/Control.h"
+
+class TSpeedButton : public TGraphicControl {
+public:
+    explicit TSpeedButton(TComponent* owner);
+    ~TSpeedButton() override;
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& caption) { caption_ = caption; Invalidate(); }
+    // Takes ownership of the bitmap.
+    void SetGlyph(HBITMAP glyph);
+    void SetFlat(bool flat) { flat_ = flat; Invalidate(); }
+
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseEnter() override { Invalidate(); }
+    void MouseLeave() override { Invalidate(); }
+
+protected:
+    void Paint() override;
+
+private:
+    std::string caption_;
+    HBITMAP glyph_ = nullptr;
+    bool flat_ = true;
+    bool down_ = false;
+};
