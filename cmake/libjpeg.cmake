@@ -15,18 +15,22 @@ ExternalProject_Add(libjpeg_external
   BINARY_DIR ${CMAKE_BINARY_DIR}/jpeg-build
   INSTALL_DIR ${LIBJPEG_PREFIX}
   CMAKE_ARGS
+    -Wno-dev
     -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE}
     -DCMAKE_BUILD_TYPE=Release
     # Without an explicit prefix the Windows default (c:/...) breaks configure.
     -DCMAKE_INSTALL_PREFIX=${LIBJPEG_PREFIX}
-    -DCMAKE_INSTALL_LIBDIR=lib
-    -DCMAKE_INSTALL_INCLUDEDIR=include
     -DENABLE_SHARED=OFF
     -DENABLE_STATIC=ON
     -DWITH_TURBOJPEG=OFF
     -DWITH_SIMD=ON
+  # Only the library: the tools and tests of libjpeg-turbo are not needed here.
+  BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target jpeg-static
+  INSTALL_COMMAND ${CMAKE_COMMAND} -E make_directory <INSTALL_DIR>/lib <INSTALL_DIR>/include
+    COMMAND ${CMAKE_COMMAND} -E copy <BINARY_DIR>/${CMAKE_STATIC_LIBRARY_PREFIX}jpeg${CMAKE_STATIC_LIBRARY_SUFFIX} <INSTALL_DIR>/lib/
+    COMMAND ${CMAKE_COMMAND} -E copy <SOURCE_DIR>/jpeglib.h <SOURCE_DIR>/jmorecfg.h <SOURCE_DIR>/jerror.h
+      <BINARY_DIR>/jconfig.h <INSTALL_DIR>/include/
   BUILD_BYPRODUCTS ${LIBJPEG_LIBRARY}
-  USES_TERMINAL_BUILD OFF
 )
 
 # The include directory must exist when the imported target is defined.

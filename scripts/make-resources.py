@@ -283,13 +283,10 @@ def draw_speed3():
         c.line(7, y, 16, y, SILVER)
     # front flap, slanted
     for y in range(17, 29):
-        left = 1 + (28 - y) // 3
-        right = 26 - (28 - y) // 3 + 3
-        c.line(left, y, min(right, 27), y, YELLOW)
-    for y in range(17, 29):
-        left = 1 + (28 - y) // 3
+        left, right = 1 + (28 - y) // 3, min(29 - (28 - y) // 3, 27)
+        c.line(left, y, right, y, YELLOW)
         c.set(left, y, BLACK)
-        c.set(min(26 - (28 - y) // 3 + 3, 27), y, BLACK)
+        c.set(right, y, BLACK)
     c.line(4, 17, 27, 17, BLACK)
     c.line(5, 18, 26, 18, WHITE)
     c.line(1, 28, 27, 28, BLACK)
