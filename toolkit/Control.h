@@ -84,11 +84,13 @@ public:
     void ParentResized(int parentWidth, int parentHeight);
     bool MouseInside() const { return mouseInside_; }
     void SetMouseInside(bool inside) { mouseInside_ = inside; }
+    void SetDesigning(bool designing) { designing_ = designing; }
 
 protected:
     friend class TWinControl;
     virtual void BoundsChanged() {}
-    bool Designing() const { return false; }  // no design mode in this program
+    // No designer here: only tests set it, to check design-time behaviour.
+    bool Designing() const { return designing_; }
 
     TWinControl* parent_ = nullptr;  // not owned
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
@@ -99,6 +101,7 @@ protected:
     bool enabled_ = true;
     bool showHint_ = false;
     bool mouseInside_ = false;
+    bool designing_ = false;
     int tag_ = 0;
     HCURSOR cursor_ = nullptr;
     std::string hint_;

@@ -157,7 +157,7 @@ void TForm::RestoreFocus()
     if (!handle_ || !IsWindowVisible(handle_)) return;
     HWND target = (lastFocus_ && IsWindow(lastFocus_) && IsChild(handle_, lastFocus_)) ? lastFocus_ : nullptr;
     if (!target) target = GetNextDlgTabItem(handle_, nullptr, FALSE);
-    if (target) SetFocus(target);
+    if (target) ::SetFocus(target);
 }
 
 LRESULT TForm::OnActivate(WPARAM wParam)

@@ -136,6 +136,7 @@ void TWinControl::CreateWnd()
 {
     TCreateParams params;
     if (parent_) params.parentWindow = parent_->Handle();
+    params.caption = text_;
     CreateParams(params);
     if (handle_) return;  // the parent's creation created this one too
     defaultProc_ = EnsureClass(params);
@@ -219,7 +220,7 @@ void TWinControl::SetColor(TColor color)
 
 std::string TWinControl::Text() const
 {
-    if (!handle_) return std::string();
+    if (!handle_) return text_;
     int length = GetWindowTextLengthA(handle_);
     std::string text(static_cast<size_t>(length) + 1, '\0');
     int copied = GetWindowTextA(handle_, &text[0], length + 1);
@@ -229,7 +230,8 @@ std::string TWinControl::Text() const
 
 void TWinControl::SetText(const std::string& text)
 {
-    SetWindowTextA(const_cast<TWinControl*>(this)->Handle(), text.c_str());
+    text_ = text;
+    if (handle_) SetWindowTextA(handle_, text.c_str());
 }
 
 bool TWinControl::Focused() const { return handle_ && GetFocus() == handle_; }
@@ -300,8 +302,11 @@ void TWinControl::AlignControls(RECT& rect, TAlign align)
     }
 }
 
+int TWinControl::alignLock_ = 0;
+
 void TWinControl::Realign()
 {
+    if (alignLock_ > 0) return;
     RECT rect = AlignRect();
     RECT area = rect;
     for (TAlign align : {TAlign::Top, TAlign::Bottom, TAlign::Left, TAlign::Right, TAlign::Client}) {

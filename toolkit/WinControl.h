@@ -56,6 +56,10 @@ public:
 
     // Lays out aligned children and applies anchors.
     void Realign();
+    // While a window's controls are being placed, aligning waits, so the
+    // stacking follows the positions given rather than the order of calls.
+    static void DisableAlign() { ++alignLock_; }
+    static void EnableAlign() { --alignLock_; }
     virtual RECT AlignRect();
     int ClientWidth();
     int ClientHeight();
@@ -92,6 +96,7 @@ protected:
     LRESULT ForwardToChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND handle_ = nullptr;
+    std::string text_;  // window text kept until the window exists
     WNDPROC defaultProc_ = nullptr;
     TFont font_;
     TColor color_;
@@ -101,6 +106,7 @@ protected:
     TControl* hotControl_ = nullptr;      // windowless child under the mouse; not owned
     TControl* captureControl_ = nullptr;  // windowless child that took the press; not owned
     std::vector<TControl*> controls_;     // children in z order; not owned
+    static int alignLock_;
 
 private:
     friend LRESULT CALLBACK ToolkitWindowProc(HWND, UINT, WPARAM, LPARAM);

@@ -1,0 +1,136 @@
+#include "app/FileTimeOperation.h"
+
+#include "app/FileTimeCalls.h"
+#include "app/SystemErrorText.h"
+#include "core/Calendar.h"
+#include "core/DateTimeText.h"
+#include "toolkit/Object.h"
+
+#include <windows.h>
+
+namespace {
+
+// Closes the handle on every way out, also when an exception passes.
+class FileHandle {
+public:
+    FileHandle(HANDLE handle, const FileTimeCalls& calls) : handle_(handle), calls_(calls) {}
+    ~FileHandle()
+    {
+        if (handle_ != INVALID_HANDLE_VALUE) calls_.closeHandle(handle_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    HANDLE Get() const { return handle_; }
+
+private:
+    HANDLE handle_;
+    const FileTimeCalls& calls_;
+};
+
+SYSTEMTIME ToSystemTime(const core::CalendarFields& fields)
+{
+    SYSTEMTIME time;
+    time.wYear = fields.year;
+    time.wMonth = fields.month;
+    time.wDayOfWeek = fields.dayOfWeek;
+    time.wDay = fields.day;
+    time.wHour = fields.hour;
+    time.wMinute = fields.minute;
+    time.wSecond = fields.second;
+    time.wMilliseconds = fields.milliseconds;
+    return time;
+}
+
+double ReadDateTime(const std::string& text, int currentYear)
+{
+    double value = 0;
+    if (!core::TryReadDateTime(text, currentYear, value)) throw EConvertError(core::InvalidDateTimeMessage(text));
+    return value;
+}
+
+bool Fail(std::string& reason)
+{
+    reason = SystemErrorText(GetLastError());
+    return false;
+}
+
+}  // namespace
+
+bool ApplyFileTime(const std::string& path, double value, FileTimeSlot slot, std::string& reason)
+{
+    const FileTimeCalls& calls = FileTimeCalls::Current();
+    FileHandle file(calls.createFile(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr),
+                    calls);
+    if (file.Get() == INVALID_HANDLE_VALUE) return Fail(reason);
+
+    SYSTEMTIME fields = ToSystemTime(core::SplitDateTime(value));
+    FILETIME time;
+    if (!calls.systemTimeToFileTime(&fields, &time)) return Fail(reason);
+
+    const FILETIME* creation = slot == FileTimeSlot::Creation ? &time : nullptr;
+    const FILETIME* lastAccess = slot == FileTimeSlot::LastAccess ? &time : nullptr;
+    const FILETIME* lastWrite = slot == FileTimeSlot::LastWrite ? &time : nullptr;
+    if (!calls.setFileTime(file.Get(), creation, lastAccess, lastWrite)) return Fail(reason);
+    return true;
+}
+
+bool ApplyFileTime(const std::string& path, double value, FileTimeSlot slot)
+{
+    std::string reason;
+    return ApplyFileTime(path, value, slot, reason);
+}
+
+bool StampCreationTime(const std::string& path, double value, std::string& reason)
+{
+    return ApplyFileTime(path, value, FileTimeSlot::Creation, reason);
+}
+
+bool StampCreationTime(const std::string& path, double value)
+{
+    return ApplyFileTime(path, value, FileTimeSlot::Creation);
+}
+
+bool StampLastWriteTime(const std::string& path, double value, std::string& reason)
+{
+    return ApplyFileTime(path, value, FileTimeSlot::LastWrite, reason);
+}
+
+bool StampLastWriteTime(const std::string& path, double value)
+{
+    return ApplyFileTime(path, value, FileTimeSlot::LastWrite);
+}
+
+bool StampLastAccessTime(const std::string& path, double value, std::string& reason)
+{
+    return ApplyFileTime(path, value, FileTimeSlot::LastAccess, reason);
+}
+
+bool StampLastAccessTime(const std::string& path, double value)
+{
+    return ApplyFileTime(path, value, FileTimeSlot::LastAccess);
+}
+
+std::vector<core::FileFailure> RunFileTimeBatch(const std::vector<std::string>& targets,
+                                                const std::string& dateTimeText, int currentYear,
+                                                const BatchProgress& progress)
+{
+    std::vector<core::FileFailure> failures;
+    const int count = static_cast<int>(targets.size());
+    Fire(progress.start, count);
+    for (int i = 1; i <= count; ++i) {
+        const std::string& path = targets[i - 1];
+        Fire(progress.advance, i);
+        bool stamped = true;
+        std::string firstReason;
+        auto note = [&](bool ok, const std::string& reason) {
+            if (!ok && stamped) firstReason = reason;
+            stamped = stamped && ok;
+        };
+        std::string reason;
+        note(StampCreationTime(path, ReadDateTime(dateTimeText, currentYear), reason), reason);
+        note(StampLastWriteTime(path, ReadDateTime(dateTimeText, currentYear), reason), reason);
+        note(StampLastAccessTime(path, ReadDateTime(dateTimeText, currentYear), reason), reason);
+        if (!stamped) failures.push_back(core::FileFailure{path, firstReason});
+    }
+    return failures;
+}

@@ -1,0 +1,67 @@
+#include "app/ProgressBarFeed.h"
+
+#include "toolkit/ProgressBar.h"
+
+#include <windows.h>
+
+namespace {
+
+int FilledWidth(int position, int max, int width)
+{
+    return max <= 0 ? 0 : MulDiv(position, width, max);
+}
+
+}  // namespace
+
+ProgressBarFeed::ProgressBarFeed(TProgressBar& bar) : bar_(bar) {}
+
+void ProgressBarFeed::Start(int max)
+{
+    max_ = max;
+    RECT client = {};
+    if (bar_.HandleAllocated()) GetClientRect(bar_.Handle(), &client);
+    width_ = client.right - client.left;
+    bar_.SetMax(max);
+    bar_.SetPosition(0);
+    bar_.RepaintNow();
+    paintedPosition_ = 0;
+    ++repaints_;
+}
+
+// The control fills its client area, or that area less a one-pixel border
+// when it draws its own frame: a change at either width is a visible change.
+bool ProgressBarFeed::LooksDifferent(int position) const
+{
+    if (position == max_ || width_ <= 0) return true;
+    for (int width : {width_, width_ - 2}) {
+        if (FilledWidth(position, max_, width) != FilledWidth(paintedPosition_, max_, width)) return true;
+    }
+    return false;
+}
+
+// The control paints inside PBM_SETPOS on some systems; with redrawing off
+// it only takes the new position.
+void ProgressBarFeed::SetPositionQuietly(int position)
+{
+    HWND handle = bar_.HandleAllocated() ? bar_.Handle() : nullptr;
+    if (handle) SendMessageA(handle, WM_SETREDRAW, FALSE, 0);
+    bar_.SetPosition(position);
+    if (handle) SendMessageA(handle, WM_SETREDRAW, TRUE, 0);
+}
+
+void ProgressBarFeed::Advance(int position)
+{
+    if (!LooksDifferent(position)) {
+        SetPositionQuietly(position);
+        return;
+    }
+    bar_.SetPosition(position);
+    bar_.RepaintNow();
+    paintedPosition_ = position;
+    ++repaints_;
+}
+
+BatchProgress ProgressBarFeed::Callbacks()
+{
+    return BatchProgress{[this](int max) { Start(max); }, [this](int position) { Advance(position); }};
+}

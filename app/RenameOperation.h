@@ -1,0 +1,38 @@
+// The per-file work of the extension and case renaming batches.
+#pragma once
+
+#include "app/BatchProgress.h"
+#include "core/FailureReport.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+enum class RenameKind { Extension, LowerCase, UpperCase };
+
+class RenameOperation {
+public:
+    // extensionText is asked afresh for every file (extension renaming only).
+    RenameOperation(RenameKind kind, std::function<std::string()> extensionText = {});
+
+    // The path the file is renamed to, as passed to the rename call.
+    std::string NewPath(const std::string& oldPath, const std::string& extension) const;
+
+    // Renames one file. False when the file does not carry the new name
+    // afterwards; failure then holds the path and the system's reason.
+    bool Apply(const std::string& oldPath, core::FileFailure& failure) const;
+
+private:
+    bool FinishCaseOnlyRename(const std::string& oldPath, const std::string& newPath,
+                              core::FileFailure& failure) const;
+
+    RenameKind kind_;
+    std::function<std::string()> extensionText_;
+};
+
+// Renames every target; a file that does not end up with its new name is
+// listed with the reason, and the batch goes on. The bar advances after each
+// rename.
+std::vector<core::FileFailure> RunRenameBatch(const std::vector<std::string>& targets, RenameKind kind,
+                                              const std::function<std::string()>& extensionText,
+                                              const BatchProgress& progress);

@@ -1,0 +1,387 @@
+#include "app/Unit1.h"
+
+#include "browser/DirectoryListBox.h"
+#include "browser/DriveComboBox.h"
+#include "browser/FileListBox.h"
+#include "app/FileTimeOperation.h"
+#include "app/ProgressBarFeed.h"
+#include "app/RenameOperation.h"
+#include "components/DiskScan.h"
+#include "core/DirectoryItems.h"
+#include "core/ExtensionMapping.h"
+#include "core/DateTimeText.h"
+#include "core/FailureReport.h"
+#include "toolkit/MessageDialog.h"
+#include "resources/maker.h"
+#include "resources/resource.h"
+#include "about/uAboutBox.h"
+#include "toolkit/Application.h"
+#include "toolkit/Button.h"
+#include "toolkit/Edit.h"
+#include "toolkit/Label.h"
+#include "toolkit/Panel.h"
+#include "toolkit/ProgressBar.h"
+#include "toolkit/SpeedButton.h"
+#include "toolkit/StatusBar.h"
+
+TForm1* Form1 = nullptr;
+
+namespace {
+
+HBITMAP LoadPicture(const char* name)
+{
+    return static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
+}  // namespace
+
+TForm1::TForm1(TComponent* owner) : TForm(owner, "TForm1")
+{
+    SetName("Form1");
+    SetCaption(BRISEL_TITLE);
+    SetDesignClientSize(587, 396);
+    SetPosition(TPosition::ScreenCenter);
+    SetColor(GetSysColor(COLOR_BTNFACE));
+    Font().SetName("宋体");
+    Font().SetHeight(12);
+    Font().SetCharset(GB2312_CHARSET);
+    SetIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINICON)));
+
+    DisableAlign();
+    // Creation order is the tab order: command bar, path bar, directory
+    // panel, file list, progress panel, settings bar.
+    BuildCommandBar();
+    BuildPathBar();
+    BuildBrowser();
+    BuildBottomBands();
+    BuildSettingsBar();
+    DiskScan1 = new TDiskScan(this);
+    DiskScan1->SetName("DiskScan1");
+    WireEvents();
+    EnableAlign();
+    FinishCreation();
+    FormCreate(this);
+}
+
+TForm1::~TForm1()
+{
+    FormDestroy(this);
+    if (Form1 == this) Form1 = nullptr;
+}
+
+TPanel* TForm1::NewPanel(const char* name, TWinControl* parent, TAlign align, const RECT& designBounds)
+{
+    auto* panel = new TPanel(this);
+    panel->SetName(name);
+    panel->SetParent(parent);
+    panel->SetDesignBounds(designBounds.left, designBounds.top, designBounds.right, designBounds.bottom);
+    panel->SetAlign(align);
+    return panel;
+}
+
+void TForm1::BuildCommandBar()
+{
+    Panel1 = NewPanel("Panel1", this, TAlign::Top, {0, 0, 587, 57});
+    struct Spec {
+        TSpeedButton** field;
+        const char* name;
+        const char* caption;
+        const char* picture;
+    } specs[] = {
+        {&SpeedButton1, "SpeedButton1", "改文件时间", RES_SPEEDBTN1},
+        {&SpeedButton2, "SpeedButton2", "更改扩展名", RES_SPEEDBTN2},
+        {&SpeedButton3, "SpeedButton3", "大写改小写", RES_SPEEDBTN3},
+        {&SpeedButton4, "SpeedButton4", "小写改大写", RES_SPEEDBTN4},
+        {&SpeedButton5, "SpeedButton5", "关于本软件", RES_SPEEDBTN5},
+    };
+    int left = 4;
+    for (const Spec& spec : specs) {
+        auto* button = new TSpeedButton(this);
+        button->SetName(spec.name);
+        button->SetParent(Panel1);
+        button->SetDesignBounds(left, 8, 105, 41);
+        button->SetCaption(spec.caption);
+        button->SetGlyph(LoadPicture(spec.picture));
+        *spec.field = button;
+        left += 108;
+    }
+}
+
+void TForm1::BuildSettingsBar()
+{
+    // Created last for the tab order; its top puts it below the command bar.
+    Panel6 = NewPanel("Panel6", this, TAlign::Top, {0, 57, 587, 34});
+    struct Spec {
+        bool isEdit;
+        void* field;
+        const char* name;
+        int left;
+        int width;
+        const char* text;
+    } specs[] = {
+        {false, &Label2, "Label2", 8, 84, "文件时间设定："},
+        {true, &Edit1, "Edit1", 96, 41, "2020"},
+        {false, &Label3, "Label3", 144, 12, "年"},
+        {true, &Edit2, "Edit2", 164, 29, "12"},
+        {false, &Label4, "Label4", 200, 12, "月"},
+        {true, &Edit3, "Edit3", 220, 29, "12"},
+        {false, &Label5, "Label5", 256, 12, "日"},
+        {true, &Edit4, "Edit4", 276, 29, "12"},
+        {false, &Label6, "Label6", 312, 12, "时"},
+        {true, &Edit5, "Edit5", 332, 29, "12"},
+        {false, &Label7, "Label7", 368, 12, "分"},
+        {true, &Edit6, "Edit6", 388, 29, "12"},
+        {false, &Label8, "Label8", 424, 12, "秒"},
+        {false, &Label9, "Label9", 448, 72, "<扩展名改为>"},
+        {true, &Edit7, "Edit7", 528, 55, ".html"},
+    };
+    for (const Spec& spec : specs) {
+        if (spec.isEdit) {
+            auto* edit = new TEdit(this);
+            edit->SetName(spec.name);
+            edit->SetParent(Panel6);
+            edit->SetDesignBounds(spec.left, 8, spec.width, 20);
+            edit->SetText(spec.text);
+            *static_cast<TEdit**>(spec.field) = edit;
+        } else {
+            auto* label = new TLabel(this);
+            label->SetName(spec.name);
+            label->SetParent(Panel6);
+            label->SetDesignBounds(spec.left, 12, spec.width, 12);
+            label->SetCaption(spec.text);
+            *static_cast<TLabel**>(spec.field) = label;
+        }
+    }
+}
+
+void TForm1::BuildPathBar()
+{
+    Panel2 = NewPanel("Panel2", this, TAlign::Top, {0, 91, 587, 32});
+    Label1 = new TLabel(this);
+    Label1->SetName("Label1");
+    Label1->SetParent(Panel2);
+    Label1->SetDesignBounds(8, 8, 252, 12);
+    Label1->SetAnchors(akLeft | akTop | akRight);
+}
+
+void TForm1::BuildBrowser()
+{
+    Panel3 = NewPanel("Panel3", this, TAlign::Left, {0, 123, 273, 229});
+    Panel4 = NewPanel("Panel4", Panel3, TAlign::Top, {2, 2, 269, 32});
+    DriveComboBox1 = new TDriveComboBox(this);
+    DriveComboBox1->SetName("DriveComboBox1");
+    DriveComboBox1->SetParent(Panel4);
+    DriveComboBox1->SetDesignBounds(6, 7, 257, 18);
+    DriveComboBox1->OnChange = [this](TObject* sender) { DriveComboBox1Change(sender); };
+
+    DirectoryListBox1 = new TDirectoryListBox(this);
+    DirectoryListBox1->SetName("DirectoryListBox1");
+    DirectoryListBox1->SetParent(Panel3);
+    DirectoryListBox1->SetItemHeight(16);
+    DirectoryListBox1->SetAlign(TAlign::Client);
+    DirectoryListBox1->SetDirLabel(Label1);
+    DirectoryListBox1->OnChange = [this](TObject* sender) { DirectoryListBox1Change(sender); };
+
+    // The operation buttons are never shown: the command buttons click them.
+    struct Spec {
+        TButton** field;
+        const char* name;
+        const char* caption;
+    } specs[] = {
+        {&Button1, "Button1", "改时间"},
+        {&Button2, "Button2", "扩展名"},
+        {&Button3, "Button3", "改小写"},
+        {&Button4, "Button4", "改大写"},
+    };
+    for (const Spec& spec : specs) {
+        auto* button = new TButton(this);
+        button->SetName(spec.name);
+        button->SetCaption(spec.caption);
+        button->SetVisible(false);
+        button->SetParent(Panel3);
+        button->SetDesignBounds(8, 40, 75, 25);
+        *spec.field = button;
+    }
+
+    FileListBox1 = new TFileListBox(this);
+    FileListBox1->SetName("FileListBox1");
+    FileListBox1->SetParent(this);
+    FileListBox1->SetItemHeight(12);
+    FileListBox1->SetMultiSelect(true);
+    FileListBox1->SetAlign(TAlign::Client);
+}
+
+void TForm1::BuildBottomBands()
+{
+    Panel5 = NewPanel("Panel5", this, TAlign::Bottom, {0, 352, 587, 25});
+    ProgressBar1 = new TProgressBar(this);
+    ProgressBar1->SetName("ProgressBar1");
+    ProgressBar1->SetParent(Panel5);
+    ProgressBar1->SetAlign(TAlign::Client);
+    progressFeed_ = std::make_unique<ProgressBarFeed>(*ProgressBar1);
+
+    StatusBar1 = new TStatusBar(this);
+    StatusBar1->SetName("StatusBar1");
+    StatusBar1->SetParent(this);
+    StatusBar1->SetDesignBounds(0, 377, 587, 19);
+    StatusBar1->SetAlign(TAlign::Bottom);
+    StatusBar1->AddPanel(126, BRISEL_COPYRIGHT);
+    StatusBar1->AddPanel(0, BRISEL_CONTACT);
+}
+
+// Called once the window and its controls exist, before it is shown.
+void TForm1::FormCreate(TObject*)
+{
+    targetList_ = std::make_unique<TTargetList>();
+    Application->SetHintColor(clLime);
+}
+
+// Called as the window is destroyed.
+void TForm1::FormDestroy(TObject*)
+{
+    targetList_.reset();
+}
+
+void TForm1::WireEvents()
+{
+    SpeedButton1->OnClick = [this](TObject* sender) { SpeedButton1Click(sender); };
+    SpeedButton2->OnClick = [this](TObject* sender) { SpeedButton2Click(sender); };
+    SpeedButton3->OnClick = [this](TObject* sender) { SpeedButton3Click(sender); };
+    SpeedButton4->OnClick = [this](TObject* sender) { SpeedButton4Click(sender); };
+    SpeedButton5->OnClick = [this](TObject* sender) { SpeedButton5Click(sender); };
+    Button1->OnClick = [this](TObject* sender) { Button1Click(sender); };
+    Button2->OnClick = [this](TObject* sender) { Button2Click(sender); };
+    Button3->OnClick = [this](TObject* sender) { Button3Click(sender); };
+    Button4->OnClick = [this](TObject* sender) { Button4Click(sender); };
+    DiskScan1->OnFileFound = [this](TObject* sender, std::string fileName) {
+        DiskScan1FileFound(sender, std::move(fileName));
+    };
+    // Closing the window during a scan ends the scan: nothing is touched then.
+    DiskScan1->OnDirFound = [this](TObject*, std::string) {
+        if (Application->Terminated()) DiskScan1->Cancel();
+    };
+}
+
+void TForm1::DriveComboBox1Change(TObject*)
+{
+    DirectoryListBox1->SetDrive(DriveComboBox1->Drive());
+}
+
+void TForm1::DirectoryListBox1Change(TObject*)
+{
+    FileListBox1->SetDirectory(DirectoryListBox1->Directory());
+}
+
+namespace {
+
+// Marks a command as running for as long as it is in scope.
+class CommandScope {
+public:
+    explicit CommandScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~CommandScope() { flag_ = false; }
+    CommandScope(const CommandScope&) = delete;
+    CommandScope& operator=(const CommandScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+constexpr char kFirstLine[] = "对所选定的文件或文件夹下所有文件";
+
+}  // namespace
+
+void TForm1::SpeedButton1Click(TObject*) { RunCommand("更改文件的创建时间和修改时间吗？", Button1); }
+void TForm1::SpeedButton2Click(TObject*) { RunCommand("更改文件的扩展名吗？", Button2); }
+void TForm1::SpeedButton3Click(TObject*) { RunCommand("更改文件名为小写吗？", Button3); }
+void TForm1::SpeedButton4Click(TObject*) { RunCommand("更改文件名为大写吗？", Button4); }
+
+void TForm1::SpeedButton5Click(TObject*)
+{
+    // The scanner dispatches messages: the about dialog waits for a running command.
+    if (commandRunning_ || !AboutBox) return;
+    AboutBox->ShowModal();
+}
+
+// The flow shared by the four commands: confirm, gather the targets, run.
+void TForm1::RunCommand(const char* question, TButton* operation)
+{
+    if (commandRunning_) return;
+    CommandScope scope(commandRunning_);
+    ProgressBar1->SetPosition(0);
+    std::string message = std::string(kFirstLine) + '\r' + question;
+    if (ConfirmationDialog(message) != mrYes) return;
+    targetList_->clear();
+    GatherTargets();
+    if (Application->Terminated() || DiskScan1->Cancelled()) return;
+    operation->Click();
+}
+
+void TForm1::GatherTargets()
+{
+    if (FileListBox1->SelCount() <= 0) {
+        DiskScan1->SetStartDirectory(DirectoryListBox1->Directory());
+        DiskScan1->Scan();
+        return;
+    }
+    const std::string directory = core::WithTrailingBackslash(DirectoryListBox1->Directory());
+    const int count = FileListBox1->Count();
+    for (int i = 0; i < count; ++i) {
+        if (FileListBox1->Selected(i)) targetList_->push_back(directory + FileListBox1->ItemText(i));
+    }
+}
+
+void TForm1::DiskScan1FileFound(TObject*, std::string fileName)
+{
+    targetList_->push_back(std::move(fileName));
+}
+
+BatchProgress TForm1::Progress()
+{
+    return progressFeed_->Callbacks();
+}
+
+void TForm1::ShowFailureReport(const std::vector<core::FileFailure>& failures)
+{
+    if (failures.empty()) return;
+    const std::string report = core::BuildFailureReport(failures, targetList_->size());
+    MessageBoxA(Handle(), report.c_str(), Application->Title().c_str(), MB_OK | MB_ICONWARNING);
+}
+
+// Sets the three times of every target to the typed date and time.
+void TForm1::Button1Click(TObject*)
+{
+    SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, "yyyy-MM-dd");
+    SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SLONGDATE, "yyyy'年'M'月'd'日");
+    SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, "HH:mm:ss");
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(HWND_BROADCAST, WM_WININICHANGE, 0, 0, SMTO_ABORTIFHUNG, 10, &ignored);
+    for (TEdit* field : {Edit4, Edit5, Edit6}) field->SetText(core::PadTimeField(field->Text()));
+    const std::string text = core::ComposeDateTimeText(Edit1->Text(), Edit2->Text(), Edit3->Text(), Edit4->Text(),
+                                                       Edit5->Text(), Edit6->Text());
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    ShowFailureReport(RunFileTimeBatch(*targetList_, text, now.wYear, Progress()));
+}
+
+// Gives every target the extension typed in Edit7.
+void TForm1::Button2Click(TObject*)
+{
+    if (!core::ExtensionTextIsSafe(Edit7->Text())) {
+        MessageBoxA(Handle(), "扩展名中不能含有“\\”、“/”或“:”，没有更改任何文件。", Application->Title().c_str(),
+                    MB_OK | MB_ICONWARNING);
+        return;
+    }
+    ShowFailureReport(RunRenameBatch(*targetList_, RenameKind::Extension, [this] { return Edit7->Text(); }, Progress()));
+}
+
+// Renames every target to lower case.
+void TForm1::Button3Click(TObject*)
+{
+    ShowFailureReport(RunRenameBatch(*targetList_, RenameKind::LowerCase, nullptr, Progress()));
+}
+
+// Renames every target to upper case.
+void TForm1::Button4Click(TObject*)
+{
+    ShowFailureReport(RunRenameBatch(*targetList_, RenameKind::UpperCase, nullptr, Progress()));
+}

@@ -1,0 +1,113 @@
+// The main window: the command bar, the settings bar, the browser, the
+// progress bar and the status bar, and the handlers that tie them together.
+#pragma once
+
+#include "app/RenameOperation.h"
+#include "core/FailureReport.h"
+#include "toolkit/Form.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class ProgressBarFeed;
+class TButton;
+class TDiskScan;
+class TDirectoryListBox;
+class TDriveComboBox;
+class TEdit;
+class TFileListBox;
+class TLabel;
+class TPanel;
+class TProgressBar;
+class TSpeedButton;
+class TStatusBar;
+
+// The one ordered list of full file paths that every batch command fills.
+using TTargetList = std::vector<std::string>;
+
+class TForm1 : public TForm {
+public:
+    explicit TForm1(TComponent* owner);
+    ~TForm1() override;
+
+    // Controls, owned by the form as its components.
+    TPanel* Panel1;
+    TSpeedButton* SpeedButton1;
+    TSpeedButton* SpeedButton2;
+    TSpeedButton* SpeedButton3;
+    TSpeedButton* SpeedButton4;
+    TSpeedButton* SpeedButton5;
+    TPanel* Panel6;
+    TLabel* Label2;
+    TEdit* Edit1;
+    TLabel* Label3;
+    TEdit* Edit2;
+    TLabel* Label4;
+    TEdit* Edit3;
+    TLabel* Label5;
+    TEdit* Edit4;
+    TLabel* Label6;
+    TEdit* Edit5;
+    TLabel* Label7;
+    TEdit* Edit6;
+    TLabel* Label8;
+    TLabel* Label9;
+    TEdit* Edit7;
+    TPanel* Panel2;
+    TLabel* Label1;
+    TPanel* Panel3;
+    TPanel* Panel4;
+    TDriveComboBox* DriveComboBox1;
+    TDirectoryListBox* DirectoryListBox1;
+    TButton* Button1;
+    TButton* Button2;
+    TButton* Button3;
+    TButton* Button4;
+    TFileListBox* FileListBox1;
+    TPanel* Panel5;
+    TProgressBar* ProgressBar1;
+    TStatusBar* StatusBar1;
+    TDiskScan* DiskScan1;
+
+    TTargetList* TargetList() const { return targetList_.get(); }
+
+    void FormCreate(TObject* sender);
+    void FormDestroy(TObject* sender);
+    void DriveComboBox1Change(TObject* sender);
+    void DirectoryListBox1Change(TObject* sender);
+    void SpeedButton1Click(TObject* sender);
+    void SpeedButton2Click(TObject* sender);
+    void SpeedButton3Click(TObject* sender);
+    void SpeedButton4Click(TObject* sender);
+    void SpeedButton5Click(TObject* sender);
+    void Button1Click(TObject* sender);
+    void Button2Click(TObject* sender);
+    void Button3Click(TObject* sender);
+    void Button4Click(TObject* sender);
+    void DiskScan1FileFound(TObject* sender, std::string fileName);
+
+    // True from a command button's click until its operation has returned.
+    bool CommandRunning() const { return commandRunning_; }
+
+private:
+    void BuildCommandBar();
+    void BuildSettingsBar();
+    void BuildPathBar();
+    void BuildBrowser();
+    void BuildBottomBands();
+    TPanel* NewPanel(const char* name, TWinControl* parent, TAlign align, const RECT& designBounds);
+    void WireEvents();
+    void RunCommand(const char* question, TButton* operation);
+    void GatherTargets();
+    void RunRename(int kind);
+    void ShowFailureReport(const std::vector<core::FileFailure>& failures);
+    BatchProgress Progress();
+
+    bool commandRunning_ = false;
+    std::unique_ptr<ProgressBarFeed> progressFeed_;
+
+    std::unique_ptr<TTargetList> targetList_;
+};
+
+extern TForm1* Form1;

@@ -1,0 +1,16 @@
+// Program entry: the application, the main window, the about dialog, the loop.
+#include "about/uAboutBox.h"
+#include "app/Unit1.h"
+#include "resources/maker.h"
+#include "toolkit/Application.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    TApplication application;
+    Application->Initialize();
+    Application->SetTitle(BRISEL_TITLE);
+    Form1 = new TForm1(Application);
+    AboutBox = new TAboutBox(Application);
+    Application->Run();
+    return 0;
+}

@@ -1,0 +1,276 @@
+#include "components/cwHyperLink.h"
+
+#include "TestApplication.h"
+#include "WindowPixels.h"
+#include "resources/maker.h"
+#include "toolkit/Form.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct ShellCall {
+    HWND owner;
+    std::string verb;
+    std::string file;
+    bool hasParameters;
+    bool hasDirectory;
+    INT show;
+};
+
+std::vector<ShellCall>& ShellCalls()
+{
+    static std::vector<ShellCall> calls;
+    return calls;
+}
+
+HINSTANCE WINAPI RecordShellExecute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
+                                    LPCSTR directory, INT show)
+{
+    ShellCalls().push_back({owner, verb ? verb : "", file ? file : "", parameters != nullptr,
+                            directory != nullptr, show});
+    return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(33));  // what a successful launch returns
+}
+
+SIZE MeasureInFont(TFont& font, const std::string& text)
+{
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font.Handle());
+    SIZE size{0, 0};
+    if (text.empty()) {
+        TEXTMETRICA metrics{};
+        GetTextMetricsA(dc, &metrics);
+        size.cy = metrics.tmHeight;
+    } else {
+        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    }
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return size;
+}
+
+class HyperLinkTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        EnsureApplication();
+        savedCalls = HyperLinkCalls();
+        HyperLinkCalls().shellExecute = RecordShellExecute;
+        ShellCalls().clear();
+        SetCursorPos(0, 0);  // the real pointer stays off the test window
+        host = std::make_unique<TForm>(nullptr, "THyperLinkTestHost");
+        host->SetBounds(40, 40, 420, 220);
+        link = new TcwHyperLink(host.get());
+        link->SetBounds(20, 30, 100, 10);
+    }
+
+    void TearDown() override
+    {
+        host.reset();
+        HyperLinkCalls() = savedCalls;
+    }
+
+    void ShowHost()
+    {
+        link->SetParent(host.get());
+        host->Show();
+        Application->ProcessMessages();
+    }
+
+    // Mouse messages as the window under the pointer gets them, in host client coordinates.
+    void Send(UINT message, int x, int y, WPARAM keys = 0)
+    {
+        SendMessageA(host->Handle(), message, keys, MAKELPARAM(x, y));
+    }
+    void MoveOver() { Send(WM_MOUSEMOVE, link->Left() + 2, link->Top() + 2); }
+    void MoveOff() { Send(WM_MOUSEMOVE, 300, 150); }
+    void Press()
+    {
+        Send(WM_LBUTTONDOWN, link->Left() + 2, link->Top() + 2, MK_LBUTTON);
+        Send(WM_LBUTTONUP, link->Left() + 2, link->Top() + 2);
+    }
+
+    int PixelsOf(COLORREF colour) { return CountPixels(host->Handle(), link->BoundsRect(), colour); }
+
+    THyperLinkCalls savedCalls{};
+    std::unique_ptr<TForm> host;
+    TcwHyperLink* link = nullptr;  // owned by host
+};
+
+TEST_F(HyperLinkTest, StartsAsABoldUnderlinedBlueLinkToItsAuthor)
+{
+    EXPECT_EQ(link->URL(), BRISEL_HYPERLINK_AUTHOR_URL);
+    EXPECT_EQ(link->Caption(), link->URL());
+    EXPECT_EQ(link->Width(), 100);  // not painted yet: the start size
+    EXPECT_EQ(link->Height(), 10);
+    TFont& font = link->Canvas().Font();
+    EXPECT_EQ(font.Name(), "MS Sans Serif");
+    EXPECT_EQ(font.Height(), 11);
+    EXPECT_EQ(font.Style(), static_cast<unsigned>(fsBold | fsUnderline));
+    EXPECT_EQ(font.Color(), clBlue);
+    EXPECT_EQ(link->FontName(), "");
+    EXPECT_EQ(link->Color(), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(link->Canvas().BrushColor(), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(link->Cursor(), LoadCursorA(nullptr, IDC_HAND));
+    EXPECT_TRUE(link->Visible());
+
+    ShowHost();
+    EXPECT_GT(PixelsOf(clBlue), 0);
+    EXPECT_EQ(PixelsOf(clRed), 0);
+}
+
+TEST_F(HyperLinkTest, PaintingFitsTheControlToItsCaptionKeepingItsCorner)
+{
+    ShowHost();
+    // Long, short, empty, then longer again: it grows and shrinks.
+    const std::string captions[] = {BRISEL_SITE_URL, "QQ", "", BRISEL_PHONE, "W", "http://a.much.longer.address.example/page"};
+    for (const std::string& caption : captions) {
+        link->SetCaption(caption);
+        Application->ProcessMessages();
+        SIZE text = MeasureInFont(link->Canvas().Font(), caption);
+        EXPECT_EQ(link->Width(), text.cx + 6) << caption;
+        EXPECT_EQ(link->Height(), text.cy + 2) << caption;
+        EXPECT_EQ(link->Left(), 20) << caption;
+        EXPECT_EQ(link->Top(), 30) << caption;
+    }
+    link->SetCaption("");
+    Application->ProcessMessages();
+    EXPECT_EQ(link->Width(), 6);
+    // Only the background is drawn.
+    EXPECT_EQ(PixelsOf(clBlue), 0);
+    EXPECT_EQ(PixelsOf(GetSysColor(COLOR_BTNFACE)), link->Width() * link->Height());
+}
+
+TEST_F(HyperLinkTest, ResizesOnlyWhenItPaints)
+{
+    link->SetCaption("a caption set while nothing shows it");
+    EXPECT_EQ(link->Width(), 100);
+    EXPECT_EQ(link->PaintCount(), 0);
+    ShowHost();
+    EXPECT_GT(link->PaintCount(), 0);
+    EXPECT_EQ(link->Width(), MeasureInFont(link->Canvas().Font(), link->Caption()).cx + 6);
+}
+
+TEST_F(HyperLinkTest, RepaintsOnlyWhenAShownSettingChanges)
+{
+    ShowHost();
+    link->SetFontName("Arial");
+    Application->ProcessMessages();
+
+    struct Step {
+        const char* what;
+        std::function<void()> set;
+        bool repaints;
+    };
+    const Step steps[] = {
+        {"same caption", [&] { link->SetCaption(link->Caption()); }, false},
+        {"same colour", [&] { link->SetColor(link->Color()); }, false},
+        {"same font name", [&] { link->SetFontName("Arial"); }, false},
+        {"new URL", [&] { link->SetURL("http://elsewhere.example/"); }, false},
+        {"new caption", [&] { link->SetCaption("QQ"); }, true},
+        {"new colour", [&] { link->SetColor(RGB(255, 255, 255)); }, true},
+        {"new font name", [&] { link->SetFontName("Courier New"); }, true},
+    };
+    for (const Step& step : steps) {
+        int before = link->PaintCount();
+        step.set();
+        // A repaint is immediate; nothing is left for later either.
+        EXPECT_EQ(link->PaintCount() > before, step.repaints) << step.what;
+        Application->ProcessMessages();
+        if (!step.repaints) {
+            EXPECT_EQ(link->PaintCount(), before) << step.what;
+        }
+    }
+    EXPECT_EQ(link->URL(), "http://elsewhere.example/");
+    EXPECT_EQ(link->Canvas().BrushColor(), RGB(255, 255, 255));
+    EXPECT_EQ(link->Canvas().Font().Name(), "Courier New");
+    EXPECT_GT(PixelsOf(RGB(255, 255, 255)), 0);
+}
+
+TEST_F(HyperLinkTest, IsRedUnderThePointerAndMagentaOncePressed)
+{
+    ShowHost();
+    MoveOver();
+    EXPECT_EQ(link->Canvas().Font().Color(), clRed);
+    EXPECT_GT(PixelsOf(clRed), 0);
+    EXPECT_EQ(PixelsOf(clBlue), 0);
+
+    MoveOff();
+    EXPECT_EQ(link->Canvas().Font().Color(), clBlue);  // not pressed yet
+    EXPECT_GT(PixelsOf(clBlue), 0);
+
+    MoveOver();
+    Press();
+    ASSERT_EQ(ShellCalls().size(), 1u);
+    EXPECT_EQ(link->Canvas().Font().Color(), clRed);  // still over it
+    MoveOff();
+    EXPECT_EQ(link->Canvas().Font().Color(), clFuchsia);
+    EXPECT_GT(PixelsOf(clFuchsia), 0);
+
+    // Leaving the window altogether gives the same colours.
+    MoveOver();
+    EXPECT_EQ(link->Canvas().Font().Color(), clRed);
+    SendMessageA(host->Handle(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(link->Canvas().Font().Color(), clFuchsia);
+}
+
+TEST_F(HyperLinkTest, PressOpensTheAddressThroughTheShell)
+{
+    ShowHost();
+    link->SetURL("http://bbs.brisel.example/");
+    Send(WM_LBUTTONDOWN, link->Left() + 2, link->Top() + 2, MK_LBUTTON);
+    // It opens on the press, before any release.
+    ASSERT_EQ(ShellCalls().size(), 1u);
+    const ShellCall& call = ShellCalls()[0];
+    EXPECT_EQ(call.owner, Application->Handle());
+    EXPECT_EQ(call.verb, "open");
+    EXPECT_EQ(call.file, "http://bbs.brisel.example/");
+    EXPECT_FALSE(call.hasParameters);
+    EXPECT_FALSE(call.hasDirectory);
+    EXPECT_EQ(call.show, SW_SHOWNORMAL);
+    Send(WM_LBUTTONUP, link->Left() + 2, link->Top() + 2);
+    EXPECT_EQ(ShellCalls().size(), 1u);
+}
+
+TEST_F(HyperLinkTest, TwoPressesOpenTwiceADoubleClickOnce)
+{
+    ShowHost();
+    int clicks = 0;
+    link->OnDblClick = [&](TObject*) { ++clicks; };
+    Press();
+    Press();
+    EXPECT_EQ(ShellCalls().size(), 2u);
+
+    ShellCalls().clear();
+    Press();
+    Send(WM_LBUTTONDBLCLK, link->Left() + 2, link->Top() + 2, MK_LBUTTON);
+    Send(WM_LBUTTONUP, link->Left() + 2, link->Top() + 2);
+    EXPECT_EQ(ShellCalls().size(), 1u);
+    EXPECT_EQ(clicks, 1);  // the double click still reaches the control's own handling
+}
+
+TEST_F(HyperLinkTest, PressAtDesignTimeOpensNothingAndStaysBlue)
+{
+    ShowHost();
+    link->SetDesigning(true);
+    MoveOver();
+    Press();
+    MoveOff();
+    EXPECT_TRUE(ShellCalls().empty());
+    EXPECT_EQ(link->Canvas().Font().Color(), clBlue);
+}
+
+TEST_F(HyperLinkTest, PressOutsideTheLinkOpensNothing)
+{
+    ShowHost();
+    Send(WM_LBUTTONDOWN, link->Left() + link->Width() + 5, link->Top() + 2, MK_LBUTTON);
+    Send(WM_LBUTTONUP, link->Left() + link->Width() + 5, link->Top() + 2);
+    EXPECT_TRUE(ShellCalls().empty());
+}
+
+}  // namespace

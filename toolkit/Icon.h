@@ -1,0 +1,25 @@
+// An owned icon handle: copies are real copies, the handle dies with the object.
+#pragma once
+
+#include <windows.h>
+
+class TIcon {
+public:
+    TIcon() = default;
+    ~TIcon();
+    TIcon(const TIcon&) = delete;
+    TIcon& operator=(const TIcon&) = delete;
+
+    HICON Handle() const { return handle_; }  // nullptr while empty
+    bool Empty() const { return handle_ == nullptr; }
+    // Takes ownership of the handle; the previous picture is freed.
+    void SetHandle(HICON handle);
+    // Makes this icon a copy of the other one's picture.
+    void Assign(const TIcon& other);
+    void Clear() { SetHandle(nullptr); }
+    // Loads an icon resource of the module at its own size.
+    void LoadFromResource(HINSTANCE instance, LPCSTR name);
+
+private:
+    HICON handle_ = nullptr;
+};
