@@ -32,29 +32,16 @@ void ProgressBarFeed::Start(int max)
 // when it draws its own frame: a change at either width is a visible change.
 bool ProgressBarFeed::LooksDifferent(int position) const
 {
-    if (position == max_ || width_ <= 0) return true;
+    if (position == 1 || position >= max_ || width_ <= 0) return true;
     for (int width : {width_, width_ - 2}) {
         if (FilledWidth(position, max_, width) != FilledWidth(paintedPosition_, max_, width)) return true;
     }
     return false;
 }
 
-// The control paints inside PBM_SETPOS on some systems; with redrawing off
-// it only takes the new position.
-void ProgressBarFeed::SetPositionQuietly(int position)
-{
-    HWND handle = bar_.HandleAllocated() ? bar_.Handle() : nullptr;
-    if (handle) SendMessageA(handle, WM_SETREDRAW, FALSE, 0);
-    bar_.SetPosition(position);
-    if (handle) SendMessageA(handle, WM_SETREDRAW, TRUE, 0);
-}
-
 void ProgressBarFeed::Advance(int position)
 {
-    if (!LooksDifferent(position)) {
-        SetPositionQuietly(position);
-        return;
-    }
+    if (!LooksDifferent(position)) return;
     bar_.SetPosition(position);
     bar_.RepaintNow();
     paintedPosition_ = position;

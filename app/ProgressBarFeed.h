@@ -1,6 +1,8 @@
-// Drives a progress bar from a batch: the position follows every file, but
-// the bar is painted only when its filled width changes, because a
-// synchronous repaint costs about as much as the work on one file.
+// Drives a progress bar from a batch so that it always looks current, but
+// is painted only when its filled width changes: a synchronous repaint costs
+// about as much as the work on one file, and the control repaints inside
+// PBM_SETPOS on some systems (Wine), so between visible changes the new
+// position is not even sent.
 #pragma once
 
 #include "app/BatchProgress.h"
@@ -13,7 +15,9 @@ public:
 
     // Maximum = max, position 0, painted at once.
     void Start(int max);
-    // Position = position; painted at once when the bar looks different.
+    // The bar is set to position and painted at once when that changes its
+    // look, for the first file and for the last; otherwise it stays at a
+    // position that looks the same.
     void Advance(int position);
     // Callbacks for RunRenameBatch / RunFileTimeBatch.
     BatchProgress Callbacks();
@@ -22,7 +26,6 @@ public:
 
 private:
     bool LooksDifferent(int position) const;
-    void SetPositionQuietly(int position);
 
     TProgressBar& bar_;
     int max_ = 0;

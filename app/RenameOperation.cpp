@@ -23,11 +23,6 @@ bool Fail(const std::string& path, DWORD error, core::FileFailure& failure)
     return false;
 }
 
-bool Exists(const std::string& path)
-{
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 // The name the file system stores for path, or empty when it finds nothing.
 std::string NameOnDisk(const std::string& path)
 {
@@ -86,13 +81,16 @@ bool RenameOperation::FinishCaseOnlyRename(const std::string& oldPath, const std
     if (onDisk.empty()) return Fail(oldPath, GetLastError(), failure);
     if (onDisk == newName) return true;
 
+    // The rename itself finds a free temporary name: it never replaces a file.
+    std::string currentPath = folder + onDisk;
     std::string temporary;
     for (unsigned counter = 0;; ++counter) {
         temporary = oldPath + ".~brisel" + std::to_string(counter);
-        if (!Exists(temporary)) break;
+        if (MoveFileA(currentPath.c_str(), temporary.c_str())) break;
+        DWORD error = GetLastError();
+        if ((error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) || counter >= 1000)
+            return Fail(oldPath, error, failure);
     }
-    std::string currentPath = folder + onDisk;
-    if (!MoveFileA(currentPath.c_str(), temporary.c_str())) return Fail(oldPath, GetLastError(), failure);
     if (!MoveFileA(temporary.c_str(), finalPath.c_str())) {
         DWORD error = GetLastError();
         MoveFileA(temporary.c_str(), currentPath.c_str());

@@ -7,11 +7,15 @@
 #include "app/ProgressBarFeed.h"
 #include "app/RenameOperation.h"
 #include "components/DiskScan.h"
+#include "components/antTaskbarIcon.h"
 #include "core/DirectoryItems.h"
 #include "core/ExtensionMapping.h"
 #include "core/DateTimeText.h"
 #include "core/FailureReport.h"
+#include "toolkit/Icon.h"
+#include "toolkit/MenuItem.h"
 #include "toolkit/MessageDialog.h"
+#include "toolkit/PopupMenu.h"
 #include "resources/maker.h"
 #include "resources/resource.h"
 #include "about/uAboutBox.h"
@@ -23,6 +27,8 @@
 #include "toolkit/ProgressBar.h"
 #include "toolkit/SpeedButton.h"
 #include "toolkit/StatusBar.h"
+
+#include <shellapi.h>
 
 TForm1* Form1 = nullptr;
 
@@ -57,6 +63,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner, "TForm1")
     BuildSettingsBar();
     DiskScan1 = new TDiskScan(this);
     DiskScan1->SetName("DiskScan1");
+    BuildTray();
     WireEvents();
     EnableAlign();
     FinishCreation();
@@ -229,11 +236,66 @@ void TForm1::BuildBottomBands()
     StatusBar1->AddPanel(0, BRISEL_CONTACT);
 }
 
+// The tray icon is shown as soon as its Visible setting is made, before its
+// hint and menu are set; Loaded shows it once more when the form is complete.
+void TForm1::BuildTray()
+{
+    antTaskbarIcon1 = new TantTaskbarIcon(this);
+    antTaskbarIcon1->SetName("antTaskbarIcon1");
+    TIcon icon;
+    icon.LoadFromResource(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINICON));
+    antTaskbarIcon1->SetIcon(icon);
+    antTaskbarIcon1->SetVisible(true);
+    antTaskbarIcon1->SetHint(BRISEL_TITLE);
+
+    PopupMenu1 = new TPopupMenu(this);
+    PopupMenu1->SetName("PopupMenu1");
+    N1 = PopupMenu1->Add("显示主窗口");
+    N1->SetName("N1");
+    N1->SetEnabled(false);
+    N1->OnClick = [this](TObject* sender) { N1Click(sender); };
+    N2 = PopupMenu1->Add("最小化显示");
+    N2->SetName("N2");
+    N2->OnClick = [this](TObject* sender) { N2Click(sender); };
+    N3 = PopupMenu1->Add("登陆Brisel网");
+    N3->SetName("N3");
+    N3->OnClick = [this](TObject* sender) { N3Click(sender); };
+
+    antTaskbarIcon1->SetPopupMenu(PopupMenu1);
+    antTaskbarIcon1->OnClick = [this](TObject* sender) { N1Click(sender); };
+}
+
 // Called once the window and its controls exist, before it is shown.
 void TForm1::FormCreate(TObject*)
 {
     targetList_ = std::make_unique<TTargetList>();
+    Application->OnMinimize = [this](TObject* sender) { N2Click(sender); };
     Application->SetHintColor(clLime);
+}
+
+// Hides the window and its taskbar button; the tray icon stays.
+void TForm1::N2Click(TObject*)
+{
+    N2->SetEnabled(false);
+    N1->SetEnabled(true);
+    ShowWindow(Application->Handle(), SW_HIDE);
+    Hide();
+}
+
+// Brings the window and its taskbar button back.
+void TForm1::N1Click(TObject*)
+{
+    N2->SetEnabled(true);
+    N1->SetEnabled(false);
+    ShowWindow(Application->Handle(), SW_SHOW);
+    Application->Restore();
+    Show();
+}
+
+// Opens the maker's web site.
+void TForm1::N3Click(TObject*)
+{
+    ShellExecuteA(Handle(), "open", BRISEL_SITE_URL, "", "", SW_SHOW);
 }
 
 // Called as the window is destroyed.
@@ -256,10 +318,12 @@ void TForm1::WireEvents()
     DiskScan1->OnFileFound = [this](TObject* sender, std::string fileName) {
         DiskScan1FileFound(sender, std::move(fileName));
     };
-    // Closing the window during a scan ends the scan: nothing is touched then.
-    DiskScan1->OnDirFound = [this](TObject*, std::string) {
-        if (Application->Terminated()) DiskScan1->Cancel();
-    };
+}
+
+void TForm1::Close()
+{
+    if (commandRunning_) DiskScan1->Cancel();
+    TForm::Close();
 }
 
 void TForm1::DriveComboBox1Change(TObject*)

@@ -13,6 +13,9 @@
 class ProgressBarFeed;
 class TButton;
 class TDiskScan;
+class TMenuItem;
+class TPopupMenu;
+class TantTaskbarIcon;
 class TDirectoryListBox;
 class TDriveComboBox;
 class TEdit;
@@ -69,8 +72,15 @@ public:
     TProgressBar* ProgressBar1;
     TStatusBar* StatusBar1;
     TDiskScan* DiskScan1;
+    TantTaskbarIcon* antTaskbarIcon1;
+    TPopupMenu* PopupMenu1;
+    TMenuItem* N1;
+    TMenuItem* N2;
+    TMenuItem* N3;
 
     TTargetList* TargetList() const { return targetList_.get(); }
+    // Closing during a scan ends the scan first; no file is touched then.
+    void Close() override;
 
     void FormCreate(TObject* sender);
     void FormDestroy(TObject* sender);
@@ -86,6 +96,9 @@ public:
     void Button3Click(TObject* sender);
     void Button4Click(TObject* sender);
     void DiskScan1FileFound(TObject* sender, std::string fileName);
+    void N1Click(TObject* sender);
+    void N2Click(TObject* sender);
+    void N3Click(TObject* sender);
 
     // True from a command button's click until its operation has returned.
     bool CommandRunning() const { return commandRunning_; }
@@ -96,6 +109,7 @@ private:
     void BuildPathBar();
     void BuildBrowser();
     void BuildBottomBands();
+    void BuildTray();
     TPanel* NewPanel(const char* name, TWinControl* parent, TAlign align, const RECT& designBounds);
     void WireEvents();
     void RunCommand(const char* question, TButton* operation);

@@ -109,3 +109,10 @@ bool TCustomComboBox::Reflected(UINT message, WPARAM wParam, LPARAM lParam, LRES
         return false;
     }
 }
+
+LRESULT TCustomComboBox::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Wine's combo box swallows Alt+F4; the window must close from any control.
+    if (message == WM_SYSKEYDOWN && wParam == VK_F4) return DefWindowProcA(handle_, message, wParam, lParam);
+    return TWinControl::WndProc(message, wParam, lParam);
+}

@@ -15,6 +15,7 @@ public:
     void SetItemIndex(int index);
     void SetItemHeight(int height);
     bool Reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
     void CreateParams(TCreateParams& params) override;

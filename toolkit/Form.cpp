@@ -72,6 +72,8 @@ void TForm::FinishCreation()
     Handle();
     if (icon_) SetIcon(icon_);
     Realign();
+    // Every setting is in place: the components may act on them now.
+    for (TComponent* component : Components()) component->Loaded();
 }
 
 void TForm::CenterOnScreen()

@@ -28,7 +28,7 @@ public:
 
     void Show();
     void Hide();
-    void Close();
+    virtual void Close();
     TModalResult ShowModal();
     TModalResult ModalResult() const { return modalResult_; }
     void SetModalResult(TModalResult result) { modalResult_ = result; }

@@ -1,0 +1,52 @@
+// A non-visual component that walks a directory tree depth first and reports
+// every file it meets, one full path at a time, while the walk goes on.
+#pragma once
+
+#include "toolkit/Component.h"
+
+#include <functional>
+#include <string>
+
+using TNotifyFilenameFoundEvent = std::function<void(TObject* sender, std::string fileName)>;
+using TNotifyDirectoryFoundEvent = std::function<void(TObject* sender, std::string directory)>;
+using TNotifyScanFinishEvent = std::function<void(TObject* sender)>;
+
+class TDiskScan : public TComponent {
+public:
+    explicit TDiskScan(TComponent* owner);
+
+    const std::string& StartDirectory() const { return startDirectory_; }
+    void SetStartDirectory(const std::string& directory);
+
+    // Walks StartDirectory (every fixed drive when it is empty), then fires
+    // OnScanFinish. Pending messages are dispatched once per directory.
+    void Scan();
+    // Ends every scan now running as soon as it gets control back: no further
+    // events, not even OnScanFinish. Scans started afterwards run normally.
+    void Cancel();
+    // Whether the last scan to return was ended by Cancel.
+    bool Cancelled() const { return cancelled_; }
+
+    TNotifyFilenameFoundEvent OnFileFound;
+    TNotifyDirectoryFoundEvent OnDirFound;
+    TNotifyScanFinishEvent OnScanFinish;
+
+protected:
+    // Called for every directory walked, before its entries are read.
+    virtual void DoDirFound(std::string directory);
+
+private:
+    struct TWalk;
+
+    void Walk(const std::string& directory, TWalk& walk);
+    void ScanDirectory(const std::string& directory, TWalk& walk);
+    // Whether a link leads back into a directory open above it on this walk.
+    bool LeadsToOpenLevel(const std::string& link, TWalk& walk) const;
+    bool Stopped(const TWalk& walk) const;
+
+    std::string searchPattern_;
+    std::string startDirectory_;
+    unsigned scanCount_ = 0;          // scans started so far; numbers each scan
+    unsigned cancelledThrough_ = 0;   // scans numbered up to this one are cancelled
+    bool cancelled_ = false;
+};
