@@ -1,5 +1,7 @@
 #include "UiComboBox.h"
 
+#include "UiText.h"
+
 LRESULT UiComboBox::Ask(UINT msg, WPARAM wParam, LPARAM lParam) const
 {
     LRESULT result = CB_ERR;
@@ -18,15 +20,7 @@ int UiComboBox::CurrentIndex() const
 
 std::string UiComboBox::Text(int index) const
 {
-    LRESULT length = Ask(CB_GETLBTEXTLEN, index);
-    if (length == CB_ERR)
-        return std::string();
-    std::string text(static_cast<size_t>(length) * 2 + 2, '\0');
-    LRESULT copied = Ask(CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
-    if (copied == CB_ERR)
-        return std::string();
-    text.resize(static_cast<size_t>(copied));
-    return text;
+    return UiText::ItemText(window_, CB_GETLBTEXTLEN, CB_GETLBTEXT, index);
 }
 
 std::string UiComboBox::CurrentText() const

@@ -30,8 +30,6 @@ bool UiInput::BringToFront(const UiWindow& window, DWORD timeoutMs)
         return false;
     ULONGLONG deadline = GetTickCount64() + timeoutMs;
     while (GetForegroundWindow() != root) {
-        if (IsIconic(root))
-            ShowWindow(root, SW_RESTORE);
         SetForegroundWindow(root);
         if (GetForegroundWindow() == root)
             break;
@@ -39,7 +37,21 @@ bool UiInput::BringToFront(const UiWindow& window, DWORD timeoutMs)
             return false;
         Sleep(UiWindow::kPollMs);
     }
+    // Wine activates the window of another process without raising it.
+    SetWindowPos(root, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return true;
+}
+
+// Whether a click at screen reaches window. Another process raises its window
+// only when it handles the activation, some time after SetForegroundWindow.
+bool UiInput::IsUnder(const UiWindow& window, POINT screen)
+{
+    HWND target = window.Handle();
+    HWND hit = WindowFromPoint(screen);
+    if (hit == target || IsChild(target, hit))
+        return true;
+    // A disabled control is passed over: its parent receives the click.
+    return !IsWindowEnabled(target) && IsChild(hit, target);
 }
 
 bool UiInput::MoveTo(const UiWindow& window, POINT client)
@@ -47,8 +59,29 @@ bool UiInput::MoveTo(const UiWindow& window, POINT client)
     if (!BringToFront(window))
         return false;
     POINT screen = window.ClientToScreen(client);
+    // Wine can deliver a stale pointer motion after a move, putting the cursor
+    // back, and a window that is just starting can still raise itself over the
+    // target: wait until the cursor rests on the target, acting again if not.
+    int steady = 0;
+    ULONGLONG deadline = GetTickCount64() + 3000;
     SendMove(screen);
-    Sleep(kSettleMs);
+    while (steady < 2) {
+        Sleep(10);
+        POINT now{};
+        GetCursorPos(&now);
+        bool onPoint = now.x == screen.x && now.y == screen.y;
+        if (onPoint && IsUnder(window, screen)) {
+            ++steady;
+            continue;
+        }
+        steady = 0;
+        if (GetTickCount64() >= deadline)
+            return false;
+        if (onPoint)
+            BringToFront(window);
+        else
+            SendMove(screen);
+    }
     return true;
 }
 
@@ -56,9 +89,10 @@ bool UiInput::Click(const UiWindow& window, POINT client, Button button, unsigne
 {
     if (!MoveTo(window, client))
         return false;
+    POINT screen = window.ClientToScreen(client);
     SendModifiers(modifiers, true);
-    SendButton(button, true);
-    SendButton(button, false);
+    SendButton(button, true, screen);
+    SendButton(button, false, screen);
     SendModifiers(modifiers, false);
     Sleep(kSettleMs);
     return true;
@@ -68,9 +102,10 @@ bool UiInput::DoubleClick(const UiWindow& window, POINT client)
 {
     if (!MoveTo(window, client))
         return false;
+    POINT screen = window.ClientToScreen(client);
     for (int i = 0; i < 2; ++i) {
-        SendButton(Button::Left, true);
-        SendButton(Button::Left, false);
+        SendButton(Button::Left, true, screen);
+        SendButton(Button::Left, false, screen);
     }
     Sleep(kSettleMs);
     return true;
@@ -84,31 +119,48 @@ bool UiInput::ClickCentre(const UiWindow& window, Button button)
 
 bool UiInput::Type(const UiWindow& window, const std::string& text)
 {
+    for (char c : text)
+        if (!(c == '\n' || c == '\t' || (c >= 0x20 && c < 0x7f)))
+            return false;
     if (!BringToFront(window))
         return false;
-    for (size_t i = 0; i < text.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(text[i]);
+    for (char c : text) {
         if (c == '\n' || c == '\t') {
             WORD vk = c == '\n' ? VK_RETURN : VK_TAB;
             SendKey(vk, true);
             SendKey(vk, false);
-        } else if (c >= 0x20 && c < 0x7f) {
-            SHORT scan = VkKeyScanA(static_cast<char>(c));
-            unsigned modifiers = (scan & 0x100) ? Shift : None;
-            SendModifiers(modifiers, true);
-            SendKey(LOBYTE(scan), true);
-            SendKey(LOBYTE(scan), false);
-            SendModifiers(modifiers, false);
-        } else {
-            int length = IsDBCSLeadByte(c) && i + 1 < text.size() ? 2 : 1;
-            wchar_t wide[2] = {};
-            int count = MultiByteToWideChar(CP_ACP, 0, &text[i], length, wide, 2);
-            for (int k = 0; k < count; ++k)
-                SendChar(wide[k]);
-            i += length - 1;
+            continue;
         }
+        SHORT scan = VkKeyScanA(c);
+        unsigned modifiers = (scan & 0x100) ? Shift : None;
+        SendModifiers(modifiers, true);
+        SendKey(LOBYTE(scan), true);
+        SendKey(LOBYTE(scan), false);
+        SendModifiers(modifiers, false);
     }
     Sleep(kSettleMs);
+    return true;
+}
+
+// Wine turns a KEYEVENTF_UNICODE key (or a posted WM_CHAR) for an ANSI window
+// into one WM_CHAR holding both bytes of a double-byte character, which its
+// ANSI edit control reads as "?". One sent WM_CHAR per byte arrives intact.
+bool UiInput::TypeChars(const UiWindow& window, const std::string& text)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    DWORD thread = GetWindowThreadProcessId(window.Handle(), nullptr);
+    HWND focus = GetGUIThreadInfo(thread, &info) && info.hwndFocus ? info.hwndFocus : window.Handle();
+    for (char byte : text) {
+        // The lead byte is held back by the sender until the trail byte comes,
+        // and that call reports 0: only a time-out is a failure.
+        DWORD_PTR result = 0;
+        SetLastError(ERROR_SUCCESS);
+        if (!SendMessageTimeoutA(focus, WM_CHAR, static_cast<unsigned char>(byte), 1,
+                                 SMTO_ABORTIFHUNG, UiWindow::kSendTimeoutMs, &result) &&
+            GetLastError() == ERROR_TIMEOUT)
+            return false;
+    }
     return true;
 }
 
@@ -135,6 +187,23 @@ void UiInput::SendModifiers(unsigned modifiers, bool down)
     for (const auto& key : keys)
         if (modifiers & key.first)
             SendKey(key.second, down);
+    if (!down)
+        return;
+    // Wine re-reads the keyboard from X when the focus moves, which can drop a
+    // modifier just pressed: wait until the server holds it, pressing it again.
+    ULONGLONG deadline = GetTickCount64() + 1000;
+    for (;;) {
+        bool allDown = true;
+        for (const auto& key : keys) {
+            if ((modifiers & key.first) && GetAsyncKeyState(key.second) >= 0) {
+                allDown = false;
+                SendKey(key.second, true);
+            }
+        }
+        if (allDown || GetTickCount64() >= deadline)
+            return;
+        Sleep(10);
+    }
 }
 
 void UiInput::SendKey(WORD vk, bool down)
@@ -147,35 +216,31 @@ void UiInput::SendKey(WORD vk, bool down)
     SendInput(1, &input, sizeof input);
 }
 
-void UiInput::SendChar(wchar_t ch)
-{
-    INPUT inputs[2]{};
-    for (INPUT& input : inputs) {
-        input.type = INPUT_KEYBOARD;
-        input.ki.wScan = ch;
-        input.ki.dwFlags = KEYEVENTF_UNICODE;
-    }
-    inputs[1].ki.dwFlags |= KEYEVENTF_KEYUP;
-    SendInput(2, inputs, sizeof inputs[0]);
-}
-
-void UiInput::SendMove(POINT screen)
+INPUT UiInput::MouseAt(POINT screen, DWORD flags)
 {
     INPUT input{};
     input.type = INPUT_MOUSE;
     input.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
     input.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return input;
+}
+
+void UiInput::SendMove(POINT screen)
+{
+    SetCursorPos(screen.x, screen.y);
+    INPUT input = MouseAt(screen, 0);
     SendInput(1, &input, sizeof input);
 }
 
-void UiInput::SendButton(Button button, bool down)
+// The button event carries the position too, so it cannot land elsewhere.
+void UiInput::SendButton(Button button, bool down, POINT screen)
 {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
+    DWORD flags;
     if (button == Button::Left)
-        input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+        flags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
     else
-        input.mi.dwFlags = down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP;
+        flags = down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP;
+    INPUT input = MouseAt(screen, flags);
     SendInput(1, &input, sizeof input);
 }

@@ -13,9 +13,12 @@ public:
     enum class Button { Left, Right };
 
     // Makes window's top-level window the foreground window; false if it
-    // did not become foreground within timeoutMs.
+    // did not become foreground within timeoutMs. A minimised window is not
+    // restored: that is the program's business.
     static bool BringToFront(const UiWindow& window, DWORD timeoutMs = 2000);
 
+    // Moves the cursor to a point in window's client coordinates; false if
+    // the cursor does not rest there on window (or one of its children).
     static bool MoveTo(const UiWindow& window, POINT client);
     // Click at a point in window's client coordinates, with modifiers held.
     static bool Click(const UiWindow& window, POINT client, Button button = Button::Left,
@@ -24,19 +27,25 @@ public:
     // Click at the centre of window's client area.
     static bool ClickCentre(const UiWindow& window, Button button = Button::Left);
 
-    // Types text (system code page bytes) into the focused control of
-    // window's thread: ASCII as virtual keys, everything else as Unicode
-    // characters; '\n' is Enter and '\t' is Tab.
+    // Types ASCII text as real keys into the focused control of window's
+    // thread ('\n' is Enter, '\t' is Tab); false for any other character.
     static bool Type(const UiWindow& window, const std::string& text);
+    // Puts text (GBK bytes) into the focused control of window's thread as
+    // WM_CHAR messages, one per byte: not real input, for the double-byte
+    // characters that Wine's Unicode key input mangles in ANSI windows. The
+    // messages are sent, so they overtake keys still queued by Type: wait for
+    // those to show first.
+    static bool TypeChars(const UiWindow& window, const std::string& text);
     // Presses and releases vk with modifiers held (VK_RETURN, VK_ESCAPE,
     // VK_TAB, VK_F4 with Alt, ...).
     static bool Press(const UiWindow& window, WORD vk, unsigned modifiers = None);
     static bool PressToFocused(WORD vk, unsigned modifiers = None);
 
 private:
+    static bool IsUnder(const UiWindow& window, POINT screen);
     static void SendModifiers(unsigned modifiers, bool down);
     static void SendKey(WORD vk, bool down);
-    static void SendChar(wchar_t ch);
+    static INPUT MouseAt(POINT screen, DWORD flags);
     static void SendMove(POINT screen);
-    static void SendButton(Button button, bool down);
+    static void SendButton(Button button, bool down, POINT screen);
 };

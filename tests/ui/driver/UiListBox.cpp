@@ -1,5 +1,7 @@
 #include "UiListBox.h"
 
+#include "UiText.h"
+
 LRESULT UiListBox::Ask(UINT msg, WPARAM wParam, LPARAM lParam) const
 {
     LRESULT result = LB_ERR;
@@ -13,16 +15,7 @@ int UiListBox::Count() const
 
 std::string UiListBox::Text(int index) const
 {
-    LRESULT length = Ask(LB_GETTEXTLEN, index);
-    if (length == LB_ERR)
-        return std::string();
-    // The length may count a double-byte character twice: room to spare.
-    std::string text(static_cast<size_t>(length) * 2 + 2, '\0');
-    LRESULT copied = Ask(LB_GETTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
-    if (copied == LB_ERR)
-        return std::string();
-    text.resize(static_cast<size_t>(copied));
-    return text;
+    return UiText::ItemText(window_, LB_GETTEXTLEN, LB_GETTEXT, index);
 }
 
 std::vector<std::string> UiListBox::Items() const

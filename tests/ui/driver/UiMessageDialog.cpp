@@ -3,9 +3,10 @@
 #include "UiInput.h"
 #include "UiWait.h"
 
-namespace {
+const char UiMessageDialog::kSystemClass[] = "#32770";
+const char UiMessageDialog::kSystemButtonClass[] = "Button";
 
-const char kDialogClass[] = "#32770";
+namespace {
 
 std::string WithoutAmpersands(const std::string& text)
 {
@@ -28,9 +29,19 @@ bool IsIconStatic(const UiWindow& control)
 
 }  // namespace
 
-UiMessageDialog UiMessageDialog::Wait(DWORD pid, const char* caption, DWORD timeoutMs)
+UiMessageDialog UiMessageDialog::Wait(DWORD pid, const char* caption, DWORD timeoutMs,
+                                      const char* dialogClass, const char* buttonClass)
 {
-    return UiMessageDialog(UiWindow::WaitTopLevel(pid, caption, kDialogClass, timeoutMs));
+    return UiMessageDialog(UiWindow::WaitTopLevel(pid, caption, dialogClass, timeoutMs), buttonClass);
+}
+
+std::vector<UiWindow> UiMessageDialog::Buttons() const
+{
+    std::vector<UiWindow> buttons;
+    for (const UiWindow& button : window_.ChildrenByPosition(buttonClass_))
+        if (button.IsVisible())
+            buttons.push_back(button);
+    return buttons;
 }
 
 std::string UiMessageDialog::Message() const
@@ -60,17 +71,16 @@ bool UiMessageDialog::HasIcon() const
 std::vector<std::string> UiMessageDialog::ButtonTexts() const
 {
     std::vector<std::string> texts;
-    for (const UiWindow& button : window_.ChildrenByPosition("Button"))
-        if (button.IsVisible())
-            texts.push_back(button.Text());
+    for (const UiWindow& button : Buttons())
+        texts.push_back(button.Text());
     return texts;
 }
 
 UiWindow UiMessageDialog::FindButton(const std::string& text) const
 {
-    for (const UiWindow& button : window_.Children("Button")) {
+    for (const UiWindow& button : Buttons()) {
         std::string own = button.Text();
-        if (button.IsVisible() && (own == text || WithoutAmpersands(own) == WithoutAmpersands(text)))
+        if (own == text || WithoutAmpersands(own) == WithoutAmpersands(text))
             return button;
     }
     return UiWindow();

@@ -4,20 +4,29 @@
 #include <string>
 #include <vector>
 
-// A message dialog (window class "#32770") of another process: its message,
-// its buttons, and pressing one of them.
+// A message dialog of another process: its message, its buttons, and
+// pressing one of them. The system's dialogs are of class "#32770" with
+// "Button" and "Static" children; a toolkit's own dialog names its classes.
 class UiMessageDialog {
 public:
-    UiMessageDialog() = default;
-    explicit UiMessageDialog(UiWindow window) : window_(window) {}
+    static const char kSystemClass[];
+    static const char kSystemButtonClass[];
 
-    // The visible dialog of process pid captioned caption, polled until timeoutMs.
-    static UiMessageDialog Wait(DWORD pid, const char* caption, DWORD timeoutMs);
+    UiMessageDialog() = default;
+    explicit UiMessageDialog(UiWindow window, const char* buttonClass = kSystemButtonClass)
+        : window_(window), buttonClass_(buttonClass) {}
+
+    // The visible dialog of process pid with this caption and class, polled
+    // until timeoutMs.
+    static UiMessageDialog Wait(DWORD pid, const char* caption, DWORD timeoutMs,
+                                const char* dialogClass = kSystemClass,
+                                const char* buttonClass = kSystemButtonClass);
 
     explicit operator bool() const { return static_cast<bool>(window_); }
     const UiWindow& Window() const { return window_; }
     std::string Caption() const { return window_.Text(); }
-    // The texts of the static controls that are not icons, joined by '\n'.
+    // The texts of the static controls that are not icons, joined by '\n'
+    // (empty when the dialog paints its message itself).
     std::string Message() const;
     // Whether one of the static controls shows an icon.
     bool HasIcon() const;
@@ -33,5 +42,8 @@ public:
     bool WaitClosed(DWORD timeoutMs) const;
 
 private:
+    std::vector<UiWindow> Buttons() const;
+
     UiWindow window_;
+    const char* buttonClass_ = kSystemButtonClass;
 };
