@@ -2,6 +2,7 @@
 // its subdirectories. It writes the shortened path into its path label.
 #pragma once
 
+#include "core/DirectoryItems.h"
 #include "toolkit/ListBox.h"
 
 #include <string>
@@ -23,21 +24,31 @@ public:
     void OpenCurrent();
     TNotifyEvent OnChange;
 
+    // The items as shown: text as stored, glyph kind and glyph offset.
+    const std::vector<core::DirectoryItem>& Items() const { return items_; }
+
+    void Notification(TComponent* component, TOperation operation) override;
+
 protected:
     void CreateParams(TCreateParams& params) override;
     void HandleCreated() override;
     void DrawItem(int index, HDC dc, const RECT& rect, bool selected, bool focused) override;
     void DoubleClicked() override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void Resized() override;
+    void BoundsChanged() override;
 
 private:
-    void BuildList();
+    LRESULT OnGetDlgCode(WPARAM wParam, LPARAM lParam);
+    void ReadVolumeFlags();
+    bool SamePath(const std::string& a, const std::string& b) const;
+    void BuildList(const std::vector<std::string>& subdirectories);
     void UpdateLabel();
 
     std::string directory_;
-    TLabel* dirLabel_ = nullptr;  // not owned
-    struct Item;
-    std::vector<Item>* items_ = nullptr;  // owned
-    HBITMAP glyphs_[3] = {};              // owned
+    bool caseSensitive_ = false;
+    bool lowerCaseNames_ = false;  // the volume neither preserves nor respects case
+    TLabel* dirLabel_ = nullptr;   // not owned
+    int labelWidth_ = -1;          // the width the label text was last fitted to
+    std::vector<core::DirectoryItem> items_;
+    HBITMAP glyphs_[3] = {};  // owned; open, current, closed folder
 };

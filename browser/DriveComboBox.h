@@ -1,7 +1,10 @@
 // The drive selector: a drop-down list of the present drives with glyphs.
 #pragma once
 
+#include "core/DriveItems.h"
 #include "toolkit/ComboBox.h"
+
+#include <vector>
 
 enum class TTextCase { LowerCase, UpperCase };
 
@@ -23,9 +26,11 @@ protected:
 
 private:
     void BuildList();
+    void SelectDriveItem();
+    HBITMAP GlyphOf(int index) const;
 
     char drive_ = 0;
     TTextCase textCase_ = TTextCase::LowerCase;
-    std::vector<HBITMAP> itemGlyphs_;  // per item; shared with glyphs_
-    HBITMAP glyphs_[5] = {};           // owned
+    std::vector<core::DriveGlyph> itemGlyphs_;  // one per item, in item order
+    HBITMAP glyphs_[5] = {};                    // owned; Floppy, Hard, Network, CdRom, Ram
 };

@@ -11,13 +11,13 @@ public:
     const std::string& Directory() const { return directory_; }
     // Reads the directory when it differs from the current one (case ignored).
     void SetDirectory(const std::string& directory);
+    // Patterns separated by ";"; "*.*" lists every file.
     void SetMask(const std::string& mask) { mask_ = mask; }
     void Update();  // reads the directory anew
 
 protected:
     void CreateParams(TCreateParams& params) override;
     void HandleCreated() override;
-    void DrawItem(int index, HDC dc, const RECT& rect, bool selected, bool focused) override;
 
 private:
     void ReadFileNames();

@@ -1,0 +1,254 @@
+#include "browser/DirectoryListBox.h"
+
+#include "core/CaseMapping.h"
+#include "core/DirectoryPath.h"
+#include "core/PathShortening.h"
+#include "resources/resource.h"
+#include "toolkit/Label.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr int kMinItemHeight = 16;  // the folder glyph's height plus one
+constexpr int kTextGap = 4;         // between glyph and text
+
+std::string WorkingDirectory()
+{
+    char directory[MAX_PATH] = {};
+    DWORD length = GetCurrentDirectoryA(sizeof directory, directory);
+    if (length == 0 || length >= sizeof directory) return std::string();
+    return core::DirectoryForm(directory);
+}
+
+// The absolute form of a path; "d:" gives the process's directory on record for drive d.
+std::string FullPath(const std::string& path)
+{
+    char full[MAX_PATH] = {};
+    DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+    if (length == 0 || length >= sizeof full) return std::string();
+    return core::DirectoryForm(full);
+}
+
+bool Listable(const WIN32_FIND_DATAA& entry)
+{
+    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+    if (entry.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) return false;
+    return std::strcmp(entry.cFileName, ".") != 0 && std::strcmp(entry.cFileName, "..") != 0;
+}
+
+// The visible subdirectories of dir in the user's collation; false when dir
+// cannot be entered (gone, no medium, not a directory, access refused).
+bool ReadSubdirectories(const std::string& dir, std::vector<std::string>& names)
+{
+    names.clear();
+    UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS);
+    DWORD attributes = GetFileAttributesA(dir.c_str());
+    bool entered = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    if (entered) {
+        WIN32_FIND_DATAA entry;
+        HANDLE find = FindFirstFileA((core::WithTrailingBackslash(dir) + "*.*").c_str(), &entry);
+        if (find == INVALID_HANDLE_VALUE) {
+            // An empty drive root has no "." entry, so nothing is found there.
+            entered = GetLastError() == ERROR_FILE_NOT_FOUND;
+        } else {
+            do {
+                if (Listable(entry)) names.emplace_back(entry.cFileName);
+            } while (FindNextFileA(find, &entry));
+            FindClose(find);
+        }
+    }
+    SetErrorMode(previousMode);
+    std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) ==
+               CSTR_LESS_THAN;
+    });
+    return entered;
+}
+
+}  // namespace
+
+TDirectoryListBox::TDirectoryListBox(TComponent* owner) : TCustomListBox(owner)
+{
+    directory_ = WorkingDirectory();
+    ReadVolumeFlags();
+    const char* names[] = {RES_OPENFOLDER, RES_CURRENTFOLDER, RES_CLOSEDFOLDER};
+    for (int i = 0; i < 3; ++i) {
+        glyphs_[i] = static_cast<HBITMAP>(
+            LoadImageA(GetModuleHandleA(nullptr), names[i], IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    }
+}
+
+TDirectoryListBox::~TDirectoryListBox()
+{
+    DestroyHandle();
+    for (HBITMAP glyph : glyphs_) {
+        if (glyph) DeleteObject(glyph);
+    }
+}
+
+void TDirectoryListBox::CreateParams(TCreateParams& params)
+{
+    TCustomListBox::CreateParams(params);
+    params.className = "TDirectoryListBox";
+}
+
+void TDirectoryListBox::HandleCreated()
+{
+    itemHeight_ = std::max({itemHeight_, Scale(font_.Height()), kMinItemHeight});
+    TCustomListBox::HandleCreated();
+    std::vector<std::string> subdirectories;
+    ReadSubdirectories(directory_, subdirectories);
+    BuildList(subdirectories);
+}
+
+void TDirectoryListBox::ReadVolumeFlags()
+{
+    std::string root = core::WithTrailingBackslash(core::DriveDesignator(directory_));
+    DWORD flags = 0;
+    UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS);
+    BOOL known = GetVolumeInformationA(root.c_str(), nullptr, 0, nullptr, nullptr, &flags, nullptr, 0);
+    SetErrorMode(previousMode);
+    // A volume that cannot be asked is taken to keep the names as they are.
+    caseSensitive_ = known && (flags & FS_CASE_SENSITIVE);
+    lowerCaseNames_ = known && !(flags & (FS_CASE_SENSITIVE | FS_CASE_IS_PRESERVED));
+}
+
+bool TDirectoryListBox::SamePath(const std::string& a, const std::string& b) const
+{
+    if (caseSensitive_) return a == b;
+    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_EQUAL;
+}
+
+void TDirectoryListBox::BuildList(const std::vector<std::string>& subdirectories)
+{
+    items_ = core::BuildDirectoryItems(directory_, subdirectories);
+    if (!HandleAllocated()) return;
+    SendMessageA(handle_, WM_SETREDRAW, FALSE, 0);
+    Clear();
+    int current = -1;
+    for (size_t i = 0; i < items_.size(); ++i) {
+        AddItem(items_[i].text);
+        if (items_[i].glyph == core::FolderGlyph::CurrentFolder) current = static_cast<int>(i);
+    }
+    SetItemIndex(current);
+    SendMessageA(handle_, WM_SETREDRAW, TRUE, 0);
+    Invalidate();
+}
+
+void TDirectoryListBox::SetDirectory(const std::string& directory)
+{
+    if (directory.empty() || SamePath(directory, directory_)) return;
+    std::string full = FullPath(directory);
+    if (!full.empty() && SamePath(full, directory_)) return;
+    // Another drive needs no separate move: the full path names its drive.
+    std::vector<std::string> subdirectories;
+    if (!full.empty() && ReadSubdirectories(full, subdirectories)) {
+        directory_ = full;
+        ReadVolumeFlags();
+        BuildList(subdirectories);
+        UpdateLabel();
+    } else {
+        // Refused: the list stays on its directory, shown as it is now.
+        ReadSubdirectories(directory_, subdirectories);
+        BuildList(subdirectories);
+    }
+    Fire(OnChange, this);
+}
+
+void TDirectoryListBox::SetDrive(char letter)
+{
+    char drive = core::DriveLetterOf(std::string(1, letter) + ":");
+    if (!drive || drive == core::DriveLetterOf(directory_)) return;
+    std::string target = FullPath(std::string(1, drive) + ":");
+    if (target.empty()) target = std::string(1, drive) + ":\\";
+    SetDirectory(target);
+}
+
+void TDirectoryListBox::OpenCurrent()
+{
+    int index = ItemIndex();
+    if (index < 0) return;
+    SetDirectory(core::DirectoryOfItem(directory_, items_, static_cast<size_t>(index)));
+}
+
+void TDirectoryListBox::DoubleClicked() { OpenCurrent(); }
+
+void TDirectoryListBox::SetDirLabel(TLabel* label)
+{
+    dirLabel_ = label;
+    UpdateLabel();
+}
+
+void TDirectoryListBox::Notification(TComponent* component, TOperation operation)
+{
+    if (operation == TOperation::Remove && component == dirLabel_) dirLabel_ = nullptr;
+    TCustomListBox::Notification(component, operation);
+}
+
+void TDirectoryListBox::UpdateLabel()
+{
+    if (!dirLabel_) return;
+    // A label that sizes itself to its text would never limit it: the list's width does.
+    int width = dirLabel_->AutoSize() ? width_ : dirLabel_->Width();
+    TCanvas canvas;
+    canvas.Font().Assign(dirLabel_->Parent() ? dirLabel_->Parent()->Font() : dirLabel_->Canvas().Font());
+    labelWidth_ = width_;
+    dirLabel_->SetCaption(
+        core::MinimizeName(directory_, width, [&canvas](const std::string& text) { return canvas.TextWidth(text); }));
+}
+
+// The label is fitted to the list's width, which the layout may set after the label is attached.
+void TDirectoryListBox::BoundsChanged()
+{
+    TCustomListBox::BoundsChanged();
+    if (dirLabel_ && width_ != labelWidth_) UpdateLabel();
+}
+
+void TDirectoryListBox::DrawItem(int index, HDC dc, const RECT& rect, bool selected, bool)
+{
+    HBRUSH brush = CreateSolidBrush(GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    FillRect(dc, &rect, brush);
+    DeleteObject(brush);
+    if (index < 0 || index >= static_cast<int>(items_.size())) return;
+    const core::DirectoryItem& item = items_[static_cast<size_t>(index)];
+
+    HBITMAP glyph = glyphs_[static_cast<int>(item.glyph)];
+    SIZE glyphSize = glyph ? BitmapSize(glyph) : SIZE{16, 15};
+    if (glyph) {
+        int top = rect.top + (rect.bottom - rect.top - glyphSize.cy) / 2;
+        DrawTransparentBitmap(dc, glyph, rect.left + item.glyphLeft, top);
+    }
+    std::string text = lowerCaseNames_ ? core::LowerCasePath(item.text) : item.text;
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    TextOutA(dc, rect.left + item.glyphLeft + glyphSize.cx + kTextGap, rect.top, text.c_str(),
+             static_cast<int>(text.size()));
+}
+
+LRESULT TDirectoryListBox::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_GETDLGCODE:
+        return OnGetDlgCode(wParam, lParam);
+    case WM_KEYDOWN:
+        if (wParam == VK_RETURN) {
+            OpenCurrent();
+            return 0;
+        }
+        break;
+    default:
+        break;
+    }
+    return TCustomListBox::WndProc(message, wParam, lParam);
+}
+
+// Enter opens the highlighted directory instead of going to the form's default button.
+LRESULT TDirectoryListBox::OnGetDlgCode(WPARAM wParam, LPARAM lParam)
+{
+    LRESULT code = DefaultHandler(WM_GETDLGCODE, wParam, lParam);
+    const MSG* message = reinterpret_cast<const MSG*>(lParam);
+    if (message && message->message == WM_KEYDOWN && message->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
+    return code;
+}

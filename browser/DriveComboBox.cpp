@@ -1,0 +1,168 @@
+#include "browser/DriveComboBox.h"
+
+#include "resources/resource.h"
+
+#include <winnetwk.h>
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+constexpr int kGlyphLeft = 2;
+constexpr int kTextGap = 6;  // from the glyph's left edge past its width
+constexpr int kMinItemHeight = 11;
+
+char LowerLetter(char letter)
+{
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
+}
+
+core::DriveKind KindOf(UINT driveType)
+{
+    switch (driveType) {
+    case DRIVE_REMOVABLE: return core::DriveKind::Removable;
+    case DRIVE_FIXED: return core::DriveKind::Fixed;
+    case DRIVE_REMOTE: return core::DriveKind::Remote;
+    case DRIVE_CDROM: return core::DriveKind::CdRom;
+    case DRIVE_RAMDISK: return core::DriveKind::RamDisk;
+    default: return core::DriveKind::Other;
+    }
+}
+
+// Critical-error dialogs are off, so a drive without a medium gives no prompt.
+std::string VolumeLabel(const std::string& root)
+{
+    char label[MAX_PATH + 1] = {};
+    UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
+    BOOL ok = GetVolumeInformationA(root.c_str(), label, sizeof label, nullptr, nullptr, nullptr, nullptr, 0);
+    SetErrorMode(previous);
+    return ok ? std::string(label) : std::string();
+}
+
+std::string RemoteName(char letter)
+{
+    char local[3] = {static_cast<char>(std::toupper(static_cast<unsigned char>(letter))), ':', '\0'};
+    char remote[MAX_PATH + 1] = {};
+    DWORD size = sizeof remote;
+    if (WNetGetConnectionA(local, remote, &size) != NO_ERROR) return std::string();
+    return remote;
+}
+
+}  // namespace
+
+TDriveComboBox::TDriveComboBox(TComponent* owner) : TCustomComboBox(owner)
+{
+    char directory[MAX_PATH] = {};
+    DWORD length = GetCurrentDirectoryA(sizeof directory, directory);
+    // A network path (\\server\share) has no drive.
+    if (length > 0 && length < sizeof directory && directory[0] != '\\') drive_ = LowerLetter(directory[0]);
+
+    const char* names[] = {RES_FLOPPY, RES_HARD, RES_NETWORK, RES_CDROM, RES_RAM};
+    for (int i = 0; i < 5; ++i) {
+        glyphs_[i] = static_cast<HBITMAP>(
+            LoadImageA(GetModuleHandleA(nullptr), names[i], IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    }
+}
+
+TDriveComboBox::~TDriveComboBox()
+{
+    DestroyHandle();
+    for (HBITMAP glyph : glyphs_) {
+        if (glyph) DeleteObject(glyph);
+    }
+}
+
+void TDriveComboBox::CreateParams(TCreateParams& params)
+{
+    TCustomComboBox::CreateParams(params);
+    params.className = "TDriveComboBox";
+}
+
+void TDriveComboBox::HandleCreated()
+{
+    itemHeight_ = std::max(Scale(font_.Height()), kMinItemHeight);
+    TCustomComboBox::HandleCreated();
+    BuildList();
+    // The start drive is shown without a change notice: nothing has changed yet.
+    SelectDriveItem();
+}
+
+void TDriveComboBox::BuildList()
+{
+    Clear();
+    itemGlyphs_.clear();
+    DWORD present = GetLogicalDrives();
+    core::DriveTextCase textCase =
+        textCase_ == TTextCase::LowerCase ? core::DriveTextCase::Lower : core::DriveTextCase::Upper;
+    for (int bit = 0; bit < 26; ++bit) {
+        if (!(present & (1u << bit))) continue;
+        core::DriveInfo drive;
+        drive.letter = static_cast<char>('a' + bit);
+        std::string root = std::string(1, drive.letter) + ":\\";
+        drive.kind = KindOf(GetDriveTypeA(root.c_str()));
+        core::DriveGlyph glyph = core::DriveItemGlyph(drive.kind);
+        if (glyph == core::DriveGlyph::None) continue;
+        // Removable media are never touched.
+        if (drive.kind == core::DriveKind::Remote) drive.remoteName = RemoteName(drive.letter);
+        if (drive.kind != core::DriveKind::Removable && drive.remoteName.empty()) drive.volumeLabel = VolumeLabel(root);
+        AddItem(core::DriveItemText(drive, textCase));
+        itemGlyphs_.push_back(glyph);
+    }
+}
+
+void TDriveComboBox::SelectDriveItem()
+{
+    int found = -1;
+    for (int i = 0; i < Count() && found < 0; ++i) {
+        std::string text = ItemText(i);
+        if (text.size() >= 2 && text[1] == ':' && drive_ && LowerLetter(text[0]) == drive_) found = i;
+    }
+    SetItemIndex(found);
+}
+
+void TDriveComboBox::SetDrive(char letter)
+{
+    if (!letter) return;
+    if (ItemIndex() >= 0 && LowerLetter(letter) == drive_) return;
+    drive_ = LowerLetter(letter);
+    if (HandleAllocated()) SelectDriveItem();
+    Fire(OnChange, this);
+}
+
+// Every selection change, by mouse or by an arrow key, chooses a drive.
+void TDriveComboBox::SelectionChanged()
+{
+    int index = ItemIndex();
+    if (index < 0) return;
+    std::string text = ItemText(index);
+    if (!text.empty()) SetDrive(text[0]);
+}
+
+HBITMAP TDriveComboBox::GlyphOf(int index) const
+{
+    if (index < 0 || index >= static_cast<int>(itemGlyphs_.size())) return nullptr;
+    int slot = static_cast<int>(itemGlyphs_[static_cast<size_t>(index)]) - static_cast<int>(core::DriveGlyph::Floppy);
+    return slot >= 0 && slot < 5 ? glyphs_[slot] : nullptr;
+}
+
+void TDriveComboBox::DrawItem(int index, HDC dc, const RECT& rect, bool selected)
+{
+    HBRUSH brush = CreateSolidBrush(GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    FillRect(dc, &rect, brush);
+    DeleteObject(brush);
+
+    HBITMAP glyph = GlyphOf(index);
+    SIZE glyphSize = glyph ? BitmapSize(glyph) : SIZE{0, 0};
+    if (glyph) {
+        int top = rect.top + (rect.bottom - rect.top - glyphSize.cy) / 2;
+        DrawTransparentBitmap(dc, glyph, rect.left + kGlyphLeft, top);
+    }
+    std::string text = ItemText(index);
+    RECT textRect = rect;
+    textRect.left += glyphSize.cx + kTextGap;
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+}

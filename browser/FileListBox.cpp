@@ -1,0 +1,87 @@
+#include "browser/FileListBox.h"
+
+#include "core/DirectoryItems.h"
+#include "core/DirectoryPath.h"
+#include "core/SortedNames.h"
+
+#include <set>
+
+namespace {
+
+std::vector<std::string> MaskPatterns(const std::string& mask)
+{
+    std::vector<std::string> patterns;
+    size_t start = 0;
+    while (start <= mask.size()) {
+        size_t end = mask.find(';', start);
+        if (end == std::string::npos) end = mask.size();
+        if (end > start) patterns.push_back(mask.substr(start, end - start));
+        start = end + 1;
+    }
+    return patterns;
+}
+
+}  // namespace
+
+TFileListBox::TFileListBox(TComponent* owner) : TCustomListBox(owner)
+{
+    // The list control keeps the names in order, whatever the order found.
+    sorted_ = true;
+    char directory[MAX_PATH] = {};
+    DWORD length = GetCurrentDirectoryA(sizeof directory, directory);
+    if (length > 0 && length < sizeof directory) directory_ = core::DirectoryForm(directory);
+}
+
+void TFileListBox::CreateParams(TCreateParams& params)
+{
+    TCustomListBox::CreateParams(params);
+    params.className = "TFileListBox";
+}
+
+void TFileListBox::HandleCreated()
+{
+    itemHeight_ = Scale(font_.Height());  // the character height the font is made with
+    TCustomListBox::HandleCreated();
+    ReadFileNames();
+}
+
+void TFileListBox::SetDirectory(const std::string& directory)
+{
+    if (CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, directory.c_str(), -1, directory_.c_str(), -1) ==
+        CSTR_EQUAL)
+        return;
+    directory_ = directory;
+    ReadFileNames();
+}
+
+void TFileListBox::Update() { ReadFileNames(); }
+
+void TFileListBox::ReadFileNames()
+{
+    if (!HandleAllocated()) return;  // read when the window is made
+    HCURSOR previousCursor = nullptr;
+    bool busy = false;
+    SendMessageA(handle_, WM_SETREDRAW, FALSE, 0);
+    Clear();
+    if (!directory_.empty()) {
+        std::set<std::string> listed;  // a name matched by two patterns is listed once
+        for (const std::string& pattern : MaskPatterns(mask_)) {
+            WIN32_FIND_DATAA entry;
+            HANDLE find = FindFirstFileA((core::WithTrailingBackslash(directory_) + pattern).c_str(), &entry);
+            if (find == INVALID_HANDLE_VALUE) continue;
+            do {
+                if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+                if (!listed.insert(entry.cFileName).second) continue;
+                int index = AddItem(entry.cFileName);
+                if (!busy && index >= 0 && core::SortedNames::ShowsBusyPointer(static_cast<size_t>(index))) {
+                    previousCursor = ::SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+                    busy = true;
+                }
+            } while (FindNextFileA(find, &entry));
+            FindClose(find);
+        }
+    }
+    if (busy) ::SetCursor(previousCursor);
+    SendMessageA(handle_, WM_SETREDRAW, TRUE, 0);
+    Invalidate();
+}

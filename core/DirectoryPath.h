@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+namespace core {
+
+class CodePage;
+
+// A directory in the browser's form: a root keeps its backslash ("C:\",
+// "\\server\share\"), every other directory loses a trailing one. A bare
+// designator ("C:", "\\server\share") becomes its root.
+std::string DirectoryForm(const std::string& dir);
+std::string DirectoryForm(const std::string& dir, const CodePage& codePage);
+
+// Lower-case letter of "C:..." paths, 0 for network and relative paths.
+char DriveLetterOf(const std::string& path);
+
+}  // namespace core

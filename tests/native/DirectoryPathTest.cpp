@@ -1,0 +1,45 @@
+#include "core/DirectoryPath.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "GbkBytes.h"
+#include "core/CodePage.h"
+
+using core::CodePage;
+using core::DirectoryForm;
+using core::DriveLetterOf;
+
+TEST(DirectoryPathTest, DirectoryForm) {
+    const std::string trail5C = gbk::kTrail5C;
+    struct Case {
+        std::string in;
+        std::string out;
+    };
+    const Case cases[] = {
+        {"C:\\", "C:\\"},
+        {"C:", "C:\\"},
+        {"c:\\\\", "c:\\"},
+        {"C:\\Data", "C:\\Data"},
+        {"C:\\Data\\", "C:\\Data"},
+        {"C:\\Data\\Photos\\\\", "C:\\Data\\Photos"},
+        {"\\\\server\\share", "\\\\server\\share\\"},
+        {"\\\\server\\share\\", "\\\\server\\share\\"},
+        {"\\\\server\\share\\dir\\", "\\\\server\\share\\dir"},
+        // A double-byte character ending in 0x5C is not a separator.
+        {"C:\\" + trail5C, "C:\\" + trail5C},
+        {"C:\\" + trail5C + "\\", "C:\\" + trail5C},
+        {"", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(DirectoryForm(c.in, CodePage::Gbk()), c.out) << c.in;
+}
+
+TEST(DirectoryPathTest, DriveLetterOf) {
+    EXPECT_EQ(DriveLetterOf("C:\\Data"), 'c');
+    EXPECT_EQ(DriveLetterOf("d:"), 'd');
+    EXPECT_EQ(DriveLetterOf("\\\\server\\share"), 0);
+    EXPECT_EQ(DriveLetterOf("Data"), 0);
+    EXPECT_EQ(DriveLetterOf("1:\\"), 0);
+    EXPECT_EQ(DriveLetterOf(""), 0);
+}

@@ -1,0 +1,161 @@
+// The drive selector, directory list, path label and file list wired by two
+// change handlers, as the main window wires them.
+#include "browser/DirectoryListBox.h"
+#include "browser/DriveComboBox.h"
+#include "browser/FileListBox.h"
+
+#include "BrowserTestHost.h"
+#include "TempDir.h"
+#include "core/DirectoryPath.h"
+#include "toolkit/Label.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+class BrowserChainTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        EnsureApplication();
+        ASSERT_FALSE(temp.Path().empty());
+        data = temp.Create("Data");
+        temp.Create("Data\\Photos");
+        temp.Create("Data\\Gone");
+        temp.WriteFile("Data\\notes.txt");
+        temp.WriteFile("Data\\Photos\\trip.jpg");
+        temp.WriteFile("Data\\Photos\\beach.jpg");
+        cwd = std::make_unique<WorkingDirectory>(data);
+        ASSERT_TRUE(cwd->Changed());
+
+        host = std::make_unique<TBrowserHost>();
+        label = new TLabel(host.get());
+        label->SetBounds(8, 8, 0, 12);
+        label->SetParent(host.get());
+        drives = host->Place(new TDriveComboBox(host.get()), 6, 40, 257, 18);
+        directories = new TDirectoryListBox(host.get());
+        directories->SetItemHeight(16);
+        directories->SetDirLabel(label);
+        host->Place(directories, 2, 70, 269, 300);
+        files = new TFileListBox(host.get());
+        files->SetMultiSelect(true);
+        files->SetItemHeight(12);
+        host->Place(files, 273, 40, 300, 330);
+
+        drives->OnChange = [this](TObject*) {
+            events.push_back("drive");
+            directories->SetDrive(drives->Drive());
+        };
+        directories->OnChange = [this](TObject*) {
+            events.push_back("directory");
+            labelAtNotice = label->Caption();
+            files->SetDirectory(directories->Directory());
+        };
+    }
+
+    void TearDown() override
+    {
+        host.reset();
+        cwd.reset();
+    }
+
+    std::vector<std::string> FileNames() const
+    {
+        std::vector<std::string> names;
+        for (int i = 0; i < files->Count(); ++i) names.push_back(files->ItemText(i));
+        return names;
+    }
+
+    void Open(const std::string& item)
+    {
+        const auto& items = directories->Items();
+        for (size_t i = 0; i < items.size(); ++i) {
+            if (items[i].text == item) directories->SetItemIndex(static_cast<int>(i));
+        }
+        directories->OpenCurrent();
+    }
+
+    TempDir temp;
+    std::string data;
+    std::unique_ptr<WorkingDirectory> cwd;
+    std::unique_ptr<TBrowserHost> host;
+    TLabel* label = nullptr;  // the controls belong to host
+    TDriveComboBox* drives = nullptr;
+    TDirectoryListBox* directories = nullptr;
+    TFileListBox* files = nullptr;
+    std::vector<std::string> events;
+    std::string labelAtNotice;
+};
+
+std::string LastName(const std::string& path) { return path.substr(path.rfind('\\') + 1); }
+
+TEST_F(BrowserChainTest, AllStartOnTheWorkingDirectory)
+{
+    EXPECT_EQ(drives->Drive(), core::DriveLetterOf(data));
+    EXPECT_EQ(directories->Directory(), data);
+    EXPECT_EQ(files->Directory(), data);
+    EXPECT_EQ(FileNames(), std::vector<std::string>{"notes.txt"});
+    // Shortened to the list's width; the last name always stays.
+    EXPECT_EQ(LastName(label->Caption()), "Data");
+    TCanvas canvas;
+    canvas.Font().Assign(host->Font());
+    EXPECT_LE(canvas.TextWidth(label->Caption()), directories->Width());
+    EXPECT_TRUE(events.empty());
+}
+
+TEST_F(BrowserChainTest, OpeningADirectoryUpdatesLabelThenFileList)
+{
+    Open("Photos");
+    EXPECT_EQ(events, std::vector<std::string>{"directory"});
+    EXPECT_EQ(directories->Directory(), data + "\\Photos");
+    EXPECT_EQ(files->Directory(), data + "\\Photos");
+    EXPECT_EQ(FileNames(), (std::vector<std::string>{"beach.jpg", "trip.jpg"}));
+    EXPECT_EQ(LastName(labelAtNotice), "Photos");  // the label was written before the notice
+    EXPECT_EQ(label->Caption(), labelAtNotice);
+
+    Open("Photos");  // the current item: nothing
+    EXPECT_EQ(events.size(), 1u);
+}
+
+TEST_F(BrowserChainTest, ADirectoryThatCannotBeEnteredLeavesFileListAndLabel)
+{
+    files->SetSelected(0, true);
+    std::string caption = label->Caption();
+    ASSERT_TRUE(RemoveDirectoryA((data + "\\Gone").c_str()));
+    Open("Gone");
+    EXPECT_EQ(events, std::vector<std::string>{"directory"});
+    EXPECT_EQ(directories->Directory(), data);
+    EXPECT_EQ(files->Directory(), data);
+    EXPECT_EQ(FileNames(), std::vector<std::string>{"notes.txt"});
+    EXPECT_EQ(files->SelCount(), 1);  // not read again
+    EXPECT_EQ(label->Caption(), caption);
+}
+
+TEST_F(BrowserChainTest, ChoosingADriveReachesDirectoryListAndFileList)
+{
+    int other = -1;
+    for (int i = 0; i < drives->Count() && other < 0; ++i) {
+        std::string text = drives->ItemText(i);
+        if (text[0] != drives->Drive() && GetDriveTypeA((text.substr(0, 2) + "\\").c_str()) == DRIVE_FIXED) other = i;
+    }
+    if (other < 0) GTEST_SKIP() << "only one fixed drive";
+    char letter = drives->ItemText(other)[0];
+    std::string caption = label->Caption();
+    HWND combo = drives->Handle();
+    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(other), 0);
+    SendMessageA(host->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+
+    EXPECT_EQ(events, (std::vector<std::string>{"drive", "directory"}));
+    EXPECT_EQ(drives->Drive(), letter);
+    EXPECT_EQ(core::DriveLetterOf(directories->Directory()), letter);
+    EXPECT_EQ(files->Directory(), directories->Directory());
+    EXPECT_NE(label->Caption(), caption);
+    EXPECT_EQ(labelAtNotice, label->Caption());
+}
+
+}  // namespace

@@ -1,0 +1,357 @@
+#include "browser/DirectoryListBox.h"
+
+#include "BrowserTestHost.h"
+#include "TempDir.h"
+#include "core/DirectoryPath.h"
+#include "toolkit/Label.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using core::FolderGlyph;
+
+size_t Backslashes(const std::string& path) { return static_cast<size_t>(std::count(path.begin(), path.end(), '\\')); }
+
+std::vector<std::string> ItemTexts(const TDirectoryListBox& list)
+{
+    std::vector<std::string> texts;
+    for (int i = 0; i < list.Count(); ++i) texts.push_back(list.ItemText(i));
+    return texts;
+}
+
+// Names of the subdirectory items, in list order.
+std::vector<std::string> Subdirectories(const TDirectoryListBox& list)
+{
+    std::vector<std::string> names;
+    for (const core::DirectoryItem& item : list.Items()) {
+        if (item.glyph == FolderGlyph::ClosedFolder) names.push_back(item.text);
+    }
+    return names;
+}
+
+int IndexOf(const TDirectoryListBox& list, const std::string& text)
+{
+    const auto& items = list.Items();
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (items[i].text == text) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+bool IsHidden(const std::string& path)
+{
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_HIDDEN);
+}
+
+class DirectoryListBoxTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        EnsureApplication();
+        ASSERT_FALSE(temp.Path().empty());
+        photos = temp.Create("Data\\Photos");
+        temp.Create("Data\\Photos\\beta");
+        temp.Create("Data\\Photos\\Alpha");
+        temp.Create("Data\\Photos\\gamma");
+        temp.Create("Data\\Photos\\Delta");
+        temp.WriteFile("Data\\Photos\\file.txt", "x");
+        cwd = std::make_unique<WorkingDirectory>(photos);
+        ASSERT_TRUE(cwd->Changed());
+        host = std::make_unique<TBrowserHost>();
+    }
+
+    void TearDown() override
+    {
+        host.reset();
+        cwd.reset();
+    }
+
+    TDirectoryListBox* MakeList(int width = 260)
+    {
+        auto* list = new TDirectoryListBox(host.get());
+        list->SetItemHeight(16);
+        list->OnChange = [this](TObject*) { ++changes; };
+        return host->Place(list, 8, 8, width, 300);
+    }
+
+    TempDir temp;
+    std::string photos;
+    std::unique_ptr<WorkingDirectory> cwd;
+    std::unique_ptr<TBrowserHost> host;
+    int changes = 0;
+};
+
+TEST_F(DirectoryListBoxTest, ShowsChainThenSortedSubdirectoriesOfWorkingDirectory)
+{
+    TDirectoryListBox* list = MakeList();
+    ASSERT_EQ(list->Directory(), photos);
+
+    const auto& items = list->Items();
+    ASSERT_EQ(static_cast<int>(items.size()), list->Count());
+    EXPECT_EQ(ItemTexts(*list)[0], photos.substr(0, 3));  // the root, e.g. C:\ .
+    size_t pathItems = Backslashes(photos) + 1;
+    ASSERT_EQ(items.size(), pathItems + 4);
+    for (size_t i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(list->ItemText(static_cast<int>(i)), items[i].text);
+        FolderGlyph glyph = i + 1 < pathItems    ? FolderGlyph::OpenFolder
+                            : i + 1 == pathItems ? FolderGlyph::CurrentFolder
+                                                 : FolderGlyph::ClosedFolder;
+        EXPECT_EQ(items[i].glyph, glyph) << i;
+        // One level deeper, 4 pixels further in; subdirectories one level below the current item.
+        int offset = i < pathItems ? 4 * static_cast<int>(i) + 2 : 4 * static_cast<int>(pathItems) + 2;
+        EXPECT_EQ(items[i].glyphLeft, offset) << i;
+    }
+    EXPECT_EQ(items[pathItems - 1].text, "Photos");
+    EXPECT_EQ(list->ItemIndex(), static_cast<int>(pathItems - 1));
+    // Without regard to case: byte order would put Alpha and Delta first.
+    EXPECT_EQ(Subdirectories(*list), (std::vector<std::string>{"Alpha", "beta", "Delta", "gamma"}));
+    EXPECT_GE(list->ItemHeight(), 16);
+    EXPECT_EQ(changes, 0);
+}
+
+TEST_F(DirectoryListBoxTest, LeavesOutHiddenAndSystemDirectories)
+{
+    std::string hidden = temp.Create("Data\\Photos\\Secret");
+    SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    // Where the file system keeps no attributes, Wine marks dot names hidden.
+    if (!IsHidden(hidden)) hidden = temp.Create("Data\\Photos\\.Secret");
+    ASSERT_TRUE(IsHidden(hidden));
+    std::string system = temp.Create("Data\\Photos\\Sys");
+    SetFileAttributesA(system.c_str(), FILE_ATTRIBUTE_SYSTEM);
+    bool systemKept = (GetFileAttributesA(system.c_str()) & FILE_ATTRIBUTE_SYSTEM) != 0;
+
+    TDirectoryListBox* list = MakeList();
+    std::vector<std::string> names = Subdirectories(*list);
+    EXPECT_EQ(std::count(names.begin(), names.end(), "Secret"), 0);
+    EXPECT_EQ(std::count(names.begin(), names.end(), ".Secret"), 0);
+    EXPECT_EQ(std::count(names.begin(), names.end(), "Sys"), systemKept ? 0 : 1);
+    EXPECT_EQ(std::count(names.begin(), names.end(), "file.txt"), 0);  // files are not shown
+    EXPECT_EQ(names.size(), systemKept ? 4u : 5u);
+}
+
+TEST_F(DirectoryListBoxTest, SortsSubdirectoriesInUserCollation)
+{
+    for (const char* name : {"co-op", "cob", "Zeta", "_x", "a10", "a9"}) temp.Create(std::string("Data\\Photos\\") + name);
+    TDirectoryListBox* list = MakeList();
+    std::vector<std::string> names = Subdirectories(*list);
+    ASSERT_EQ(names.size(), 10u);
+    for (size_t i = 1; i < names.size(); ++i) {
+        EXPECT_NE(CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, names[i - 1].c_str(), -1, names[i].c_str(), -1),
+                  CSTR_GREATER_THAN)
+            << names[i - 1] << " before " << names[i];
+    }
+    EXPECT_EQ(names.back(), "Zeta");
+}
+
+TEST_F(DirectoryListBoxTest, OpeningItemsMakesTheirDirectoriesCurrent)
+{
+    TDirectoryListBox* list = MakeList();
+    std::string data = photos.substr(0, photos.size() - std::string("\\Photos").size());
+
+    list->SetItemIndex(IndexOf(*list, "beta"));
+    list->OpenCurrent();
+    EXPECT_EQ(list->Directory(), photos + "\\beta");
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(list->Items()[static_cast<size_t>(list->ItemIndex())].text, "beta");
+    EXPECT_TRUE(Subdirectories(*list).empty());
+
+    list->SetItemIndex(IndexOf(*list, "Data"));  // an ancestor
+    list->OpenCurrent();
+    EXPECT_EQ(list->Directory(), data);
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(Subdirectories(*list), std::vector<std::string>{"Photos"});
+
+    list->SetItemIndex(0);  // the root keeps its backslash
+    list->OpenCurrent();
+    EXPECT_EQ(list->Directory(), photos.substr(0, 3));
+    EXPECT_EQ(list->Items().size(), 1 + Subdirectories(*list).size());
+    EXPECT_EQ(list->Items()[0].glyph, FolderGlyph::CurrentFolder);
+    if (!Subdirectories(*list).empty()) {
+        EXPECT_EQ(list->Items()[1].glyphLeft, 10);
+    }
+    EXPECT_EQ(changes, 3);
+}
+
+TEST_F(DirectoryListBoxTest, OpeningTheCurrentDirectoryDoesNothing)
+{
+    TDirectoryListBox* list = MakeList();
+    list->OpenCurrent();  // the current item is highlighted
+    std::string lower = photos;
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) { return static_cast<char>(std::tolower(c)); });
+    list->SetDirectory(lower);
+    list->SetDirectory(photos + "\\");
+    list->SetDirectory("");
+    EXPECT_EQ(list->Directory(), photos);
+    EXPECT_EQ(changes, 0);
+}
+
+TEST_F(DirectoryListBoxTest, DirectoryThatCannotBeEnteredKeepsTheDirectory)
+{
+    std::string gone = temp.Create("Data\\Photos\\Gone");
+    TLabel* label = new TLabel(host.get());
+    label->SetParent(host.get());
+    TDirectoryListBox* list = MakeList();
+    list->SetDirLabel(label);
+    std::string caption = label->Caption();
+    ASSERT_EQ(Subdirectories(*list).size(), 5u);
+
+    ASSERT_TRUE(RemoveDirectoryA(gone.c_str()));
+    list->SetItemIndex(IndexOf(*list, "Gone"));
+    list->OpenCurrent();
+    EXPECT_EQ(list->Directory(), photos);
+    EXPECT_EQ(changes, 1);  // rebuilt and notified all the same
+    EXPECT_EQ(IndexOf(*list, "Gone"), -1);
+    EXPECT_EQ(Subdirectories(*list).size(), 4u);
+    EXPECT_EQ(list->Items()[static_cast<size_t>(list->ItemIndex())].text, "Photos");
+    EXPECT_EQ(label->Caption(), caption);
+
+    list->SetDirectory(photos + "\\file.txt");  // a file is no directory
+    EXPECT_EQ(list->Directory(), photos);
+    EXPECT_EQ(changes, 2);
+}
+
+TEST_F(DirectoryListBoxTest, GoingToADrive)
+{
+    TDirectoryListBox* list = MakeList();
+    list->SetDrive(photos[0]);  // the drive of the current directory
+    EXPECT_EQ(list->Directory(), photos);
+    EXPECT_EQ(changes, 0);
+
+    DWORD present = GetLogicalDrives();
+    char missing = 0;
+    for (char letter = 'y'; letter > 'd' && !missing; --letter) {
+        if (!(present & (1u << (letter - 'a')))) missing = letter;
+    }
+    ASSERT_NE(missing, 0);
+    list->SetDrive(missing);  // cannot be entered: stays, rebuilt, notified
+    EXPECT_EQ(list->Directory(), photos);
+    EXPECT_EQ(changes, 1);
+
+    char other = 0;
+    for (char letter = 'z'; letter >= 'a' && !other; --letter) {
+        if ((present & (1u << (letter - 'a'))) && letter != core::DriveLetterOf(photos) &&
+            GetDriveTypeA((std::string(1, letter) + ":\\").c_str()) == DRIVE_FIXED)
+            other = letter;
+    }
+    if (!other) GTEST_SKIP() << "only one fixed drive";
+    list->SetDrive(static_cast<char>(std::toupper(other)));
+    EXPECT_EQ(core::DriveLetterOf(list->Directory()), other);
+    EXPECT_EQ(changes, 2);
+    // Back on the first drive: the process's directory on record for it.
+    list->SetDrive(photos[0]);
+    EXPECT_EQ(list->Directory(), photos);
+    EXPECT_EQ(changes, 3);
+}
+
+TEST_F(DirectoryListBoxTest, EnterAndDoubleClickOpen)
+{
+    TDirectoryListBox* list = MakeList();
+    host->Show();
+    list->SetFocus();
+
+    list->SetItemIndex(IndexOf(*list, "gamma"));
+    // As the form's message loop passes keys: through dialog navigation.
+    MSG enter{list->Handle(), WM_KEYDOWN, VK_RETURN, 0x001C0001};
+    EXPECT_TRUE(IsDialogMessageA(host->Handle(), &enter));
+    EXPECT_EQ(list->Directory(), photos + "\\gamma");
+    EXPECT_EQ(changes, 1);
+
+    int parent = IndexOf(*list, "Photos");
+    RECT rect{};
+    SendMessageA(list->Handle(), LB_GETITEMRECT, static_cast<WPARAM>(parent), reinterpret_cast<LPARAM>(&rect));
+    LPARAM point = MAKELPARAM(rect.left + 40, (rect.top + rect.bottom) / 2);
+    SendMessageA(list->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageA(list->Handle(), WM_LBUTTONUP, 0, point);
+    EXPECT_EQ(list->Directory(), photos + "\\gamma");  // a single click only moves the highlight
+    SendMessageA(list->Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+    SendMessageA(list->Handle(), WM_LBUTTONUP, 0, point);
+    EXPECT_EQ(list->Directory(), photos);
+    EXPECT_EQ(changes, 2);
+}
+
+TEST_F(DirectoryListBoxTest, PathLabelIsShortenedToTheListWidth)
+{
+    TLabel* label = new TLabel(host.get());
+    label->SetParent(host.get());
+    TDirectoryListBox* list = MakeList(2000);
+    list->SetDirLabel(label);
+    EXPECT_EQ(label->Caption(), photos);  // wide enough for the whole path
+
+    TCanvas canvas;
+    canvas.Font().Assign(host->Font());
+    int narrow = canvas.TextWidth("C:\\...\\Photos\\beta") + 2;
+    list->SetBounds(list->Left(), list->Top(), narrow, list->Height());
+    EXPECT_NE(label->Caption(), photos);
+    EXPECT_LE(canvas.TextWidth(label->Caption()), narrow);
+
+    std::vector<std::string> captions;
+    list->OnChange = [&](TObject*) { captions.push_back(label->Caption()); };
+    list->SetItemIndex(IndexOf(*list, "beta"));
+    list->OpenCurrent();
+    ASSERT_EQ(captions.size(), 1u);  // written before the notice
+    EXPECT_EQ(captions[0], label->Caption());
+    EXPECT_EQ(label->Caption(), photos.substr(0, 2) + "\\...\\Photos\\beta");
+
+    list->SetBounds(list->Left(), list->Top(), 10, list->Height());
+    EXPECT_EQ(label->Caption(), "beta");  // the name is never cut
+}
+
+// Draws item index into a bitmap as the list would on screen.
+std::vector<std::vector<bool>> DrawnPixels(TWinControl* host, TCustomListBox* list, int index, int width, int height)
+{
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    DRAWITEMSTRUCT draw{};
+    draw.CtlType = ODT_LISTBOX;
+    draw.CtlID = static_cast<UINT>(GetDlgCtrlID(list->Handle()));
+    draw.itemID = static_cast<UINT>(index);
+    draw.itemAction = ODA_DRAWENTIRE;
+    draw.hwndItem = list->Handle();
+    draw.hDC = dc;
+    draw.rcItem = RECT{0, 0, width, height};
+    SendMessageA(host->Handle(), WM_DRAWITEM, draw.CtlID, reinterpret_cast<LPARAM>(&draw));
+    COLORREF background = GetSysColor(COLOR_WINDOW);
+    std::vector<std::vector<bool>> inked(static_cast<size_t>(width), std::vector<bool>(static_cast<size_t>(height)));
+    for (int x = 0; x < width; ++x) {
+        for (int y = 0; y < height; ++y) inked[x][y] = GetPixel(dc, x, y) != background;
+    }
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return inked;
+}
+
+bool ColumnsInked(const std::vector<std::vector<bool>>& inked, int from, int to)
+{
+    for (int x = from; x < to; ++x) {
+        for (bool pixel : inked[static_cast<size_t>(x)]) {
+            if (pixel) return true;
+        }
+    }
+    return false;
+}
+
+TEST_F(DirectoryListBoxTest, DrawsGlyphAtItsOffsetAndTextFourPixelsRight)
+{
+    TDirectoryListBox* list = MakeList();
+    for (int index : {0, IndexOf(*list, "Photos"), IndexOf(*list, "gamma")}) {
+        int left = list->Items()[static_cast<size_t>(index)].glyphLeft;
+        auto inked = DrawnPixels(host.get(), list, index, 400, 16);
+        EXPECT_FALSE(ColumnsInked(inked, 0, left)) << index;
+        EXPECT_TRUE(ColumnsInked(inked, left, left + 16)) << index;
+        EXPECT_FALSE(ColumnsInked(inked, left + 16, left + 20)) << index;
+        EXPECT_TRUE(ColumnsInked(inked, left + 20, 400)) << index;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,171 @@
+#include "browser/DriveComboBox.h"
+
+#include "BrowserTestHost.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+class DriveComboBoxTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        EnsureApplication();
+        ASSERT_FALSE(temp.Path().empty());
+        cwd = std::make_unique<WorkingDirectory>(temp.Path());
+        ASSERT_TRUE(cwd->Changed());
+        host = std::make_unique<TBrowserHost>();
+    }
+
+    void TearDown() override
+    {
+        host.reset();
+        cwd.reset();
+    }
+
+    TDriveComboBox* MakeSelector()
+    {
+        auto* selector = new TDriveComboBox(host.get());
+        selector->OnChange = [this](TObject*) { ++changes; };
+        return host->Place(selector, 6, 7, 257, 18);
+    }
+
+    // Chooses item index as the user does: the list reports a selection change.
+    void Choose(TDriveComboBox* selector, int index)
+    {
+        HWND combo = selector->Handle();
+        SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageA(host->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(combo));
+    }
+
+    TempDir temp;
+    std::unique_ptr<WorkingDirectory> cwd;
+    std::unique_ptr<TBrowserHost> host;
+    int changes = 0;
+};
+
+TEST_F(DriveComboBoxTest, ListsPresentDrivesInOrderWithLowerCaseTexts)
+{
+    TDriveComboBox* selector = MakeSelector();
+    DWORD present = GetLogicalDrives();
+    std::vector<char> expected;
+    for (int bit = 0; bit < 26; ++bit) {
+        char letter = static_cast<char>('a' + bit);
+        UINT type = GetDriveTypeA((std::string(1, letter) + ":\\").c_str());
+        bool listed = type == DRIVE_REMOVABLE || type == DRIVE_FIXED || type == DRIVE_REMOTE || type == DRIVE_CDROM ||
+                      type == DRIVE_RAMDISK;
+        if ((present & (1u << bit)) && listed) expected.push_back(letter);
+    }
+    ASSERT_EQ(selector->Count(), static_cast<int>(expected.size()));
+    for (int i = 0; i < selector->Count(); ++i) {
+        std::string text = selector->ItemText(i);
+        ASSERT_GE(text.size(), 2u);
+        EXPECT_EQ(text[0], expected[static_cast<size_t>(i)]) << text;
+        EXPECT_EQ(text[1], ':') << text;
+        UINT type = GetDriveTypeA((text.substr(0, 2) + "\\").c_str());
+        if (type == DRIVE_REMOVABLE) {
+            EXPECT_EQ(text.size(), 2u) << text;
+        }
+        if (type == DRIVE_FIXED) {
+            EXPECT_EQ(text.substr(2, 2), " [") << text;
+            EXPECT_EQ(text.back(), ']') << text;
+        }
+        for (char c : text) EXPECT_FALSE(c >= 'A' && c <= 'Z') << text;  // labels follow the letter's case
+    }
+    EXPECT_EQ(changes, 0);
+}
+
+TEST_F(DriveComboBoxTest, StartsOnTheWorkingDirectoryDrive)
+{
+    TDriveComboBox* selector = MakeSelector();
+    char expected = static_cast<char>(std::tolower(static_cast<unsigned char>(temp.Path()[0])));
+    EXPECT_EQ(selector->Drive(), expected);
+    ASSERT_GE(selector->ItemIndex(), 0);
+    EXPECT_EQ(selector->ItemText(selector->ItemIndex())[0], expected);
+    EXPECT_EQ(changes, 0);
+}
+
+TEST_F(DriveComboBoxTest, ChoosingAnotherItemChangesTheDrive)
+{
+    TDriveComboBox* selector = MakeSelector();
+    if (selector->Count() < 2) GTEST_SKIP() << "one drive only";
+    int start = selector->ItemIndex();
+    int other = start == 0 ? 1 : 0;
+    char letter = selector->ItemText(other)[0];
+
+    Choose(selector, start);  // the current drive again: nothing
+    EXPECT_EQ(changes, 0);
+    Choose(selector, other);
+    EXPECT_EQ(selector->Drive(), letter);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(selector->ItemIndex(), other);
+
+    selector->SetDrive(static_cast<char>(std::toupper(static_cast<unsigned char>(letter))));  // same, other case
+    EXPECT_EQ(changes, 1);
+    selector->SetDrive(selector->ItemText(start)[0]);
+    EXPECT_EQ(selector->ItemIndex(), start);
+    EXPECT_EQ(changes, 2);
+}
+
+TEST_F(DriveComboBoxTest, EveryArrowStepChooses)
+{
+    TDriveComboBox* selector = MakeSelector();
+    if (selector->Count() < 2) GTEST_SKIP() << "one drive only";
+    host->Show();
+    selector->SetDrive(selector->ItemText(0)[0]);
+    changes = 0;
+    selector->SetFocus();
+    SendMessageA(selector->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(selector->Drive(), selector->ItemText(1)[0]);
+    EXPECT_EQ(changes, 1);
+    SendMessageA(selector->Handle(), WM_KEYDOWN, VK_UP, 0);
+    EXPECT_EQ(selector->Drive(), selector->ItemText(0)[0]);
+    EXPECT_EQ(changes, 2);
+}
+
+TEST_F(DriveComboBoxTest, DrawsGlyphTwoPixelsInAndTextAfterIt)
+{
+    TDriveComboBox* selector = MakeSelector();
+    ASSERT_GE(selector->Count(), 1);
+    int height = static_cast<int>(SendMessageA(selector->Handle(), CB_GETITEMHEIGHT, 0, 0));
+    EXPECT_GE(height, 11);
+    const int width = 300;
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    DRAWITEMSTRUCT draw{};
+    draw.CtlType = ODT_COMBOBOX;
+    draw.CtlID = static_cast<UINT>(GetDlgCtrlID(selector->Handle()));
+    draw.itemID = 0;
+    draw.itemAction = ODA_DRAWENTIRE;
+    draw.hwndItem = selector->Handle();
+    draw.hDC = dc;
+    draw.rcItem = RECT{0, 0, width, height};
+    SendMessageA(host->Handle(), WM_DRAWITEM, draw.CtlID, reinterpret_cast<LPARAM>(&draw));
+    COLORREF background = GetSysColor(COLOR_WINDOW);
+    auto inked = [&](int from, int to) {
+        for (int x = from; x < to; ++x) {
+            for (int y = 0; y < height; ++y) {
+                if (GetPixel(dc, x, y) != background) return true;
+            }
+        }
+        return false;
+    };
+    EXPECT_FALSE(inked(0, 2));
+    EXPECT_TRUE(inked(2, 18));    // the 16-pixel glyph
+    EXPECT_FALSE(inked(18, 22));  // text starts at glyph width + 6
+    EXPECT_TRUE(inked(22, width));
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+}
+
+}  // namespace
