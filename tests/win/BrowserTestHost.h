@@ -2,19 +2,12 @@
 // the main window's font, and a working directory that is put back.
 #pragma once
 
-#include "toolkit/Application.h"
+#include "tests/win/TestApplication.h"
 #include "toolkit/Form.h"
 
 #include <windows.h>
 
 #include <string>
-
-inline void EnsureApplication()
-{
-    if (Application) return;
-    static TApplication application;  // lives until the test program ends
-    application.Initialize();
-}
 
 class TBrowserHost : public TForm {
 public:
