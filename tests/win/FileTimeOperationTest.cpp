@@ -1,0 +1,318 @@
+#include "app/BatchProgress.h"
+#include "app/FileTimeCalls.h"
+#include "app/FileTimeOperation.h"
+#include "core/Calendar.h"
+#include "toolkit/Object.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const kDefaultText = "2020-12-12 12:12:12";
+constexpr int kCurrentYear = 2026;
+
+unsigned long long Ticks(const FILETIME& time)
+{
+    return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+
+// The typed wall-clock time as the file time itself: no local-time shift.
+unsigned long long Expected(WORD year, WORD month, WORD day, WORD hour, WORD minute, WORD second)
+{
+    SYSTEMTIME fields = {year, month, 0, day, hour, minute, second, 0};
+    FILETIME time = {};
+    EXPECT_TRUE(SystemTimeToFileTime(&fields, &time));
+    return Ticks(time);
+}
+
+struct Times {
+    unsigned long long lastAccess = 0;
+    unsigned long long lastWrite = 0;
+    bool operator==(const Times& other) const
+    {
+        return lastAccess == other.lastAccess && lastWrite == other.lastWrite;
+    }
+};
+
+Times TimesOf(const std::string& path)
+{
+    Times times;
+    HANDLE file = CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(file, INVALID_HANDLE_VALUE) << path;
+    if (file == INVALID_HANDLE_VALUE) return times;
+    FILETIME creation, access, write;
+    EXPECT_TRUE(GetFileTime(file, &creation, &access, &write));
+    CloseHandle(file);
+    times.lastAccess = Ticks(access);
+    times.lastWrite = Ticks(write);
+    return times;
+}
+
+// A file with times far from the ones the tests set.
+std::string OldFile(const TempDir& temp, const std::string& name)
+{
+    std::string path = temp.WriteFile(name, "x");
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    SYSTEMTIME fields = {2001, 2, 0, 3, 4, 5, 6, 0};
+    FILETIME time;
+    SystemTimeToFileTime(&fields, &time);
+    SetFileTime(file, &time, &time, &time);
+    CloseHandle(file);
+    return path;
+}
+
+// Passes every call on to the platform and records what was asked.
+class RecordingCalls {
+public:
+    struct Open {
+        std::string path;
+        DWORD access, share, disposition, flags;
+        bool security, templateFile;
+    };
+    struct Set {
+        bool creation, lastAccess, lastWrite;
+        unsigned long long ticks;
+    };
+
+    RecordingCalls()
+    {
+        current = this;
+        table_ = {RecordOpen, SystemTimeToFileTime, RecordSetTime, RecordClose};
+        FileTimeCalls::Install(&table_);
+    }
+    ~RecordingCalls()
+    {
+        FileTimeCalls::Install(nullptr);
+        current = nullptr;
+    }
+
+    std::vector<Open> opens;
+    std::vector<Set> sets;
+    std::vector<HANDLE> openedHandles;
+    std::vector<HANDLE> closedHandles;
+    bool failSetFileTime = false;
+
+private:
+    static HANDLE WINAPI RecordOpen(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
+                                    DWORD disposition, DWORD flags, HANDLE templateFile)
+    {
+        current->opens.push_back({name, access, share, disposition, flags, security != nullptr,
+                                  templateFile != nullptr});
+        HANDLE handle = CreateFileA(name, access, share, security, disposition, flags, templateFile);
+        if (handle != INVALID_HANDLE_VALUE) current->openedHandles.push_back(handle);
+        return handle;
+    }
+    static BOOL WINAPI RecordSetTime(HANDLE file, const FILETIME* creation, const FILETIME* access, const FILETIME* write)
+    {
+        const FILETIME* given = creation ? creation : access ? access : write;
+        current->sets.push_back({creation != nullptr, access != nullptr, write != nullptr, given ? Ticks(*given) : 0});
+        if (current->failSetFileTime) {
+            SetLastError(ERROR_ACCESS_DENIED);
+            return FALSE;
+        }
+        return SetFileTime(file, creation, access, write);
+    }
+    static BOOL WINAPI RecordClose(HANDLE handle)
+    {
+        current->closedHandles.push_back(handle);
+        return CloseHandle(handle);
+    }
+
+    static RecordingCalls* current;
+    FileTimeCalls table_;
+};
+
+RecordingCalls* RecordingCalls::current = nullptr;
+
+struct ProgressLog {
+    std::vector<std::string> calls;
+    BatchProgress Callbacks()
+    {
+        return BatchProgress{[this](int max) { calls.push_back("start " + std::to_string(max)); },
+                             [this](int position) { calls.push_back("advance " + std::to_string(position)); }};
+    }
+};
+
+TEST(FileTimeOperationTest, BatchSetsTheTypedTimeAsTheFileTime)
+{
+    TempDir temp;
+    temp.Create("sub");
+    std::vector<std::string> targets = {OldFile(temp, "a.txt"), OldFile(temp, "sub\\图片.jpg")};
+    ProgressLog progress;
+
+    auto failures = RunFileTimeBatch(targets, kDefaultText, kCurrentYear, progress.Callbacks());
+
+    EXPECT_TRUE(failures.empty());
+    const unsigned long long expected = Expected(2020, 12, 12, 12, 12, 12);
+    for (const std::string& path : targets) {
+        SCOPED_TRACE(path);
+        Times times = TimesOf(path);
+        EXPECT_EQ(times.lastWrite, expected);
+        EXPECT_EQ(times.lastAccess, expected);
+    }
+    EXPECT_EQ(progress.calls, (std::vector<std::string>{"start 2", "advance 1", "advance 2"}));
+}
+
+TEST(FileTimeOperationTest, EachFileIsOpenedThreeTimesWithOneSlotEach)
+{
+    TempDir temp;
+    std::string path = OldFile(temp, "a.txt");
+    RecordingCalls calls;
+
+    auto failures = RunFileTimeBatch({path}, "2020-1-5 05:0:07", kCurrentYear, BatchProgress{});
+
+    EXPECT_TRUE(failures.empty());
+    ASSERT_EQ(calls.opens.size(), 3u);
+    for (const auto& open : calls.opens) {
+        EXPECT_EQ(open.path, path);
+        EXPECT_EQ(open.access, static_cast<DWORD>(GENERIC_WRITE));
+        EXPECT_EQ(open.share, static_cast<DWORD>(FILE_SHARE_READ));
+        EXPECT_EQ(open.disposition, static_cast<DWORD>(OPEN_EXISTING));
+        EXPECT_EQ(open.flags, 0u);
+        EXPECT_FALSE(open.security);
+        EXPECT_FALSE(open.templateFile);
+    }
+    // Creation, then last write, then last access; only that slot is given.
+    ASSERT_EQ(calls.sets.size(), 3u);
+    const bool slots[3][3] = {{true, false, false}, {false, false, true}, {false, true, false}};
+    const unsigned long long expected = Expected(2020, 1, 5, 5, 0, 7);
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(calls.sets[i].creation, slots[i][0]);
+        EXPECT_EQ(calls.sets[i].lastAccess, slots[i][1]);
+        EXPECT_EQ(calls.sets[i].lastWrite, slots[i][2]);
+        EXPECT_EQ(calls.sets[i].ticks, expected);
+    }
+    EXPECT_EQ(calls.closedHandles, calls.openedHandles);
+}
+
+TEST(FileTimeOperationTest, ApplyFileTimeReportsWhyAndClosesOnEveryPath)
+{
+    TempDir temp;
+    std::string path = OldFile(temp, "a.txt");
+    const double value = core::CombineDateTime(core::EncodeDate(2020, 12, 12), core::EncodeTime(12, 12, 12, 0));
+    struct Case {
+        const char* name;
+        std::string path;
+        bool failSet;
+        bool expected;
+        size_t opened;
+    };
+    const Case cases[] = {
+        {"set", path, false, true, 1},
+        {"missing", temp.Path() + "\\none.txt", false, false, 0},
+        {"SetFileTime fails", path, true, false, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingCalls calls;
+        calls.failSetFileTime = c.failSet;
+        std::string reason;
+        EXPECT_EQ(ApplyFileTime(c.path, value, FileTimeSlot::LastWrite, reason), c.expected);
+        EXPECT_EQ(reason.empty(), c.expected) << reason;
+        EXPECT_EQ(calls.openedHandles.size(), c.opened);
+        EXPECT_EQ(calls.closedHandles, calls.openedHandles);
+    }
+    EXPECT_EQ(TimesOf(path).lastWrite, Expected(2020, 12, 12, 12, 12, 12));
+}
+
+// Runs a batch over first, blocked, last and checks that only blocked is
+// listed and keeps its times.
+void ExpectOnlyBlockedFileFails(const TempDir& temp, const std::string& blocked)
+{
+    std::string first = OldFile(temp, "first.txt");
+    std::string last = OldFile(temp, "last.txt");
+    const Times before = TimesOf(blocked);
+    RecordingCalls calls;
+
+    auto failures = RunFileTimeBatch({first, blocked, last}, kDefaultText, kCurrentYear, BatchProgress{});
+
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0].path, blocked);
+    EXPECT_FALSE(failures[0].reason.empty());
+    EXPECT_EQ(TimesOf(blocked), before);
+    const unsigned long long expected = Expected(2020, 12, 12, 12, 12, 12);
+    EXPECT_EQ(TimesOf(first).lastWrite, expected);
+    EXPECT_EQ(TimesOf(last).lastAccess, expected);
+    EXPECT_EQ(calls.opens.size(), 9u);  // every slot tries again
+    EXPECT_EQ(calls.closedHandles, calls.openedHandles);
+}
+
+TEST(FileTimeOperationTest, FileHeldOpenWithoutWriteSharingIsListedAndTheRestChange)
+{
+    TempDir temp;
+    std::string held = OldFile(temp, "held.txt");
+    HANDLE holder = CreateFileA(held.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    ExpectOnlyBlockedFileFails(temp, held);
+    CloseHandle(holder);
+}
+
+TEST(FileTimeOperationTest, ReadOnlyFileIsListedAndTheRestChange)
+{
+    TempDir temp;
+    std::string readOnly = OldFile(temp, "readonly.txt");
+    ASSERT_TRUE(SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
+    HANDLE probe = CreateFileA(readOnly.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (probe != INVALID_HANDLE_VALUE) {
+        CloseHandle(probe);
+        GTEST_SKIP() << "this system opens read-only files for writing (Wine run by root)";
+    }
+    ExpectOnlyBlockedFileFails(temp, readOnly);
+}
+
+TEST(FileTimeOperationTest, YearBefore1601ChangesNoFile)
+{
+    TempDir temp;
+    std::vector<std::string> targets = {OldFile(temp, "a.txt"), OldFile(temp, "b.txt")};
+    std::vector<Times> before = {TimesOf(targets[0]), TimesOf(targets[1])};
+    RecordingCalls calls;
+
+    auto failures = RunFileTimeBatch(targets, "0020-12-12 12:12:12", kCurrentYear, BatchProgress{});
+
+    ASSERT_EQ(failures.size(), 2u);
+    EXPECT_EQ(failures[0].path, targets[0]);
+    EXPECT_EQ(failures[1].path, targets[1]);
+    EXPECT_FALSE(failures[0].reason.empty());
+    EXPECT_TRUE(calls.sets.empty());
+    EXPECT_EQ(calls.closedHandles, calls.openedHandles);
+    EXPECT_EQ(calls.openedHandles.size(), 6u);
+    EXPECT_EQ(TimesOf(targets[0]), before[0]);
+    EXPECT_EQ(TimesOf(targets[1]), before[1]);
+}
+
+TEST(FileTimeOperationTest, UnreadableTextThrowsAtTheFirstFileBeforeTouchingIt)
+{
+    TempDir temp;
+    std::vector<std::string> targets = {OldFile(temp, "a.txt"), OldFile(temp, "b.txt")};
+    const Times before = TimesOf(targets[0]);
+    RecordingCalls calls;
+    ProgressLog progress;
+
+    try {
+        RunFileTimeBatch(targets, "2020-13-12 12:12:12", kCurrentYear, progress.Callbacks());
+        ADD_FAILURE() << "no exception";
+    } catch (const EConvertError& error) {
+        EXPECT_STREQ(error.what(), "'2020-13-12 12:12:12' is not a valid date and time");
+    }
+    EXPECT_EQ(progress.calls, (std::vector<std::string>{"start 2", "advance 1"}));
+    EXPECT_TRUE(calls.opens.empty());
+    EXPECT_EQ(TimesOf(targets[0]), before);
+}
+
+TEST(FileTimeOperationTest, EmptyListReadsNothing)
+{
+    ProgressLog progress;
+    auto failures = RunFileTimeBatch({}, "not a date", kCurrentYear, progress.Callbacks());
+    EXPECT_TRUE(failures.empty());
+    EXPECT_EQ(progress.calls, std::vector<std::string>{"start 0"});
+}
+
+}  // namespace

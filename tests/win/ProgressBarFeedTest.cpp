@@ -1,0 +1,49 @@
+#include "app/ProgressBarFeed.h"
+
+#include "toolkit/Form.h"
+#include "toolkit/ProgressBar.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+namespace {
+
+int Filled(int position, int max, int width)
+{
+    return max <= 0 ? 0 : MulDiv(position, width, max);
+}
+
+TEST(ProgressBarFeedTest, BarAlwaysLooksCurrentWithFewRepaints)
+{
+    TForm form(nullptr, "TProgressBarFeedTestForm");
+    form.SetDesignClientSize(300, 20);
+    auto* bar = new TProgressBar(&form);  // owned by the form
+    bar->SetParent(&form);
+    bar->SetAlign(TAlign::Client);
+    form.FinishCreation();
+    form.Show();
+    HWND handle = bar->Handle();
+    RECT client;
+    GetClientRect(handle, &client);
+    const int width = client.right;
+    ASSERT_GT(width, 2);
+
+    for (int count : {0, 1, 7, 5000}) {
+        SCOPED_TRACE(count);
+        ProgressBarFeed feed(*bar);
+        feed.Start(count);
+        EXPECT_EQ(SendMessageA(handle, PBM_GETRANGE, FALSE, 0), count);
+        EXPECT_EQ(SendMessageA(handle, PBM_GETPOS, 0, 0), 0);
+        for (int i = 1; i <= count; ++i) {
+            feed.Advance(i);
+            int shown = static_cast<int>(SendMessageA(handle, PBM_GETPOS, 0, 0));
+            // The bar may hold an earlier position only while it looks the same.
+            for (int drawn : {width, width - 2}) ASSERT_EQ(Filled(shown, count, drawn), Filled(i, count, drawn)) << i;
+            if (i == 1 || i == count) ASSERT_EQ(shown, i);
+        }
+        EXPECT_LE(feed.Repaints(), 2 * width + 3);
+    }
+}
+
+}  // namespace
