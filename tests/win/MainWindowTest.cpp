@@ -1,0 +1,210 @@
+// The main window in process: its layout at 96 DPI, resizing, tab order,
+// start state, and the time command's settings over an empty target list.
+#include "app/Unit1.h"
+#include "browser/DirectoryListBox.h"
+#include "browser/DriveComboBox.h"
+#include "browser/FileListBox.h"
+#include "tests/win/TempDir.h"
+#include "tests/win/TestApplication.h"
+#include "toolkit/Application.h"
+#include "toolkit/Button.h"
+#include "toolkit/Edit.h"
+#include "toolkit/MenuItem.h"
+#include "toolkit/Panel.h"
+#include "toolkit/ProgressBar.h"
+#include "toolkit/SpeedButton.h"
+#include "toolkit/StatusBar.h"
+#include "resources/maker.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+RECT Rect(int left, int top, int width, int height) { return RECT{left, top, left + width, top + height}; }
+
+// Where a windowed control sits in its parent's client area.
+RECT PlacedAt(TWinControl* control)
+{
+    RECT rect;
+    GetWindowRect(control->Handle(), &rect);
+    MapWindowPoints(nullptr, GetParent(control->Handle()), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+::testing::AssertionResult SameRect(const RECT& actual, const RECT& expected)
+{
+    if (EqualRect(&actual, &expected)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "(" << actual.left << "," << actual.top << ")-(" << actual.right << ","
+                                         << actual.bottom << ") instead of (" << expected.left << "," << expected.top
+                                         << ")-(" << expected.right << "," << expected.bottom << ")";
+}
+
+std::string LocaleValue(LCTYPE type)
+{
+    char buffer[100] = {};
+    GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, sizeof buffer);
+    return buffer;
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        EnsureApplication();
+        ASSERT_EQ(ScreenDpi(), 96) << "the layout figures below are for 96 DPI";
+        char previous[MAX_PATH];
+        GetCurrentDirectoryA(MAX_PATH, previous);
+        previous_ = previous;
+        SetCurrentDirectoryA(dir_.Path().c_str());
+        form_ = std::make_unique<TForm1>(nullptr);
+    }
+    void TearDown() override
+    {
+        form_.reset();
+        SetCurrentDirectoryA(previous_.c_str());
+    }
+    void SetClientSize(int width, int height)
+    {
+        RECT outer{0, 0, width, height};
+        AdjustWindowRectEx(&outer, GetWindowLongA(form_->Handle(), GWL_STYLE), FALSE,
+                           GetWindowLongA(form_->Handle(), GWL_EXSTYLE));
+        SetWindowPos(form_->Handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                     SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+    }
+
+    TempDir dir_;
+    std::string previous_;
+    std::unique_ptr<TForm1> form_;
+};
+
+TEST_F(MainWindowTest, BandsAndControlsSitWhereTheLayoutPutsThem)
+{
+    TForm1& f = *form_;
+    EXPECT_EQ(f.ClientWidth(), 587);
+    EXPECT_EQ(f.ClientHeight(), 396);
+    struct {
+        TWinControl* control;
+        RECT expected;
+    } windowed[] = {
+        {f.Panel1, Rect(0, 0, 587, 57)},        {f.Panel6, Rect(0, 57, 587, 34)},
+        {f.Panel2, Rect(0, 91, 587, 32)},       {f.Panel3, Rect(0, 123, 273, 229)},
+        {f.FileListBox1, Rect(273, 123, 314, 229)}, {f.Panel5, Rect(0, 352, 587, 25)},
+        {f.StatusBar1, Rect(0, 377, 587, 19)},  {f.ProgressBar1, Rect(2, 2, 583, 21)},
+        {f.Panel4, Rect(2, 2, 269, 32)},        {f.DirectoryListBox1, Rect(2, 34, 269, 193)},
+        {f.Edit1, Rect(96, 8, 41, 20)},         {f.Edit7, Rect(528, 8, 55, 20)},
+    };
+    for (const auto& item : windowed) EXPECT_TRUE(SameRect(PlacedAt(item.control), item.expected)) << item.control->Name();
+    EXPECT_EQ(PlacedAt(f.DriveComboBox1).left, 6);
+    EXPECT_EQ(PlacedAt(f.DriveComboBox1).top, 7);
+    EXPECT_EQ(f.DriveComboBox1->Height(), 18);
+
+    TSpeedButton* buttons[] = {f.SpeedButton1, f.SpeedButton2, f.SpeedButton3, f.SpeedButton4, f.SpeedButton5};
+    for (int i = 0; i < 5; ++i) EXPECT_TRUE(SameRect(buttons[i]->BoundsRect(), Rect(4 + 108 * i, 8, 105, 41)));
+    for (TButton* hidden : {f.Button1, f.Button2, f.Button3, f.Button4}) {
+        EXPECT_FALSE(IsWindowVisible(hidden->Handle())) << hidden->Name();
+    }
+}
+
+TEST_F(MainWindowTest, ExtraWidthGoesToTheFileListAndExtraHeightToTheLists)
+{
+    TForm1& f = *form_;
+    SetClientSize(687, 446);
+    EXPECT_TRUE(SameRect(PlacedAt(f.Panel3), Rect(0, 123, 273, 279)));
+    EXPECT_TRUE(SameRect(PlacedAt(f.FileListBox1), Rect(273, 123, 414, 279)));
+    EXPECT_TRUE(SameRect(PlacedAt(f.Panel1), Rect(0, 0, 687, 57)));
+    EXPECT_TRUE(SameRect(PlacedAt(f.Panel5), Rect(0, 402, 687, 25)));
+    EXPECT_TRUE(SameRect(PlacedAt(f.ProgressBar1), Rect(2, 2, 683, 21)));
+    EXPECT_TRUE(SameRect(PlacedAt(f.StatusBar1), Rect(0, 427, 687, 19)));
+    EXPECT_EQ(PlacedAt(f.DirectoryListBox1).bottom - PlacedAt(f.DirectoryListBox1).top, 243);
+}
+
+TEST_F(MainWindowTest, TabVisitsTheListsThenTheSevenFieldsOnly)
+{
+    TForm1& f = *form_;
+    std::vector<HWND> expected = {f.DirectoryListBox1->Handle(), f.FileListBox1->Handle(), f.Edit1->Handle(),
+                                  f.Edit2->Handle(), f.Edit3->Handle(), f.Edit4->Handle(), f.Edit5->Handle(),
+                                  f.Edit6->Handle(), f.Edit7->Handle(), f.DriveComboBox1->Handle()};
+    f.Show();
+    EXPECT_EQ(GetNextDlgTabItem(f.Handle(), nullptr, FALSE), f.DriveComboBox1->Handle());
+    HWND at = f.DriveComboBox1->Handle();
+    for (HWND next : expected) {
+        at = GetNextDlgTabItem(f.Handle(), at, FALSE);
+        EXPECT_EQ(at, next);
+    }
+}
+
+TEST_F(MainWindowTest, StartsWithTheLayoutsValues)
+{
+    TForm1& f = *form_;
+    const char* texts[] = {"2020", "12", "12", "12", "12", "12", ".html"};
+    TEdit* edits[] = {f.Edit1, f.Edit2, f.Edit3, f.Edit4, f.Edit5, f.Edit6, f.Edit7};
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(edits[i]->Text(), texts[i]);
+    EXPECT_EQ(f.ProgressBar1->Max(), 100);
+    EXPECT_EQ(f.ProgressBar1->Position(), 0);
+    EXPECT_FALSE(f.N1->Enabled());
+    EXPECT_TRUE(f.N2->Enabled());
+    EXPECT_TRUE(f.N3->Enabled());
+    ASSERT_NE(f.TargetList(), nullptr);
+    EXPECT_TRUE(f.TargetList()->empty());
+    EXPECT_EQ(Application->HintColor(), RGB(0, 255, 0));
+    EXPECT_TRUE(static_cast<bool>(Application->OnMinimize));
+    EXPECT_EQ(f.StatusBar1->PanelText(0), std::string(BRISEL_COPYRIGHT));
+    EXPECT_EQ(f.FileListBox1->Count(), 0);  // the start directory is the empty temporary folder
+}
+
+TEST_F(MainWindowTest, TimeCommandWritesTheFormatsAndPadsTheFieldsEvenWithNoTargets)
+{
+    TForm1& f = *form_;
+    SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, "M/d/yyyy");
+    SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, "h.mm.ss");
+    Application->ReadFormatSettings();
+    ASSERT_EQ(Application->FormatSettings().dateOrder, 'M');
+
+    f.Edit4->SetText("5");
+    f.Edit5->SetText("");
+    f.Edit6->SetText("07");
+    f.Button1->Click();
+
+    EXPECT_EQ(LocaleValue(LOCALE_SSHORTDATE), "yyyy-MM-dd");
+    EXPECT_EQ(LocaleValue(LOCALE_SLONGDATE), "yyyy'年'M'月'd'日");
+    EXPECT_EQ(LocaleValue(LOCALE_STIMEFORMAT), "HH:mm:ss");
+    // The broadcast reached the application window inside the call.
+    EXPECT_EQ(Application->FormatSettings().dateOrder, 'Y');
+    EXPECT_EQ(Application->FormatSettings().dateSeparator, '-');
+    EXPECT_EQ(Application->FormatSettings().timeSeparator, ':');
+    EXPECT_EQ(f.Edit4->Text(), "05");
+    EXPECT_EQ(f.Edit5->Text(), "0");
+    EXPECT_EQ(f.Edit6->Text(), "07");
+    EXPECT_EQ(f.ProgressBar1->Max(), 0);
+    EXPECT_EQ(f.ProgressBar1->Position(), 0);
+}
+
+TEST_F(MainWindowTest, RenameOperationsWorkThroughTheTargetListAndDriveTheBar)
+{
+    TForm1& f = *form_;
+    dir_.Create("Sub");
+    f.DiskScan1FileFound(nullptr, dir_.WriteFile("Sub\\One.TXT"));
+    f.DiskScan1FileFound(nullptr, dir_.WriteFile("Two.Txt"));
+    f.Button3->Click();
+    WIN32_FIND_DATAA data;
+    for (const char* expected : {"Sub\\one.txt", "two.txt"}) {
+        HANDLE find = FindFirstFileA((dir_.Path() + "\\" + expected).c_str(), &data);
+        ASSERT_NE(find, INVALID_HANDLE_VALUE) << expected;
+        FindClose(find);
+        EXPECT_EQ(std::string(data.cFileName), std::string(expected).substr(std::string(expected).rfind('\\') + 1));
+    }
+    HANDLE find = FindFirstFileA((dir_.Path() + "\\sub").c_str(), &data);
+    ASSERT_NE(find, INVALID_HANDLE_VALUE);
+    FindClose(find);
+    EXPECT_EQ(std::string(data.cFileName), "Sub");
+    EXPECT_EQ(f.ProgressBar1->Max(), 2);
+    EXPECT_EQ(f.ProgressBar1->Position(), 2);
+    // The list keeps the last batch's paths.
+    EXPECT_EQ(f.TargetList()->size(), 2u);
+}
+
+}  // namespace
