@@ -2,6 +2,7 @@
 # Builds the Windows targets and runs the batch benchmark under Wine
 # (Xvfb with Wine's virtual desktop when there is no display). Takes minutes:
 # a rename costs about 2 ms under Wine.
+# Usage: bench.sh [progress|extension|lower|time|scan]...   (default: all)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -13,7 +14,7 @@ if [ -z "${DISPLAY:-}" ] || [ "${CI:-}" = true ]; then xvfb_start && started_xvf
 wine_display_mode desktop
 wine_server_start
 status=0
-cmake/wine-run.sh build/win/bench/bench.exe || status=$?
+cmake/wine-run.sh build/win/bench/bench.exe "$@" || status=$?
 wine_server_stop
 [ $started_xvfb = 1 ] && xvfb_stop
 exit $status
