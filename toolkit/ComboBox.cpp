@@ -1,5 +1,7 @@
 #include "toolkit/ComboBox.h"
 
+#include "toolkit/ListItems.h"
+
 namespace {
 // The window's height includes the dropped-down list.
 constexpr int kDropDownItems = 12;
@@ -53,13 +55,7 @@ int TCustomComboBox::Count() const
 
 std::string TCustomComboBox::ItemText(int index) const
 {
-    if (!handle_) return std::string();
-    LRESULT length = SendMessageA(handle_, CB_GETLBTEXTLEN, index, 0);
-    if (length == CB_ERR) return std::string();
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    length = SendMessageA(handle_, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(length == CB_ERR ? 0 : static_cast<size_t>(length));
-    return text;
+    return ItemTextOf(handle_, CB_GETLBTEXTLEN, CB_GETLBTEXT, index);
 }
 
 int TCustomComboBox::ItemIndex() const
@@ -73,13 +69,7 @@ void TCustomComboBox::SetItemIndex(int index) { SendMessageA(Handle(), CB_SETCUR
 
 void TCustomComboBox::DrawItem(int index, HDC dc, const RECT& rect, bool selected)
 {
-    HBRUSH brush = CreateSolidBrush(GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-    FillRect(dc, &rect, brush);
-    DeleteObject(brush);
-    std::string text = ItemText(index);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    TextOutA(dc, rect.left + 2, rect.top, text.c_str(), static_cast<int>(text.size()));
+    DrawTextItem(dc, rect, ItemText(index), selected);
 }
 
 bool TCustomComboBox::Reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)

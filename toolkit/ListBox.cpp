@@ -1,5 +1,7 @@
 #include "toolkit/ListBox.h"
 
+#include "toolkit/ListItems.h"
+
 TCustomListBox::TCustomListBox(TComponent* owner) : TWinControl(owner)
 {
     tabStop_ = true;
@@ -42,13 +44,7 @@ int TCustomListBox::Count() const
 
 std::string TCustomListBox::ItemText(int index) const
 {
-    if (!handle_) return std::string();
-    LRESULT length = SendMessageA(handle_, LB_GETTEXTLEN, index, 0);
-    if (length == LB_ERR) return std::string();
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    length = SendMessageA(handle_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(length == LB_ERR ? 0 : static_cast<size_t>(length));
-    return text;
+    return ItemTextOf(handle_, LB_GETTEXTLEN, LB_GETTEXT, index);
 }
 
 bool TCustomListBox::Selected(int index) const
@@ -85,13 +81,7 @@ void TCustomListBox::SetItemIndex(int index)
 
 void TCustomListBox::DrawItem(int index, HDC dc, const RECT& rect, bool selected, bool)
 {
-    HBRUSH brush = CreateSolidBrush(GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-    FillRect(dc, &rect, brush);
-    DeleteObject(brush);
-    std::string text = ItemText(index);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    TextOutA(dc, rect.left + 2, rect.top, text.c_str(), static_cast<int>(text.size()));
+    DrawTextItem(dc, rect, ItemText(index), selected);
 }
 
 bool TCustomListBox::Reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
