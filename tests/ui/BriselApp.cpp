@@ -1,6 +1,7 @@
 #include "BriselApp.h"
 
 #include "UiInput.h"
+#include "UiWait.h"
 
 const char BriselApp::kCaption[] = "Brisel批量文件更改器 V2.0";
 const char BriselApp::kMainClass[] = "TForm1";
@@ -64,6 +65,63 @@ bool BriselApp::ClickCommandButton(int k) const
     UiWindow bar = CommandBar();
     POINT centre{Scaled(4 + 108 * k + 52), Scaled(8 + 20)};
     return bar && UiInput::Click(bar, centre);
+}
+
+UiMessageDialog BriselApp::WaitConfirmation(DWORD timeoutMs) const
+{
+    return UiMessageDialog::Wait(process_.Id(), "确认", timeoutMs, "TMessageForm", "TButton");
+}
+
+bool BriselApp::AnswerConfirmation(bool yes) const
+{
+    UiMessageDialog dialog = WaitConfirmation();
+    return dialog && dialog.Press(yes ? "是[&Y]" : "否[&N]");
+}
+
+bool BriselApp::StartCommand(int k) const
+{
+    return ClickCommandButton(k) && AnswerConfirmation(true);
+}
+
+UiMessageDialog BriselApp::WaitMessageBox(DWORD timeoutMs) const
+{
+    return UiMessageDialog::Wait(process_.Id(), kCaption, timeoutMs);
+}
+
+UiProgressBar BriselApp::ProgressBar() const
+{
+    return UiProgressBar(main_.Child("TProgressBar"));
+}
+
+bool BriselApp::WaitBatchEnd(int count, DWORD timeoutMs) const
+{
+    UiProgressBar bar = ProgressBar();
+    return UiWait::Until([&] { return bar.Maximum() == count && bar.Position() == count; },
+                         timeoutMs);
+}
+
+UiWindow BriselApp::Edit(int n) const
+{
+    std::vector<UiWindow> edits = main_.ChildrenByPosition("TEdit");
+    return n >= 1 && n <= static_cast<int>(edits.size()) ? edits[n - 1] : UiWindow();
+}
+
+bool BriselApp::SetEditText(int n, const std::string& text) const
+{
+    UiWindow edit = Edit(n);
+    if (!edit || !UiInput::ClickCentre(edit) || !UiInput::Press(edit, VK_HOME) ||
+        !UiInput::Press(edit, VK_END, UiInput::Shift))
+        return false;
+    bool typed = text.empty() ? UiInput::Press(edit, VK_DELETE) : UiInput::Type(edit, text);
+    return typed && UiWait::Until([&] { return edit.Text() == text; }, 3000);
+}
+
+std::string BriselApp::DescribeWindows() const
+{
+    std::string text;
+    for (const UiWindow& window : UiWindow::TopLevelWindows(process_.Id(), true))
+        text += window.ClassName() + " [" + window.Text() + "]; ";
+    return text;
 }
 
 int BriselApp::Scaled(int pixels)

@@ -2,7 +2,9 @@
 // folder's files, takes extended selections, and closes with exit code 0.
 #include "BriselApp.h"
 #include "TempDir.h"
+#include "UiComboBox.h"
 #include "UiInput.h"
+#include "UiProgressBar.h"
 #include "UiWait.h"
 
 #include <gtest/gtest.h>
@@ -68,6 +70,11 @@ TEST_F(MainWindowUiTest, ListsTheFilesOfItsWorkingDirectory)
     ASSERT_TRUE(list.Window()) << "no TFileListBox";
     EXPECT_TRUE(list.Window().IsVisible());
     EXPECT_EQ(list.Items(), kListedFiles);
+    std::vector<std::string> files = TempDir::Names(folder_.Path(), TempDir::Kind::Files);
+    std::vector<std::string> listed = list.Items();
+    std::sort(files.begin(), files.end());
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(listed, files);
     EXPECT_EQ(list.ItemHeight(), BriselApp::Scaled(12));
     EXPECT_EQ(list.SelectedCount(), 0);
 }
@@ -89,24 +96,81 @@ TEST_F(MainWindowUiTest, CtrlClickAddsASecondFileToTheSelection)
     EXPECT_EQ(list.Text(3), "hidden.ini");
 }
 
-TEST_F(MainWindowUiTest, ClosingEndsTheProgramWithExitCodeZero)
+TEST_F(MainWindowUiTest, ShowsItsStartValues)
+{
+    std::vector<std::string> texts;
+    for (const UiWindow& edit : app_.MainWindow().ChildrenByPosition("TEdit"))
+        texts.push_back(edit.Text());
+    EXPECT_EQ(texts, (std::vector<std::string>{"2020", "12", "12", "12", "12", "12", ".html"}));
+
+    UiProgressBar bar(app_.MainWindow().Child("TProgressBar"));
+    ASSERT_TRUE(bar.Window()) << "no TProgressBar";
+    EXPECT_EQ(bar.Position(), 0);
+    EXPECT_EQ(bar.Minimum(), 0);
+    EXPECT_EQ(bar.Maximum(), 100);
+
+    // The temporary folder is on drive C:, so that drive is the one chosen.
+    UiComboBox drives(app_.MainWindow().Child("TDriveComboBox"));
+    ASSERT_TRUE(drives.Window()) << "no TDriveComboBox";
+    EXPECT_EQ(drives.CurrentText().substr(0, 2), "c:");
+}
+
+// "大写改小写" asks first; answering No leaves every file as it was. The
+// dialog paints its message, so only its caption and buttons can be read.
+TEST_F(MainWindowUiTest, LowerCaseCommandAnsweredNoChangesNothing)
 {
     const std::vector<std::string> before = NamesOnDisk();
-    const char* ways[] = {"WM_CLOSE", "Alt+F4"};
-    for (const char* way : ways) {
-        SCOPED_TRACE(way);
-        if (std::string(way) != "WM_CLOSE") {
-            ASSERT_TRUE(app_.Start(folder_.Path())) << app_.Error();
-            ReportStartUp();
-            ASSERT_TRUE(UiInput::Press(app_.MainWindow(), VK_F4, UiInput::Alt));
-        } else {
-            ASSERT_TRUE(app_.MainWindow().Post(WM_CLOSE));
-        }
-        DWORD exitCode = 99;
-        ASSERT_TRUE(app_.Process().WaitForExit(10000, &exitCode)) << "still running";
-        EXPECT_EQ(exitCode, 0u);
-        EXPECT_EQ(NamesOnDisk(), before);
-    }
+    ASSERT_TRUE(app_.ClickCommandButton(2));
+    UiMessageDialog dialog = app_.WaitConfirmation();
+    ASSERT_TRUE(dialog) << "no confirmation dialog; windows: " << app_.DescribeWindows();
+    EXPECT_EQ(dialog.ButtonTexts(), (std::vector<std::string>{"是[&Y]", "否[&N]"}));
+    ASSERT_TRUE(dialog.Press("否[&N]"));
+    EXPECT_EQ(NamesOnDisk(), before);
+    EXPECT_EQ(UiProgressBar(app_.MainWindow().Child("TProgressBar")).Position(), 0);
+    EXPECT_TRUE(app_.Process().IsRunning());
 }
+
+struct CloseCase {
+    const char* name;
+    bool (*close)(BriselApp& app);
+};
+
+void PrintTo(const CloseCase& closeCase, std::ostream* out)
+{
+    *out << closeCase.name;
+}
+
+class MainWindowCloseUiTest : public MainWindowUiTest,
+                              public ::testing::WithParamInterface<CloseCase> {};
+
+TEST_P(MainWindowCloseUiTest, EndsTheProgramWithExitCodeZero)
+{
+    const std::vector<std::string> before = NamesOnDisk();
+    ASSERT_TRUE(GetParam().close(app_));
+    DWORD exitCode = 99;
+    ASSERT_TRUE(app_.Process().WaitForExit(10000, &exitCode)) << "still running";
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(NamesOnDisk(), before);
+}
+
+// At start the keyboard focus is in the drive selector; Alt+F4 must close
+// the window from there too.
+const CloseCase kCloseCases[] = {
+    {"WmClose", [](BriselApp& app) { return app.MainWindow().Post(WM_CLOSE); }},
+    {"AltF4AtStart",
+     [](BriselApp& app) { return UiInput::Press(app.MainWindow(), VK_F4, UiInput::Alt); }},
+    {"AltF4InFileList",
+     [](BriselApp& app) {
+         UiListBox list = app.FileList();
+         return UiInput::Click(list.Window(), list.ItemCentre(0)) &&
+                UiWait::Until([&] { return list.SelectedCount() == 1; }, 3000) &&
+                UiInput::Press(app.MainWindow(), VK_F4, UiInput::Alt);
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Ways, MainWindowCloseUiTest, ::testing::ValuesIn(kCloseCases),
+                         [](const ::testing::TestParamInfo<CloseCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 }  // namespace

@@ -1,0 +1,339 @@
+// The batch commands driven from outside: a click on a command button, the
+// confirmation, and the names on disk afterwards.
+#include "BriselApp.h"
+#include "TempDir.h"
+#include "UiInput.h"
+#include "UiWait.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iostream>
+
+namespace {
+
+// Every entry under root as a relative path ("Sub\\b.txt"), with the case the
+// file system stores, sorted; folders are listed too.
+void CollectTree(const std::string& root, const std::string& relative,
+                 std::vector<std::string>& paths)
+{
+    std::string folder = relative.empty() ? root : root + "\\" + relative;
+    std::string prefix = relative.empty() ? std::string() : relative + "\\";
+    for (const std::string& name : TempDir::Names(folder, TempDir::Kind::Files))
+        paths.push_back(prefix + name);
+    for (const std::string& name : TempDir::Names(folder, TempDir::Kind::Folders)) {
+        paths.push_back(prefix + name);
+        CollectTree(root, prefix + name, paths);
+    }
+}
+
+std::vector<std::string> Tree(const std::string& root)
+{
+    std::vector<std::string> paths;
+    CollectTree(root, std::string(), paths);
+    std::sort(paths.begin(), paths.end());
+    return paths;
+}
+
+std::string ContentOf(const std::string& path)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return "<cannot open>";
+    char buffer[256];
+    DWORD read = 0;
+    ReadFile(file, buffer, sizeof buffer, &read, nullptr);
+    CloseHandle(file);
+    return std::string(buffer, read);
+}
+
+class BatchCommandUiTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(folder_.IsValid()); }
+
+    // Creates the files (each holding its own name) and the folders on their way.
+    void AddFiles(const std::vector<std::string>& files)
+    {
+        for (const std::string& file : files) {
+            for (size_t slash = file.find('\\'); slash != std::string::npos;
+                 slash = file.find('\\', slash + 1)) {
+                std::string folder = file.substr(0, slash);
+                if (!TempDir::FolderExists(folder_.PathOf(folder))) {
+                    ASSERT_TRUE(folder_.AddFolder(folder)) << folder;
+                }
+            }
+            ASSERT_TRUE(folder_.AddFile(file, file)) << file;
+        }
+    }
+
+    void Start() { ASSERT_TRUE(app_.Start(folder_.Path())) << app_.Error(); }
+
+    std::vector<std::string> TreeOnDisk() const { return Tree(folder_.Path()); }
+
+    // No message box or second confirmation is left on the screen.
+    void ExpectNoDialog() const
+    {
+        EXPECT_FALSE(UiWindow::FindTopLevel(app_.Process().Id(), nullptr, "#32770"))
+            << app_.DescribeWindows();
+        EXPECT_FALSE(UiWindow::FindTopLevel(app_.Process().Id(), nullptr, "TMessageForm"))
+            << app_.DescribeWindows();
+    }
+
+    // Declared first so it outlives the program, which runs inside it.
+    TempDir folder_;
+    BriselApp app_;
+};
+
+// The road of one request: nothing selected, "大写改小写", Yes. Every file of
+// the tree gets its lower-case name; the folders keep theirs.
+TEST_F(BatchCommandUiTest, LowerCaseWithNothingSelectedRenamesTheWholeTree)
+{
+    AddFiles({"A.TXT", "Sub\\B.TXT", "Sub\\Deep\\MiXed.Txt"});
+    Start();
+    ASSERT_EQ(app_.FileList().SelectedCount(), 0);
+
+    ASSERT_TRUE(app_.StartCommand(BriselApp::LowerCase)) << app_.DescribeWindows();
+    ASSERT_TRUE(app_.WaitBatchEnd(3)) << "bar at " << app_.ProgressBar().Position() << " of "
+                                      << app_.ProgressBar().Maximum();
+
+    EXPECT_EQ(TreeOnDisk(), (std::vector<std::string>{"Sub", "Sub\\Deep", "Sub\\Deep\\mixed.txt",
+                                                      "Sub\\b.txt", "a.txt"}));
+    EXPECT_EQ(ContentOf(folder_.PathOf("a.txt")), "A.TXT");
+    EXPECT_EQ(ContentOf(folder_.PathOf("Sub\\b.txt")), "Sub\\B.TXT");
+    EXPECT_EQ(ContentOf(folder_.PathOf("Sub\\Deep\\mixed.txt")), "Sub\\Deep\\MiXed.Txt");
+    ExpectNoDialog();
+    EXPECT_TRUE(app_.Process().IsRunning());
+}
+
+struct DeclineCase {
+    const char* name;
+    bool (*decline)(const UiMessageDialog& dialog);
+};
+
+void PrintTo(const DeclineCase& declineCase, std::ostream* out)
+{
+    *out << declineCase.name;
+}
+
+class BatchCommandDeclineUiTest : public BatchCommandUiTest,
+                                  public ::testing::WithParamInterface<DeclineCase> {};
+
+// A first batch leaves the bar at 2 of 2; a second command that is not
+// answered Yes resets the bar to 0 and renames nothing.
+TEST_P(BatchCommandDeclineUiTest, ResetsTheBarAndChangesNothing)
+{
+    AddFiles({"a.txt", "Sub\\b.txt"});
+    Start();
+    ASSERT_TRUE(app_.StartCommand(BriselApp::UpperCase));
+    ASSERT_TRUE(app_.WaitBatchEnd(2));
+    const std::vector<std::string> upper{"A.TXT", "Sub", "Sub\\B.TXT"};
+    ASSERT_EQ(TreeOnDisk(), upper);
+
+    ASSERT_TRUE(app_.ClickCommandButton(BriselApp::LowerCase));
+    UiMessageDialog dialog = app_.WaitConfirmation();
+    ASSERT_TRUE(dialog) << app_.DescribeWindows();
+    ASSERT_TRUE(GetParam().decline(dialog)) << "the confirmation stayed open";
+
+    UiProgressBar bar = app_.ProgressBar();
+    EXPECT_EQ(bar.Position(), 0);
+    EXPECT_EQ(bar.Maximum(), 2);
+    Sleep(300);  // a wrongly started batch would have renamed by now
+    EXPECT_EQ(TreeOnDisk(), upper);
+    ExpectNoDialog();
+    EXPECT_TRUE(app_.MainWindow().IsEnabled());
+    EXPECT_TRUE(app_.Process().IsRunning());
+}
+
+const DeclineCase kDeclineCases[] = {
+    {"Escape",
+     [](const UiMessageDialog& dialog) {
+         return UiInput::Press(dialog.Window(), VK_ESCAPE) && dialog.WaitClosed(5000);
+     }},
+    {"CloseBox",
+     [](const UiMessageDialog& dialog) {
+         return dialog.Window().Post(WM_SYSCOMMAND, SC_CLOSE) && dialog.WaitClosed(5000);
+     }},
+    {"AltF4",
+     [](const UiMessageDialog& dialog) {
+         return UiInput::Press(dialog.Window(), VK_F4, UiInput::Alt) && dialog.WaitClosed(5000);
+     }},
+    {"KeyN",
+     [](const UiMessageDialog& dialog) {
+         return UiInput::Press(dialog.Window(), 'N') && dialog.WaitClosed(5000);
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Ways, BatchCommandDeclineUiTest, ::testing::ValuesIn(kDeclineCases),
+                         [](const ::testing::TestParamInfo<DeclineCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// With entries selected only those are renamed, and the folder below is not
+// scanned.
+TEST_F(BatchCommandUiTest, UpperCaseRenamesOnlyTheSelectedFiles)
+{
+    AddFiles({"a.txt", "b.txt", "c.txt", "d.txt", "Sub\\e.txt"});
+    Start();
+    UiListBox list = app_.FileList();
+    ASSERT_EQ(list.Items(), (std::vector<std::string>{"a.txt", "b.txt", "c.txt", "d.txt"}));
+    ASSERT_TRUE(UiInput::Click(list.Window(), list.ItemCentre(1)));
+    ASSERT_TRUE(UiWait::Until([&] { return list.SelectedCount() == 1; }, 3000));
+    ASSERT_TRUE(UiInput::Click(list.Window(), list.ItemCentre(3), UiInput::Button::Left,
+                               UiInput::Ctrl));
+    ASSERT_TRUE(UiWait::Until([&] { return list.SelectedCount() == 2; }, 3000));
+
+    ASSERT_TRUE(app_.StartCommand(BriselApp::UpperCase));
+    ASSERT_TRUE(app_.WaitBatchEnd(2)) << "bar at " << app_.ProgressBar().Position() << " of "
+                                      << app_.ProgressBar().Maximum();
+
+    EXPECT_EQ(TreeOnDisk(),
+              (std::vector<std::string>{"B.TXT", "D.TXT", "Sub", "Sub\\e.txt", "a.txt", "c.txt"}));
+    // The list is not read again and keeps its selection.
+    EXPECT_EQ(list.SelectedIndexes(), (std::vector<int>{1, 3}));
+    EXPECT_EQ(list.Text(1), "b.txt");
+    ExpectNoDialog();
+}
+
+// ".html" over a tree. b.txt cannot take the name of b.html beside it: both
+// stay as they were, and one box reports that single failure.
+TEST_F(BatchCommandUiTest, ExtensionChangeReportsTheFileItCouldNotRename)
+{
+    AddFiles({"readme.txt", "Sub\\b.txt", "Sub\\b.html", "Sub\\archive.tar.gz"});
+    Start();
+    ASSERT_EQ(app_.Edit(7).Text(), ".html");
+
+    ASSERT_TRUE(app_.StartCommand(BriselApp::Extension));
+    UiMessageDialog report = app_.WaitMessageBox();
+    ASSERT_TRUE(report) << "no failure report; windows: " << app_.DescribeWindows();
+    std::string message = report.Message();
+    std::cout << "failure report: " << message << "\n";
+    EXPECT_NE(message.find("b.txt"), std::string::npos) << message;
+    EXPECT_NE(message.find('1'), std::string::npos) << message;
+    EXPECT_EQ(message.find("readme"), std::string::npos) << message;
+    EXPECT_EQ(message.find("archive"), std::string::npos) << message;
+    EXPECT_EQ(message.find("b.html"), std::string::npos) << message;
+    EXPECT_EQ(app_.ProgressBar().Position(), 4);
+    std::vector<std::string> buttons = report.ButtonTexts();
+    ASSERT_EQ(buttons.size(), 1u);
+    ASSERT_TRUE(report.Press(buttons[0]));
+
+    EXPECT_TRUE(app_.WaitBatchEnd(4));
+    EXPECT_EQ(TreeOnDisk(), (std::vector<std::string>{"Sub", "Sub\\archive.tar.html",
+                                                      "Sub\\b.html", "Sub\\b.txt", "readme.html"}));
+    EXPECT_EQ(ContentOf(folder_.PathOf("Sub\\b.html")), "Sub\\b.html");
+    EXPECT_EQ(ContentOf(folder_.PathOf("Sub\\b.txt")), "Sub\\b.txt");
+    EXPECT_EQ(ContentOf(folder_.PathOf("readme.html")), "readme.txt");
+    ExpectNoDialog();
+}
+
+// An extension with a path separator would move files elsewhere: it is
+// refused with a message before any file is touched.
+TEST_F(BatchCommandUiTest, ExtensionWithASeparatorIsRefused)
+{
+    AddFiles({"a.txt", "Sub\\b.txt"});
+    Start();
+    const std::vector<std::string> before = TreeOnDisk();
+    ASSERT_TRUE(app_.SetEditText(7, "..\\x")) << "Edit7 reads " << app_.Edit(7).Text();
+
+    ASSERT_TRUE(app_.StartCommand(BriselApp::Extension));
+    UiMessageDialog refusal = app_.WaitMessageBox();
+    ASSERT_TRUE(refusal) << "no refusal; windows: " << app_.DescribeWindows();
+    std::cout << "refusal: " << refusal.Message() << "\n";
+    EXPECT_NE(refusal.Message().find('\\'), std::string::npos) << refusal.Message();
+    EXPECT_EQ(TreeOnDisk(), before);
+    std::vector<std::string> buttons = refusal.ButtonTexts();
+    ASSERT_EQ(buttons.size(), 1u);
+    ASSERT_TRUE(refusal.Press(buttons[0]));
+
+    EXPECT_EQ(TreeOnDisk(), before);
+    EXPECT_EQ(app_.ProgressBar().Position(), 0);
+    EXPECT_EQ(app_.Edit(7).Text(), "..\\x");
+    ExpectNoDialog();
+}
+
+// A tree whose scan takes long enough to act on the window meanwhile: many
+// empty folders and two files.
+class LongScanUiTest : public BatchCommandUiTest {
+protected:
+    static constexpr int kFolders = 1000;
+
+    void SetUp() override
+    {
+        BatchCommandUiTest::SetUp();
+        ULONGLONG begin = GetTickCount64();
+        for (int i = 0; i < kFolders; ++i) {
+            char name[16];
+            wsprintfA(name, "D%04d", i);
+            ASSERT_TRUE(folder_.AddFolder(name));
+        }
+        AddFiles({"A.TXT", "D0500\\C.TXT"});
+        std::cout << kFolders << " folders made in " << GetTickCount64() - begin << " ms\n";
+        Start();
+    }
+
+    // The operation sets the bar's maximum to the count: until then the
+    // command is still gathering paths.
+    bool StillScanning() const { return app_.ProgressBar().Maximum() == 100; }
+};
+
+// During the scan the window takes input; a click on another command must
+// not start a second command under the running one.
+TEST_F(LongScanUiTest, SecondCommandClickDuringTheScanDoesNothing)
+{
+    ASSERT_TRUE(app_.ClickCommandButton(BriselApp::LowerCase));
+    ASSERT_TRUE(app_.AnswerConfirmation(true));
+    ULONGLONG yes = GetTickCount64();
+    ASSERT_TRUE(app_.ClickCommandButton(BriselApp::UpperCase));
+    ULONGLONG clicked = GetTickCount64();
+    // A read answered during the scan comes after the click in the queue, so
+    // the click was taken in during the scan too.
+    ASSERT_TRUE(StillScanning()) << "the scan ended within " << clicked - yes
+                                 << " ms, before the second click: use more folders";
+
+    // Checked before answering it: a closed dialog no longer tests true.
+    UiMessageDialog second = app_.WaitConfirmation(500);
+    bool secondShown = static_cast<bool>(second);
+    if (secondShown)
+        second.Press("否[&N]");
+    EXPECT_FALSE(secondShown) << "a second command asked for confirmation during the scan";
+    ASSERT_TRUE(app_.WaitBatchEnd(2, 20000));
+    std::cout << "scan and batch: " << GetTickCount64() - yes << " ms; second click after "
+              << clicked - yes << " ms\n";
+
+    UiMessageDialog late = app_.WaitConfirmation(1000);
+    bool lateShown = static_cast<bool>(late);
+    if (lateShown)
+        late.Press("否[&N]");
+    EXPECT_FALSE(lateShown) << "the second click started a command after the first";
+    std::vector<std::string> files;
+    CollectTree(folder_.Path(), "D0500", files);
+    EXPECT_EQ(files, (std::vector<std::string>{"D0500\\c.txt"}));
+    EXPECT_EQ(TempDir::Names(folder_.Path(), TempDir::Kind::Files),
+              (std::vector<std::string>{"a.txt"}));
+    std::vector<std::string> folders = TempDir::Names(folder_.Path(), TempDir::Kind::Folders);
+    EXPECT_EQ(std::count(folders.begin(), folders.end(), "D0500"), 1) << "a folder changed its name";
+    ExpectNoDialog();
+}
+
+// Closing the window while the scan runs ends the program at once, with
+// exit code 0 and without renaming anything.
+TEST_F(LongScanUiTest, ClosingDuringTheScanEndsTheProgramWithoutRenaming)
+{
+    ASSERT_TRUE(app_.StartCommand(BriselApp::LowerCase));
+    ULONGLONG yes = GetTickCount64();
+    ASSERT_TRUE(StillScanning()) << "the scan ended within " << GetTickCount64() - yes
+                                 << " ms: use more folders";
+    ASSERT_TRUE(app_.MainWindow().Post(WM_CLOSE));
+    DWORD exitCode = 99;
+    ASSERT_TRUE(app_.Process().WaitForExit(10000, &exitCode)) << "still running";
+    std::cout << "ended " << GetTickCount64() - yes << " ms after Yes\n";
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(TempDir::Names(folder_.Path(), TempDir::Kind::Files),
+              (std::vector<std::string>{"A.TXT"}));
+    std::vector<std::string> files;
+    CollectTree(folder_.Path(), "D0500", files);
+    EXPECT_EQ(files, (std::vector<std::string>{"D0500\\C.TXT"}));
+}
+
+}  // namespace

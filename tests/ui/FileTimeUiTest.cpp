@@ -1,0 +1,167 @@
+// "改文件时间" driven from outside: the typed date and time on the files, the
+// padded time fields, and the error box for a date that does not exist.
+#include "BriselApp.h"
+#include "TempDir.h"
+#include "UiPixels.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <iostream>
+
+namespace {
+
+const char* const kFiles[] = {"a.txt", "Sub\\b.txt"};
+
+struct FileTimes {
+    FILETIME lastWrite{};
+    FILETIME lastAccess{};
+    bool read = false;
+};
+
+FileTimes ReadTimes(const std::string& path)
+{
+    FileTimes times;
+    HANDLE file = CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return times;
+    times.read = GetFileTime(file, nullptr, &times.lastAccess, &times.lastWrite) != FALSE;
+    CloseHandle(file);
+    return times;
+}
+
+uint64_t Ticks(const FILETIME& time)
+{
+    return (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+
+// The file time of a wall-clock time taken as UTC.
+uint64_t Utc(WORD year, WORD month, WORD day, WORD hour, WORD minute, WORD second)
+{
+    SYSTEMTIME fields{};
+    fields.wYear = year;
+    fields.wMonth = month;
+    fields.wDay = day;
+    fields.wHour = hour;
+    fields.wMinute = minute;
+    fields.wSecond = second;
+    FILETIME time{};
+    SystemTimeToFileTime(&fields, &time);
+    return Ticks(time);
+}
+
+std::string Describe(uint64_t ticks)
+{
+    FILETIME time{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
+    SYSTEMTIME fields{};
+    if (!FileTimeToSystemTime(&time, &fields))
+        return std::to_string(ticks);
+    char text[64];
+    wsprintfA(text, "%04u-%02u-%02u %02u:%02u:%02u.%03u", fields.wYear, fields.wMonth, fields.wDay,
+              fields.wHour, fields.wMinute, fields.wSecond, fields.wMilliseconds);
+    return text;
+}
+
+class FileTimeUiTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder_.IsValid());
+        ASSERT_TRUE(folder_.AddFolder("Sub"));
+        for (const char* file : kFiles)
+            ASSERT_TRUE(folder_.AddFile(file, "data"));
+        ASSERT_TRUE(app_.Start(folder_.Path())) << app_.Error();
+    }
+
+    // Both files carry this time as last write and last access.
+    void ExpectStamped(uint64_t expected) const
+    {
+        for (const char* file : kFiles) {
+            FileTimes times = ReadTimes(folder_.PathOf(file));
+            ASSERT_TRUE(times.read) << file;
+            EXPECT_EQ(Describe(Ticks(times.lastWrite)), Describe(expected)) << file;
+            EXPECT_EQ(Describe(Ticks(times.lastAccess)), Describe(expected)) << file;
+        }
+    }
+
+    TempDir folder_;
+    BriselApp app_;
+};
+
+TEST_F(FileTimeUiTest, DefaultFieldsStampEveryFileAsUtc)
+{
+    ASSERT_TRUE(app_.StartCommand(BriselApp::FileTime)) << app_.DescribeWindows();
+    ASSERT_TRUE(app_.WaitBatchEnd(2)) << "bar at " << app_.ProgressBar().Position() << " of "
+                                      << app_.ProgressBar().Maximum();
+    ExpectStamped(Utc(2020, 12, 12, 12, 12, 12));
+    EXPECT_FALSE(app_.WaitMessageBox(300)) << app_.DescribeWindows();
+    // Two-digit fields are left as they were.
+    const char* const fields[] = {"2020", "12", "12", "12", "12", "12", ".html"};
+    for (int n = 1; n <= 7; ++n)
+        EXPECT_EQ(app_.Edit(n).Text(), fields[n - 1]) << "Edit" << n;
+}
+
+// Hour 5, minute empty, second 7 become "05", "0" and "07" on the window,
+// and the files get 05:00:07.
+TEST_F(FileTimeUiTest, ShortTimeFieldsArePaddedWhereTheUserSeesThem)
+{
+    ASSERT_TRUE(app_.SetEditText(4, "5"));
+    ASSERT_TRUE(app_.SetEditText(5, ""));
+    ASSERT_TRUE(app_.SetEditText(6, "7"));
+    ASSERT_TRUE(app_.StartCommand(BriselApp::FileTime));
+    ASSERT_TRUE(app_.WaitBatchEnd(2));
+    EXPECT_EQ(app_.Edit(4).Text(), "05");
+    EXPECT_EQ(app_.Edit(5).Text(), "0");
+    EXPECT_EQ(app_.Edit(6).Text(), "07");
+    ExpectStamped(Utc(2020, 12, 12, 5, 0, 7));
+}
+
+// Month 13: the application's error box, at the first file, before any file
+// is changed; the bar shows 1 of 2.
+TEST_F(FileTimeUiTest, MonthThirteenShowsTheErrorBoxAndChangesNoFile)
+{
+    FileTimes before[2] = {ReadTimes(folder_.PathOf(kFiles[0])), ReadTimes(folder_.PathOf(kFiles[1]))};
+    ASSERT_TRUE(before[0].read && before[1].read);
+    ASSERT_TRUE(app_.SetEditText(2, "13"));
+
+    ASSERT_TRUE(app_.StartCommand(BriselApp::FileTime));
+    UiMessageDialog box = app_.WaitMessageBox();
+    ASSERT_TRUE(box) << "no error box; windows: " << app_.DescribeWindows();
+    EXPECT_EQ(box.Caption(), BriselApp::kCaption);
+    EXPECT_EQ(box.Message(), "'2020-13-12 12:12:12' is not a valid date and time.");
+    EXPECT_TRUE(box.HasIcon());
+    UiWindow icon;
+    for (const UiWindow& control : box.Window().Children("Static"))
+        if ((GetWindowLongA(control.Handle(), GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+            icon = control;
+    double error = UiPixels::SystemIconMatch(icon, IDI_HAND);
+    double warning = UiPixels::SystemIconMatch(icon, IDI_EXCLAMATION);
+    double information = UiPixels::SystemIconMatch(icon, IDI_ASTERISK);
+    std::cout << "icon match: error " << error << ", warning " << warning << ", information "
+              << information << "\n";
+    EXPECT_GT(error, 0.9) << "the box does not show the error icon";
+    EXPECT_LT(warning, error);
+    EXPECT_LT(information, error);
+    std::vector<std::string> buttons = box.ButtonTexts();
+    ASSERT_EQ(buttons.size(), 1u);
+    std::cout << "button: " << buttons[0] << "\n";
+    EXPECT_EQ(app_.ProgressBar().Position(), 1);
+    EXPECT_EQ(app_.ProgressBar().Maximum(), 2);
+    ASSERT_TRUE(box.Press(buttons[0]));
+
+    for (int i = 0; i < 2; ++i) {
+        FileTimes after = ReadTimes(folder_.PathOf(kFiles[i]));
+        ASSERT_TRUE(after.read);
+        EXPECT_EQ(Describe(Ticks(after.lastWrite)), Describe(Ticks(before[i].lastWrite))) << kFiles[i];
+        EXPECT_EQ(Describe(Ticks(after.lastAccess)), Describe(Ticks(before[i].lastAccess)))
+            << kFiles[i];
+    }
+    EXPECT_EQ(app_.ProgressBar().Position(), 1);
+    EXPECT_EQ(app_.Edit(2).Text(), "13");
+    EXPECT_TRUE(app_.MainWindow().IsEnabled());
+    EXPECT_TRUE(app_.Process().IsRunning());
+}
+
+}  // namespace
