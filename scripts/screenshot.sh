@@ -1,9 +1,32 @@
 #!/usr/bin/env bash
-# Makes docs/main-window.png: the program in Wine's virtual desktop, browsing a demo tree.
+# Remakes docs/main-window.png and docs/about.png: the program in Wine's
+# virtual desktop, browsing a demo tree, then with its about dialog open.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+bash "$root/scripts/setup.sh"
+bash "$root/scripts/build.sh" win --no-tests
+. "$root/scripts/wine-env.sh"
+wine_env_init "$root/build/win"
+tools="$root/build/win/tools"
+
 demo=$(mktemp -d /tmp/brisel-demo.XXXXXX)
-trap 'rm -rf "$demo"' EXIT
 mkdir -p "$demo/照片/2020" "$demo/Docs"
 for name in readme.txt Report.TXT 图片.jpg 合同.doc notes.md; do echo demo > "$demo/$name"; done
-env -u DISPLAY SCREENSHOT="$root/docs/main-window.png" bash "$root/scripts/run.sh" "$demo"
+unset DISPLAY
+xvfb_start
+trap 'wine_server_stop; xvfb_stop; rm -rf "$demo"' EXIT
+wine_display_mode desktop
+wine_server_start
+
+(cd "$demo" && wine "$root/build/win/app/Brisel.exe" >/dev/null 2>&1 &)
+wine "$tools/WaitWindow.exe" TForm1 30000 >/dev/null
+sleep 1
+import -window root "$root/docs/main-window.png"
+echo "screenshot: $root/docs/main-window.png"
+
+# The about button is the fifth command button: 436 + 105 / 2 across, 8 + 41 / 2 down.
+wine "$tools/PostClick.exe" TForm1 488 28
+wine "$tools/WaitWindow.exe" TAboutBox 10000 >/dev/null
+sleep 1
+import -window root "$root/docs/about.png"
+echo "screenshot: $root/docs/about.png"
