@@ -77,7 +77,10 @@ bool RenameOperation::FinishCaseOnlyRename(const std::string& oldPath, const std
     std::string folder = oldPath.substr(0, NameStart(oldPath));
     std::string newName = newPath.substr(NameStart(newPath));
     std::string finalPath = folder + newName;
-    std::string onDisk = NameOnDisk(finalPath);
+    // Both names find the same file. Asking with the old one is cheap where
+    // the rename changed nothing (an exact match); with the new one Wine
+    // would read the whole folder to match it.
+    std::string onDisk = NameOnDisk(oldPath);
     if (onDisk.empty()) return Fail(oldPath, GetLastError(), failure);
     if (onDisk == newName) return true;
 
