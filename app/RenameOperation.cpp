@@ -24,8 +24,20 @@ bool Fail(const std::string& path, DWORD error, core::FileFailure& failure)
 }
 
 // The name the file system stores for path, or empty when it finds nothing.
+// Asking an open handle is several times cheaper under Wine than a search.
 std::string NameOnDisk(const std::string& path)
 {
+    HANDLE file = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        char buffer[MAX_PATH * 2];
+        DWORD length = GetFinalPathNameByHandleA(file, buffer, sizeof buffer, FILE_NAME_NORMALIZED);
+        CloseHandle(file);
+        if (length > 0 && length < sizeof buffer) {
+            std::string finalPath(buffer, length);
+            return finalPath.substr(NameStart(finalPath));
+        }
+    }
     WIN32_FIND_DATAA data;
     HANDLE find = FindFirstFileA(path.c_str(), &data);
     if (find == INVALID_HANDLE_VALUE) return std::string();

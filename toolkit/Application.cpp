@@ -94,7 +94,10 @@ void TApplication::Run()
     int show = startupShow_;
     if (show == SW_SHOWMINNOACTIVE || show == SW_SHOWMINIMIZED || show == SW_MINIMIZE) {
         mainForm_->Show();
-        Minimize();
+        // Windows may already have applied the start-up command to the first
+        // ShowWindow above; the minimise handler must run all the same.
+        if (IsIconic(handle_)) Fire(OnMinimize, this);
+        else Minimize();
     } else {
         mainForm_->Show();
     }
