@@ -217,9 +217,12 @@ void ExtensionBench(BarWindow& window)
     double batch = Time([&] { RunRenameBatch(files, RenameKind::Extension, text, feed.Callbacks()); });
     MoveAll(renamed, files);
     double everyFile = Time([&] { RunRenameBatch(files, RenameKind::Extension, text, window.EveryFile()); });
+    MoveAll(renamed, files);
+    double noBar = Time([&] { RunRenameBatch(files, RenameKind::Extension, text, BatchProgress{}); });
 
     Report("extension batch / bare loop", batch, bare);
     Report("  (repaint every file) / bare loop", everyFile, bare);
+    Report("  (no progress bar) / bare loop", noBar, bare);
 }
 
 void LowerCaseBench(BarWindow& window)
@@ -300,8 +303,10 @@ void FileTimeBench(BarWindow& window)
     std::printf("  bare loop before / after the batch          %9.0f ms / %9.0f ms\n", bare, bareAgain);
     bare = (bare + bareAgain) / 2;
     double everyFile = Time([&] { RunFileTimeBatch(files, kDateTimeText, year, window.EveryFile()); });
+    double noBar = Time([&] { RunFileTimeBatch(files, kDateTimeText, year, BatchProgress{}); });
     Report("time batch / bare loop", batch, bare);
     Report("  (repaint every file) / bare loop", everyFile, bare);
+    Report("  (no progress bar) / bare loop", noBar, bare);
 }
 
 void BareWalk(const std::string& folder, std::vector<std::string>& found)
