@@ -89,12 +89,12 @@ TPanel* TForm1::NewPanel(const char* name, TWinControl* parent, TAlign align, co
 void TForm1::BuildCommandBar()
 {
     Panel1 = NewPanel("Panel1", this, TAlign::Top, {0, 0, 587, 57});
-    struct Spec {
+    struct Place {
         TSpeedButton** field;
         const char* name;
         const char* caption;
         const char* picture;
-    } specs[] = {
+    } places[] = {
         {&SpeedButton1, "SpeedButton1", "改文件时间", RES_SPEEDBTN1},
         {&SpeedButton2, "SpeedButton2", "更改扩展名", RES_SPEEDBTN2},
         {&SpeedButton3, "SpeedButton3", "大写改小写", RES_SPEEDBTN3},
@@ -102,14 +102,14 @@ void TForm1::BuildCommandBar()
         {&SpeedButton5, "SpeedButton5", "关于本软件", RES_SPEEDBTN5},
     };
     int left = 4;
-    for (const Spec& spec : specs) {
+    for (const Place& place : places) {
         auto* button = new TSpeedButton(this);
-        button->SetName(spec.name);
+        button->SetName(place.name);
         button->SetParent(Panel1);
         button->SetDesignBounds(left, 8, 105, 41);
-        button->SetCaption(spec.caption);
-        button->SetGlyph(LoadPicture(spec.picture));
-        *spec.field = button;
+        button->SetCaption(place.caption);
+        button->SetGlyph(LoadPicture(place.picture));
+        *place.field = button;
         left += 108;
     }
 }
@@ -118,14 +118,14 @@ void TForm1::BuildSettingsBar()
 {
     // Created last for the tab order; its top puts it below the command bar.
     Panel6 = NewPanel("Panel6", this, TAlign::Top, {0, 57, 587, 34});
-    struct Spec {
+    struct Place {
         bool isEdit;
         void* field;
         const char* name;
         int left;
         int width;
         const char* text;
-    } specs[] = {
+    } places[] = {
         {false, &Label2, "Label2", 8, 84, "文件时间设定："},
         {true, &Edit1, "Edit1", 96, 41, "2020"},
         {false, &Label3, "Label3", 144, 12, "年"},
@@ -142,21 +142,21 @@ void TForm1::BuildSettingsBar()
         {false, &Label9, "Label9", 448, 72, "<扩展名改为>"},
         {true, &Edit7, "Edit7", 528, 55, ".html"},
     };
-    for (const Spec& spec : specs) {
-        if (spec.isEdit) {
+    for (const Place& place : places) {
+        if (place.isEdit) {
             auto* edit = new TEdit(this);
-            edit->SetName(spec.name);
+            edit->SetName(place.name);
             edit->SetParent(Panel6);
-            edit->SetDesignBounds(spec.left, 8, spec.width, 20);
-            edit->SetText(spec.text);
-            *static_cast<TEdit**>(spec.field) = edit;
+            edit->SetDesignBounds(place.left, 8, place.width, 20);
+            edit->SetText(place.text);
+            *static_cast<TEdit**>(place.field) = edit;
         } else {
             auto* label = new TLabel(this);
-            label->SetName(spec.name);
+            label->SetName(place.name);
             label->SetParent(Panel6);
-            label->SetDesignBounds(spec.left, 12, spec.width, 12);
-            label->SetCaption(spec.text);
-            *static_cast<TLabel**>(spec.field) = label;
+            label->SetDesignBounds(place.left, 12, place.width, 12);
+            label->SetCaption(place.text);
+            *static_cast<TLabel**>(place.field) = label;
         }
     }
 }
@@ -190,24 +190,24 @@ void TForm1::BuildBrowser()
     DirectoryListBox1->OnChange = [this](TObject* sender) { DirectoryListBox1Change(sender); };
 
     // The operation buttons are never shown: the command buttons click them.
-    struct Spec {
+    struct Place {
         TButton** field;
         const char* name;
         const char* caption;
-    } specs[] = {
+    } places[] = {
         {&Button1, "Button1", "改时间"},
         {&Button2, "Button2", "扩展名"},
         {&Button3, "Button3", "改小写"},
         {&Button4, "Button4", "改大写"},
     };
-    for (const Spec& spec : specs) {
+    for (const Place& place : places) {
         auto* button = new TButton(this);
-        button->SetName(spec.name);
-        button->SetCaption(spec.caption);
+        button->SetName(place.name);
+        button->SetCaption(place.caption);
         button->SetVisible(false);
         button->SetParent(Panel3);
         button->SetDesignBounds(8, 40, 75, 25);
-        *spec.field = button;
+        *place.field = button;
     }
 
     FileListBox1 = new TFileListBox(this);
