@@ -89,15 +89,22 @@ bool RenameOperation::FinishCaseOnlyRename(const std::string& oldPath, const std
     std::string folder = oldPath.substr(0, NameStart(oldPath));
     std::string newName = newPath.substr(NameStart(newPath));
     std::string finalPath = folder + newName;
-    // Both names find the same file. Asking with the old one is cheap where
-    // the rename changed nothing (an exact match); with the new one Wine
-    // would read the whole folder to match it.
-    std::string onDisk = NameOnDisk(oldPath);
-    if (onDisk.empty()) return Fail(oldPath, GetLastError(), failure);
-    if (onDisk == newName) return true;
+    // Once a folder has shown that it ignores case-only renames, its other
+    // files skip the check: the way through a temporary name is right
+    // whether or not the first rename took effect.
+    std::string currentPath = oldPath;
+    if (folder != caseBlindFolder_) {
+        // Both names find the same file. Asking with the old one is cheap where
+        // the rename changed nothing (an exact match); with the new one Wine
+        // would read the whole folder to match it.
+        std::string onDisk = NameOnDisk(oldPath);
+        if (onDisk.empty()) return Fail(oldPath, GetLastError(), failure);
+        if (onDisk == newName) return true;
+        caseBlindFolder_ = folder;
+        currentPath = folder + onDisk;
+    }
 
     // The rename itself finds a free temporary name: it never replaces a file.
-    std::string currentPath = folder + onDisk;
     std::string temporary;
     for (unsigned counter = 0;; ++counter) {
         temporary = oldPath + ".~brisel" + std::to_string(counter);

@@ -28,6 +28,9 @@ private:
 
     RenameKind kind_;
     std::function<std::string()> extensionText_;
+    // The folder where a case-only rename was last seen to change nothing:
+    // the next files there go straight through a temporary name.
+    mutable std::string caseBlindFolder_;
 };
 
 // Renames every target; a file that does not end up with its new name is

@@ -226,6 +226,31 @@ TEST(RenameOperationTest, CaseRenameLeavesAFileWithTheTemporaryNameAlone)
     EXPECT_EQ(Content(temp.Path() + "\\name.txt"), "moved");
 }
 
+TEST(RenameOperationTest, EveryFileOfAFolderGetsItsNewCase)
+{
+    // After the first file the folder is known to ignore case-only renames;
+    // the others must still end with their new names and contents.
+    TempDir temp;
+    std::vector<std::string> targets;
+    for (const char* name : {"One.TXT", "two.txt", "THREE.Txt", "图片Ab.JPG", "Four.TXT"}) {
+        targets.push_back(temp.WriteFile(name, name));
+    }
+    temp.WriteFile("Four.TXT.~brisel0", "bystander");
+
+    auto failures = RunRenameBatch(targets, RenameKind::LowerCase, nullptr, BatchProgress{});
+
+    EXPECT_TRUE(failures.empty());
+    std::vector<std::string> expected = {"four.txt", "Four.TXT.~brisel0", "one.txt", "three.txt", "two.txt",
+                                         "图片ab.jpg"};
+    std::vector<std::string> names = NamesIn(temp.Path());
+    std::sort(names.begin(), names.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(names, expected);
+    EXPECT_EQ(Content(temp.Path() + "\\three.txt"), "THREE.Txt");
+    EXPECT_EQ(Content(temp.Path() + "\\four.txt"), "Four.TXT");
+    EXPECT_EQ(Content(temp.Path() + "\\Four.TXT.~brisel0"), "bystander");
+}
+
 TEST(RenameOperationTest, TreeBatchRenamesEveryFileAfterItsTurnInTheProgress)
 {
     TempDir temp;
