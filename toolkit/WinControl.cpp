@@ -182,11 +182,6 @@ void TWinControl::RemoveControl(TControl* control)
     control->parent_ = nullptr;
 }
 
-void TWinControl::SetBounds(int left, int top, int width, int height)
-{
-    TControl::SetBounds(left, top, width, height);
-}
-
 void TWinControl::BoundsChanged()
 {
     if (handle_) {

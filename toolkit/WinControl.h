@@ -33,7 +33,6 @@ public:
     static TWinControl* FromHandle(HWND window);
 
     void SetParent(TWinControl* parent) override;
-    void SetBounds(int left, int top, int width, int height) override;
     void SetVisible(bool visible) override;
     void SetEnabled(bool enabled) override;
     bool IsWindowed() const override { return true; }

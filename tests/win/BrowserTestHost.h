@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 class TBrowserHost : public TForm {
 public:
@@ -48,3 +49,43 @@ private:
     std::string previous_;
     bool changed_ = false;
 };
+
+// Draws item index of an owner-drawn list into a bitmap as it would be drawn on
+// screen; true where a pixel is not the window background.
+inline std::vector<std::vector<bool>> DrawnPixels(TWinControl* host, TWinControl* list, UINT controlType, int index,
+                                                  int width, int height)
+{
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    DRAWITEMSTRUCT draw{};
+    draw.CtlType = controlType;
+    draw.CtlID = static_cast<UINT>(GetDlgCtrlID(list->Handle()));
+    draw.itemID = static_cast<UINT>(index);
+    draw.itemAction = ODA_DRAWENTIRE;
+    draw.hwndItem = list->Handle();
+    draw.hDC = dc;
+    draw.rcItem = RECT{0, 0, width, height};
+    SendMessageA(host->Handle(), WM_DRAWITEM, draw.CtlID, reinterpret_cast<LPARAM>(&draw));
+    COLORREF background = GetSysColor(COLOR_WINDOW);
+    std::vector<std::vector<bool>> inked(static_cast<size_t>(width), std::vector<bool>(static_cast<size_t>(height)));
+    for (int x = 0; x < width; ++x) {
+        for (int y = 0; y < height; ++y) inked[x][y] = GetPixel(dc, x, y) != background;
+    }
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return inked;
+}
+
+inline bool ColumnsInked(const std::vector<std::vector<bool>>& inked, int from, int to)
+{
+    for (int x = from; x < to; ++x) {
+        for (bool pixel : inked[static_cast<size_t>(x)]) {
+            if (pixel) return true;
+        }
+    }
+    return false;
+}

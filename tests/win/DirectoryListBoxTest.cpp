@@ -303,50 +303,12 @@ TEST_F(DirectoryListBoxTest, PathLabelIsShortenedToTheListWidth)
     EXPECT_EQ(label->Caption(), "beta");  // the name is never cut
 }
 
-// Draws item index into a bitmap as the list would on screen.
-std::vector<std::vector<bool>> DrawnPixels(TWinControl* host, TCustomListBox* list, int index, int width, int height)
-{
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    DRAWITEMSTRUCT draw{};
-    draw.CtlType = ODT_LISTBOX;
-    draw.CtlID = static_cast<UINT>(GetDlgCtrlID(list->Handle()));
-    draw.itemID = static_cast<UINT>(index);
-    draw.itemAction = ODA_DRAWENTIRE;
-    draw.hwndItem = list->Handle();
-    draw.hDC = dc;
-    draw.rcItem = RECT{0, 0, width, height};
-    SendMessageA(host->Handle(), WM_DRAWITEM, draw.CtlID, reinterpret_cast<LPARAM>(&draw));
-    COLORREF background = GetSysColor(COLOR_WINDOW);
-    std::vector<std::vector<bool>> inked(static_cast<size_t>(width), std::vector<bool>(static_cast<size_t>(height)));
-    for (int x = 0; x < width; ++x) {
-        for (int y = 0; y < height; ++y) inked[x][y] = GetPixel(dc, x, y) != background;
-    }
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    return inked;
-}
-
-bool ColumnsInked(const std::vector<std::vector<bool>>& inked, int from, int to)
-{
-    for (int x = from; x < to; ++x) {
-        for (bool pixel : inked[static_cast<size_t>(x)]) {
-            if (pixel) return true;
-        }
-    }
-    return false;
-}
-
 TEST_F(DirectoryListBoxTest, DrawsGlyphAtItsOffsetAndTextFourPixelsRight)
 {
     TDirectoryListBox* list = MakeList();
     for (int index : {0, IndexOf(*list, "Photos"), IndexOf(*list, "gamma")}) {
         int left = list->Items()[static_cast<size_t>(index)].glyphLeft;
-        auto inked = DrawnPixels(host.get(), list, index, 400, 16);
+        auto inked = DrawnPixels(host.get(), list, ODT_LISTBOX, index, 400, 16);
         EXPECT_FALSE(ColumnsInked(inked, 0, left)) << index;
         EXPECT_TRUE(ColumnsInked(inked, left, left + 16)) << index;
         EXPECT_FALSE(ColumnsInked(inked, left + 16, left + 20)) << index;

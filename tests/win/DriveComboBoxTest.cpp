@@ -136,36 +136,11 @@ TEST_F(DriveComboBoxTest, DrawsGlyphTwoPixelsInAndTextAfterIt)
     int height = static_cast<int>(SendMessageA(selector->Handle(), CB_GETITEMHEIGHT, 0, 0));
     EXPECT_GE(height, 11);
     const int width = 300;
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    DRAWITEMSTRUCT draw{};
-    draw.CtlType = ODT_COMBOBOX;
-    draw.CtlID = static_cast<UINT>(GetDlgCtrlID(selector->Handle()));
-    draw.itemID = 0;
-    draw.itemAction = ODA_DRAWENTIRE;
-    draw.hwndItem = selector->Handle();
-    draw.hDC = dc;
-    draw.rcItem = RECT{0, 0, width, height};
-    SendMessageA(host->Handle(), WM_DRAWITEM, draw.CtlID, reinterpret_cast<LPARAM>(&draw));
-    COLORREF background = GetSysColor(COLOR_WINDOW);
-    auto inked = [&](int from, int to) {
-        for (int x = from; x < to; ++x) {
-            for (int y = 0; y < height; ++y) {
-                if (GetPixel(dc, x, y) != background) return true;
-            }
-        }
-        return false;
-    };
-    EXPECT_FALSE(inked(0, 2));
-    EXPECT_TRUE(inked(2, 18));    // the 16-pixel glyph
-    EXPECT_FALSE(inked(18, 22));  // text starts at glyph width + 6
-    EXPECT_TRUE(inked(22, width));
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
+    auto inked = DrawnPixels(host.get(), selector, ODT_COMBOBOX, 0, width, height);
+    EXPECT_FALSE(ColumnsInked(inked, 0, 2));
+    EXPECT_TRUE(ColumnsInked(inked, 2, 18));    // the 16-pixel glyph
+    EXPECT_FALSE(ColumnsInked(inked, 18, 22));  // text starts at glyph width + 6
+    EXPECT_TRUE(ColumnsInked(inked, 22, width));
 }
 
 }  // namespace
