@@ -69,23 +69,16 @@ bool ReadSubdirectories(const std::string& dir, std::vector<std::string>& names)
 
 }  // namespace
 
-TDirectoryListBox::TDirectoryListBox(TComponent* owner) : TCustomListBox(owner)
+TDirectoryListBox::TDirectoryListBox(TComponent* owner)
+    : TCustomListBox(owner), glyphs_{RES_OPENFOLDER, RES_CURRENTFOLDER, RES_CLOSEDFOLDER}
 {
     directory_ = WorkingDirectory();
     ReadVolumeFlags();
-    const char* names[] = {RES_OPENFOLDER, RES_CURRENTFOLDER, RES_CLOSEDFOLDER};
-    for (int i = 0; i < 3; ++i) {
-        glyphs_[i] = static_cast<HBITMAP>(
-            LoadImageA(GetModuleHandleA(nullptr), names[i], IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    }
 }
 
 TDirectoryListBox::~TDirectoryListBox()
 {
     DestroyHandle();
-    for (HBITMAP glyph : glyphs_) {
-        if (glyph) DeleteObject(glyph);
-    }
 }
 
 void TDirectoryListBox::CreateParams(TCreateParams& params)
@@ -214,7 +207,7 @@ void TDirectoryListBox::DrawItem(int index, HDC dc, const RECT& rect, bool selec
     if (index < 0 || index >= static_cast<int>(items_.size())) return;
     const core::DirectoryItem& item = items_[static_cast<size_t>(index)];
 
-    HBITMAP glyph = glyphs_[static_cast<int>(item.glyph)];
+    HBITMAP glyph = glyphs_.At(static_cast<int>(item.glyph));
     SIZE glyphSize = glyph ? BitmapSize(glyph) : SIZE{16, 15};
     if (glyph) {
         int top = rect.top + (rect.bottom - rect.top - glyphSize.cy) / 2;

@@ -2,6 +2,7 @@
 // its subdirectories. It writes the shortened path into its path label.
 #pragma once
 
+#include "browser/GlyphSet.h"
 #include "core/DirectoryItems.h"
 #include "toolkit/ListBox.h"
 
@@ -50,5 +51,5 @@ private:
     TLabel* dirLabel_ = nullptr;   // not owned
     int labelWidth_ = -1;          // the width the label text was last fitted to
     std::vector<core::DirectoryItem> items_;
-    HBITMAP glyphs_[3] = {};  // owned; open, current, closed folder
+    GlyphSet glyphs_;  // open, current, closed folder
 };

@@ -51,26 +51,18 @@ std::string RemoteName(char letter)
 
 }  // namespace
 
-TDriveComboBox::TDriveComboBox(TComponent* owner) : TCustomComboBox(owner)
+TDriveComboBox::TDriveComboBox(TComponent* owner)
+    : TCustomComboBox(owner), glyphs_{RES_FLOPPY, RES_HARD, RES_NETWORK, RES_CDROM, RES_RAM}
 {
     char directory[MAX_PATH] = {};
     DWORD length = GetCurrentDirectoryA(sizeof directory, directory);
     // A network path (\\server\share) has no drive.
     if (length > 0 && length < sizeof directory && directory[0] != '\\') drive_ = LowerLetter(directory[0]);
-
-    const char* names[] = {RES_FLOPPY, RES_HARD, RES_NETWORK, RES_CDROM, RES_RAM};
-    for (int i = 0; i < 5; ++i) {
-        glyphs_[i] = static_cast<HBITMAP>(
-            LoadImageA(GetModuleHandleA(nullptr), names[i], IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    }
 }
 
 TDriveComboBox::~TDriveComboBox()
 {
     DestroyHandle();
-    for (HBITMAP glyph : glyphs_) {
-        if (glyph) DeleteObject(glyph);
-    }
 }
 
 void TDriveComboBox::CreateParams(TCreateParams& params)
@@ -143,7 +135,7 @@ HBITMAP TDriveComboBox::GlyphOf(int index) const
 {
     if (index < 0 || index >= static_cast<int>(itemGlyphs_.size())) return nullptr;
     int slot = static_cast<int>(itemGlyphs_[static_cast<size_t>(index)]) - static_cast<int>(core::DriveGlyph::Floppy);
-    return slot >= 0 && slot < 5 ? glyphs_[slot] : nullptr;
+    return glyphs_.At(slot);
 }
 
 void TDriveComboBox::DrawItem(int index, HDC dc, const RECT& rect, bool selected)

@@ -1,6 +1,7 @@
 // The drive selector: a drop-down list of the present drives with glyphs.
 #pragma once
 
+#include "browser/GlyphSet.h"
 #include "core/DriveItems.h"
 #include "toolkit/ComboBox.h"
 
@@ -32,5 +33,5 @@ private:
     char drive_ = 0;
     TTextCase textCase_ = TTextCase::LowerCase;
     std::vector<core::DriveGlyph> itemGlyphs_;  // one per item, in item order
-    HBITMAP glyphs_[5] = {};                    // owned; Floppy, Hard, Network, CdRom, Ram
+    GlyphSet glyphs_;  // Floppy, Hard, Network, CdRom, Ram
 };

@@ -1,0 +1,22 @@
+// The glyph bitmaps a browser list draws with, loaded from the program's
+// resources by name and freed with the set.
+#pragma once
+
+#include <windows.h>
+
+#include <initializer_list>
+#include <vector>
+
+class GlyphSet {
+public:
+    explicit GlyphSet(std::initializer_list<const char*> names);
+    ~GlyphSet();
+    GlyphSet(const GlyphSet&) = delete;
+    GlyphSet& operator=(const GlyphSet&) = delete;
+
+    // The glyph at index, or null when there is none.
+    HBITMAP At(int index) const;
+
+private:
+    std::vector<HBITMAP> glyphs_;
+};
