@@ -1,5 +1,7 @@
 #include "TempDir.h"
 
+#include "LinuxShell.h"
+
 #include "core/CodePage.h"
 
 namespace {
@@ -47,6 +49,9 @@ TempDir::TempDir()
 TempDir::~TempDir()
 {
     if (!path_.empty()) RemoveTree(path_);
+    // Names the ANSI calls cannot reach (made on the Linux side) go from there.
+    if (!path_.empty() && GetFileAttributesA(path_.c_str()) != INVALID_FILE_ATTRIBUTES)
+        RunLinuxShell(path_, "cd .. && rm -rf '" + path_.substr(path_.rfind('\\') + 1) + "'");
 }
 
 std::string TempDir::Create(const std::string& relativePath) const

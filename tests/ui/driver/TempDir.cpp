@@ -1,5 +1,7 @@
 #include "TempDir.h"
 
+#include "LinuxShell.h"
+
 namespace {
 
 bool IsDots(const char* name)
@@ -33,6 +35,9 @@ TempDir::~TempDir()
 {
     if (IsValid())
         RemoveTree(path_);
+    // Names the ANSI calls cannot reach (made on the Linux side) go from there.
+    if (!path_.empty() && GetFileAttributesA(path_.c_str()) != INVALID_FILE_ATTRIBUTES)
+        RunLinuxShell(path_, "cd .. && rm -rf '" + path_.substr(path_.rfind('\\') + 1) + "'");
 }
 
 bool TempDir::AddFile(const std::string& relative, const std::string& content,

@@ -1,0 +1,54 @@
+#include "toolkit/ExactName.h"
+
+#include "LinuxShell.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+namespace {
+
+// Every name the wide listing gives, with whether it may be handed on as a path.
+std::map<std::string, bool> Listed(const std::string& folder)
+{
+    std::map<std::string, bool> listed;
+    DirectoryEntries entries(folder + "\\*");
+    while (entries.Next()) listed[entries.Name()] = entries.NameIsExact();
+    return listed;
+}
+
+}  // namespace
+
+// The ANSI listing would hand out a.txt for â.txt and drop a trailing dot or
+// space; a Linux name may hold a backslash. Only exact names pass.
+TEST(ExactNameTest, OnlyNamesTheCodePageHoldsExactlyPass)
+{
+    TempDir dir;
+    ASSERT_TRUE(RunLinuxShell(dir.Path(), "touch a.txt \"$(printf 'caf\\303\\251.txt')\" "
+                                          "\"$(printf '\\303\\242.txt')\" 'dot.' 'space ' 'b\\c.txt' "
+                                          "\"$(printf '\\344\\270\\255.txt')\" README ReadMe"));
+    std::map<std::string, bool> listed = Listed(dir.Path());
+    const struct {
+        std::string name;
+        bool exact;
+    } cases[] = {
+        {"a.txt", true},  {"?.txt", false},   {"café.txt", true}, {"dot.", false},  {"space ", false},
+        {"b\\c.txt", false}, {"中.txt", true}, {"README", true},     {"ReadMe", true},
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(listed.count(c.name), 1u) << c.name;
+        EXPECT_EQ(listed[c.name], c.exact) << c.name;
+    }
+    EXPECT_EQ(listed.size(), std::size(cases));
+}
+
+TEST(ExactNameTest, AFolderThatCannotBeReadSaysWhy)
+{
+    TempDir dir;
+    DirectoryEntries missing(dir.Path() + "\\gone\\*");
+    EXPECT_FALSE(missing.IsOpen());
+    EXPECT_EQ(missing.Error(), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+    EXPECT_FALSE(missing.Next());
+}

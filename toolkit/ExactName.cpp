@@ -1,0 +1,99 @@
+#include "toolkit/ExactName.h"
+
+#include <cwchar>
+
+namespace {
+
+// UTF-8 holds every name and refuses both the best-fit flag and the default-character query.
+bool SystemIsUtf8() { return GetACP() == CP_UTF8; }
+DWORD NoBestFit() { return SystemIsUtf8() ? 0 : WC_NO_BEST_FIT_CHARS; }
+
+}  // namespace
+
+bool ToExactAnsi(const std::wstring& wide, std::string& ansi)
+{
+    ansi.clear();
+    if (wide.empty()) return true;
+    const int wideLength = static_cast<int>(wide.size());
+    BOOL usedDefault = FALSE;
+    const bool asksDefault = !SystemIsUtf8();
+    int length = WideCharToMultiByte(CP_ACP, NoBestFit(), wide.data(), wideLength, nullptr, 0, nullptr,
+                                     asksDefault ? &usedDefault : nullptr);
+    if (length <= 0 || usedDefault) return false;
+    std::string bytes(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, NoBestFit(), wide.data(), wideLength, &bytes[0], length, nullptr,
+                        asksDefault ? &usedDefault : nullptr);
+    if (usedDefault || ToWide(bytes) != wide) return false;
+    ansi = std::move(bytes);
+    return true;
+}
+
+std::wstring ToWide(const std::string& ansi)
+{
+    if (ansi.empty()) return std::wstring();
+    const int ansiLength = static_cast<int>(ansi.size());
+    int length = MultiByteToWideChar(CP_ACP, 0, ansi.data(), ansiLength, nullptr, 0);
+    if (length <= 0) return std::wstring();
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), ansiLength, &wide[0], length);
+    return wide;
+}
+
+std::string ToDisplayAnsi(const std::wstring& wide)
+{
+    if (wide.empty()) return std::string();
+    const int wideLength = static_cast<int>(wide.size());
+    int length = WideCharToMultiByte(CP_ACP, NoBestFit(), wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+    if (length <= 0) return std::string();
+    std::string bytes(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, NoBestFit(), wide.data(), wideLength, &bytes[0], length, nullptr, nullptr);
+    return bytes;
+}
+
+bool IsExactEntryName(const std::wstring& name, std::string& ansi)
+{
+    if (!ToExactAnsi(name, ansi) || name.empty()) return false;
+    if (name == L"." || name == L"..") return true;
+    if (name.back() == L'.' || name.back() == L' ') return false;
+    for (wchar_t c : name) {
+        if (c < 0x20 || std::wcschr(L"\\/:*?\"<>|", c)) return false;
+    }
+    return true;
+}
+
+DirectoryEntries::DirectoryEntries(const std::string& pattern)
+{
+    find_ = FindFirstFileW(ToWide(pattern).c_str(), &data_);
+    if (find_ == INVALID_HANDLE_VALUE) {
+        error_ = GetLastError();
+        return;
+    }
+    pending_ = true;
+}
+
+DirectoryEntries::~DirectoryEntries()
+{
+    if (find_ != INVALID_HANDLE_VALUE) FindClose(find_);
+}
+
+bool DirectoryEntries::Next()
+{
+    if (find_ == INVALID_HANDLE_VALUE) return false;
+    for (;;) {
+        if (pending_) {
+            pending_ = false;
+        } else if (!FindNextFileW(find_, &data_)) {
+            return false;
+        }
+        if (std::wcscmp(data_.cFileName, L".") == 0 || std::wcscmp(data_.cFileName, L"..") == 0) continue;
+        Take();
+        return true;
+    }
+}
+
+void DirectoryEntries::Take()
+{
+    const std::wstring wide(data_.cFileName);
+    exact_ = IsExactEntryName(wide, name_);
+    if (!exact_) name_ = ToDisplayAnsi(wide);
+}
