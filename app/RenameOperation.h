@@ -2,6 +2,8 @@
 #pragma once
 
 #include "app/BatchProgress.h"
+#include "app/CaseOnlyRename.h"
+#include "app/LinkCheck.h"
 #include "core/FailureReport.h"
 
 #include <functional>
@@ -15,22 +17,20 @@ public:
     // extensionText is asked afresh for every file (extension renaming only).
     RenameOperation(RenameKind kind, std::function<std::string()> extensionText = {});
 
-    // The path the file is renamed to, as passed to the rename call.
+    // The path the file is renamed to. A case rename keeps the folder byte
+    // for byte and maps the name alone: a folder spelt in another case may
+    // be another folder.
     std::string NewPath(const std::string& oldPath, const std::string& extension) const;
 
     // Renames one file. False when the file does not carry the new name
     // afterwards; failure then holds the path and the system's reason.
-    bool Apply(const std::string& oldPath, core::FileFailure& failure) const;
+    bool Apply(const std::string& oldPath, core::FileFailure& failure);
 
 private:
-    bool FinishCaseOnlyRename(const std::string& oldPath, const std::string& newPath,
-                              core::FileFailure& failure) const;
-
     RenameKind kind_;
     std::function<std::string()> extensionText_;
-    // The folder where a case-only rename was last seen to change nothing:
-    // the next files there go straight through a temporary name.
-    mutable std::string caseBlindFolder_;
+    CaseOnlyRename caseOnly_;
+    LinkCheck links_;
 };
 
 // Renames every target; a file that does not end up with its new name is

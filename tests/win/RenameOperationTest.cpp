@@ -2,7 +2,9 @@
 #include "app/RenameOperation.h"
 #include "app/SystemErrorText.h"
 
+#include "LinuxShell.h"
 #include "TempDir.h"
+#include "core/CaseMapping.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -216,13 +218,13 @@ TEST(RenameOperationTest, CaseRenameLeavesAFileWithTheTemporaryNameAlone)
 {
     TempDir temp;
     std::string path = temp.WriteFile("Name.TXT", "moved");
-    temp.WriteFile("Name.TXT.~brisel0", "bystander");
+    temp.WriteFile(".~brisel0", "bystander");
 
     auto failures = RunRenameBatch({path}, RenameKind::LowerCase, nullptr, BatchProgress{});
 
     EXPECT_TRUE(failures.empty());
-    EXPECT_EQ(NamesIn(temp.Path()), (std::vector<std::string>{"Name.TXT.~brisel0", "name.txt"}));
-    EXPECT_EQ(Content(temp.Path() + "\\Name.TXT.~brisel0"), "bystander");
+    EXPECT_EQ(NamesIn(temp.Path()), (std::vector<std::string>{".~brisel0", "name.txt"}));
+    EXPECT_EQ(Content(temp.Path() + "\\.~brisel0"), "bystander");
     EXPECT_EQ(Content(temp.Path() + "\\name.txt"), "moved");
 }
 
@@ -235,12 +237,12 @@ TEST(RenameOperationTest, EveryFileOfAFolderGetsItsNewCase)
     for (const char* name : {"One.TXT", "two.txt", "THREE.Txt", "图片Ab.JPG", "Four.TXT"}) {
         targets.push_back(temp.WriteFile(name, name));
     }
-    temp.WriteFile("Four.TXT.~brisel0", "bystander");
+    temp.WriteFile(".~brisel1", "bystander");
 
     auto failures = RunRenameBatch(targets, RenameKind::LowerCase, nullptr, BatchProgress{});
 
     EXPECT_TRUE(failures.empty());
-    std::vector<std::string> expected = {"four.txt", "Four.TXT.~brisel0", "one.txt", "three.txt", "two.txt",
+    std::vector<std::string> expected = {"four.txt", ".~brisel1", "one.txt", "three.txt", "two.txt",
                                          "图片ab.jpg"};
     std::vector<std::string> names = NamesIn(temp.Path());
     std::sort(names.begin(), names.end());
@@ -248,7 +250,7 @@ TEST(RenameOperationTest, EveryFileOfAFolderGetsItsNewCase)
     EXPECT_EQ(names, expected);
     EXPECT_EQ(Content(temp.Path() + "\\three.txt"), "THREE.Txt");
     EXPECT_EQ(Content(temp.Path() + "\\four.txt"), "Four.TXT");
-    EXPECT_EQ(Content(temp.Path() + "\\Four.TXT.~brisel0"), "bystander");
+    EXPECT_EQ(Content(temp.Path() + "\\.~brisel1"), "bystander");
 }
 
 TEST(RenameOperationTest, TreeBatchRenamesEveryFileAfterItsTurnInTheProgress)
@@ -282,7 +284,7 @@ TEST(RenameOperationTest, TreeBatchRenamesEveryFileAfterItsTurnInTheProgress)
 TEST(RenameOperationTest, MissingFilesAreListedWithTheSystemReason)
 {
     TempDir temp;
-    std::string missing = temp.Path() + "\\gone.txt";
+    std::string missing = temp.Path() + "\\Gone.Txt";
     std::string present = temp.WriteFile("here.TXT");
     for (RenameKind kind : {RenameKind::Extension, RenameKind::LowerCase, RenameKind::UpperCase}) {
         SCOPED_TRACE(static_cast<int>(kind));
@@ -310,12 +312,65 @@ TEST(RenameOperationTest, EmptyListOnlyStartsTheBar)
     EXPECT_EQ(progress.calls, std::vector<std::string>{"start 0"});
 }
 
-TEST(RenameOperationTest, NewPathIsTheFullyMappedPath)
+TEST(RenameOperationTest, CaseRenamesMapTheNameAloneInItsOwnFolder)
 {
-    EXPECT_EQ(RenameOperation(RenameKind::LowerCase).NewPath("C:\\Docs\\Report.TXT", ""), "c:\\docs\\report.txt");
-    EXPECT_EQ(RenameOperation(RenameKind::UpperCase).NewPath("C:\\a\\readme.txt", ""), "C:\\A\\README.TXT");
+    EXPECT_EQ(RenameOperation(RenameKind::LowerCase).NewPath("C:\\Docs\\Report.TXT", ""), "C:\\Docs\\report.txt");
+    EXPECT_EQ(RenameOperation(RenameKind::UpperCase).NewPath("C:\\a\\readme.txt", ""), "C:\\a\\README.TXT");
     EXPECT_EQ(RenameOperation(RenameKind::Extension).NewPath("C:\\my.docs\\readme", ".html"),
               "C:\\my.docs\\readme.html");
+}
+
+// Trees only the Linux side can make: names and folders that differ only in
+// case, a link. Every file stays in its folder, no file takes another's name,
+// and no temporary name is left behind.
+TEST(RenameOperationTest, CaseRenamesInHostileFoldersNeverStrandOrMisplaceAFile)
+{
+    struct Case {
+        const char* title;
+        std::string shell;
+        std::string target;  // relative
+        RenameKind kind;
+        std::string linuxCheck;  // must exit 0 afterwards
+        bool fails;
+    };
+    const Case cases[] = {
+        {"sibling folder in other case", "mkdir Docs docs && echo r > Docs/Report.TXT", "Docs\\Report.TXT",
+         RenameKind::LowerCase, "[ \"$(ls Docs)\" = report.txt ] && [ -z \"$(ls docs)\" ]", false},
+        {"other file in other case", "echo 1 > README && echo 2 > ReadMe", "README", RenameKind::LowerCase,
+         "[ -f ReadMe ] && grep -q 1 README && [ $(ls | wc -l) = 2 ]", true},
+        {"upper-case twin", "echo 1 > Makefile && echo 2 > MAKEFILE", "Makefile", RenameKind::UpperCase,
+         "[ \"$(cat Makefile)\" = 1 ] && [ \"$(cat MAKEFILE)\" = 2 ] && [ $(ls | wc -l) = 2 ]", true},
+        // Here the platform cannot rename the link alone: it must stay as it is.
+        {"file link", "echo t > target.dat && ln -s target.dat Link.TXT", "Link.TXT", RenameKind::LowerCase,
+         "[ -L Link.TXT ] && [ \"$(readlink Link.TXT)\" = target.dat ] && [ \"$(cat target.dat)\" = t ] && "
+         "[ $(ls | wc -l) = 2 ]",
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.title);
+        TempDir temp;
+        ASSERT_TRUE(RunLinuxShell(temp.Path(), c.shell));
+        std::string path = temp.Path() + "\\" + c.target;
+
+        auto failures = RunRenameBatch({path}, c.kind, nullptr, BatchProgress{});
+
+        ASSERT_EQ(failures.size(), c.fails ? 1u : 0u) << (failures.empty() ? "" : failures[0].reason);
+        EXPECT_TRUE(RunLinuxShell(temp.Path(), c.linuxCheck + " && ! find . -name '.~*' | grep -q ."));
+    }
+}
+
+// A temporary name made by adding to the old path would pass the limit here.
+TEST(RenameOperationTest, CaseRenameOfAPathNearTheLimit)
+{
+    TempDir temp;
+    const std::string name = std::string(MAX_PATH - 5 - temp.Path().size() - 1 - 4, 'A') + ".TXT";
+    std::string path = temp.WriteFile(name, "long");
+    ASSERT_EQ(path.size(), MAX_PATH - 5u);
+
+    auto failures = RunRenameBatch({path}, RenameKind::LowerCase, nullptr, BatchProgress{});
+
+    EXPECT_TRUE(failures.empty()) << (failures.empty() ? "" : failures[0].reason);
+    EXPECT_EQ(NamesIn(temp.Path()), std::vector<std::string>{core::LowerCasePath(name)});
 }
 
 }  // namespace

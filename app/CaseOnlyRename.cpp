@@ -1,0 +1,124 @@
+#include "app/CaseOnlyRename.h"
+
+#include "app/SystemErrorText.h"
+#include "toolkit/ExactName.h"
+
+#include <windows.h>
+
+namespace {
+
+constexpr char kOtherCaseTaken[] = "文件夹中已有只是大小写不同的同名文件，没有更改";
+constexpr char kStrandedPrefix[] = "；文件现名为 ";
+
+std::wstring CaseKey(std::wstring name)
+{
+    if (!name.empty()) CharUpperBuffW(&name[0], static_cast<DWORD>(name.size()));
+    return name;
+}
+
+bool Fail(const std::string& path, const std::string& reason, core::FileFailure& failure)
+{
+    failure.path = path;
+    failure.reason = reason;
+    return false;
+}
+
+// The entry's own name on disk for a path without wildcards, or empty when
+// nothing is there. A link gives its own name, not its target's.
+std::wstring NameAt(const std::string& path)
+{
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(ToWide(path).c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return std::wstring();
+    FindClose(find);
+    return data.cFileName;
+}
+
+// A free-looking name in the folder for the step between the two names;
+// shorter forms keep the path inside what the platform accepts.
+std::string TemporaryPath(const std::string& folder, unsigned counter)
+{
+    for (const char* stem : {".~brisel", ".~"}) {
+        std::string path = folder + stem + std::to_string(counter);
+        if (path.size() < MAX_PATH) return path;
+    }
+    return std::string();
+}
+
+}  // namespace
+
+void CaseOnlyRename::ReadFolder(const std::string& folder)
+{
+    listedFolder_ = folder;
+    listing_.clear();
+    DirectoryEntries entries(folder + "*");
+    while (entries.Next()) {
+        Entry& entry = listing_[CaseKey(entries.WideName())];
+        entry.name = entries.WideName();
+        ++entry.sameKey;
+    }
+}
+
+bool CaseOnlyRename::Rename(const std::string& folder, const std::string& oldName, const std::string& newName,
+                            core::FileFailure& failure)
+{
+    const std::string oldPath = folder + oldName;
+    const std::string finalPath = folder + newName;
+    if (folder != listedFolder_) ReadFolder(folder);
+    // Names differing only in case share a key; two entries under one key
+    // mean the new name may reach the other file.
+    const std::wstring key = CaseKey(ToWide(oldName));
+    auto found = listing_.find(key);
+    if (found == listing_.end()) {
+        // Made since the folder was read: read it again.
+        ReadFolder(folder);
+        found = listing_.find(key);
+    }
+    if (found == listing_.end()) return Fail(oldPath, SystemErrorText(ERROR_FILE_NOT_FOUND), failure);
+    Entry& entry = found->second;
+    if (entry.sameKey > 1) return Fail(oldPath, kOtherCaseTaken, failure);
+    const std::wstring wideNew = ToWide(newName);
+    if (entry.name == wideNew) return true;
+    std::string onDisk;
+    if (!ToExactAnsi(entry.name, onDisk)) return Fail(oldPath, SystemErrorText(ERROR_INVALID_NAME), failure);
+    const std::string currentPath = folder + onDisk;
+
+    if (folder != caseBlindFolder_) {
+        if (!MoveFileA(currentPath.c_str(), finalPath.c_str()))
+            return Fail(oldPath, SystemErrorText(GetLastError()), failure);
+        std::wstring now = NameAt(currentPath);
+        if (now.empty()) now = NameAt(finalPath);
+        if (now == wideNew) {
+            entry.name = wideNew;
+            return true;
+        }
+        if (now != entry.name) return Fail(oldPath, SystemErrorText(ERROR_FILE_NOT_FOUND), failure);
+        caseBlindFolder_ = folder;
+    }
+    if (!MoveThroughTemporary(folder, currentPath, finalPath, failure)) {
+        failure.path = oldPath;
+        return false;
+    }
+    entry.name = wideNew;
+    return true;
+}
+
+bool CaseOnlyRename::MoveThroughTemporary(const std::string& folder, const std::string& currentPath,
+                                          const std::string& finalPath, core::FileFailure& failure)
+{
+    // The rename itself finds a free temporary name: it never replaces a file.
+    std::string temporary;
+    for (unsigned counter = 0;; ++counter) {
+        temporary = TemporaryPath(folder, counter);
+        if (temporary.empty()) return Fail(currentPath, SystemErrorText(ERROR_FILENAME_EXCED_RANGE), failure);
+        if (MoveFileA(currentPath.c_str(), temporary.c_str())) break;
+        DWORD error = GetLastError();
+        if ((error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) || counter >= 1000)
+            return Fail(currentPath, SystemErrorText(error), failure);
+    }
+    if (MoveFileA(temporary.c_str(), finalPath.c_str())) return true;
+    std::string reason = SystemErrorText(GetLastError());
+    // Put the old name back; should that fail too, say where the file is now.
+    if (!MoveFileA(temporary.c_str(), currentPath.c_str())) reason += kStrandedPrefix + temporary;
+    return Fail(currentPath, reason, failure);
+}
