@@ -45,6 +45,8 @@ double ReadDateTime(const std::string& text, int currentYear)
 {
     double value = 0;
     if (!core::TryReadDateTime(text, currentYear, value)) throw EConvertError(core::InvalidDateTimeMessage(text));
+    // Written, it would leave every time as it was and look like success.
+    if (core::IsFileTimeOrigin(value)) throw EConvertError(core::UnwritableFileTimeMessage(text));
     return value;
 }
 

@@ -3,6 +3,7 @@
 #include "browser/DirectoryListBox.h"
 #include "browser/DriveComboBox.h"
 #include "browser/FileListBox.h"
+#include "browser/WorkingDirectory.h"
 #include "app/FileTimeOperation.h"
 #include "app/ProgressBarFeed.h"
 #include "app/RenameOperation.h"
@@ -22,6 +23,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/Button.h"
 #include "toolkit/Edit.h"
+#include "toolkit/ExactName.h"
 #include "toolkit/Label.h"
 #include "toolkit/Panel.h"
 #include "toolkit/ProgressBar.h"
@@ -271,6 +273,27 @@ void TForm1::FormCreate(TObject*)
     targetList_ = std::make_unique<TTargetList>();
     Application->OnMinimize = [this](TObject* sender) { N2Click(sender); };
     Application->SetHintColor(clLime);
+    // Said once the window is up, so that it is seen over the browser it explains.
+    if (!ReadStartDirectory().wanted.empty()) PostMessageA(Handle(), kStartNotice, 0, 0);
+}
+
+LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == kStartNotice) {
+        OnStartNotice();
+        return 0;
+    }
+    return TForm::WndProc(message, wParam, lParam);
+}
+
+// The working directory could not be shown as it is: say which one is shown instead.
+void TForm1::OnStartNotice()
+{
+    const StartDirectory start = ReadStartDirectory();
+    std::string message = "启动时的当前目录路径过长，或含有本系统代码页不能表示的字符，本程序无法处理：\r" + start.wanted;
+    message += start.directory.empty() ? std::string("\r没有可以显示的目录。")
+                                       : "\r现在显示的是：\r" + start.directory;
+    MessageBoxA(Handle(), message.c_str(), Application->Title().c_str(), MB_OK | MB_ICONWARNING);
 }
 
 // Hides the window and its taskbar button; the tray icon stays.
@@ -322,8 +345,14 @@ void TForm1::WireEvents()
 
 void TForm1::Close()
 {
-    if (commandRunning_) DiskScan1->Cancel();
-    TForm::Close();
+    if (!commandRunning_) {
+        TForm::Close();
+        return;
+    }
+    // A scan ends at once and touches nothing; a batch ends with its report,
+    // which the close must not take away: the command closes the window when done.
+    DiskScan1->Cancel();
+    closeRequested_ = true;
 }
 
 void TForm1::DriveComboBox1Change(TObject*)
@@ -351,6 +380,17 @@ private:
 };
 
 constexpr char kFirstLine[] = "对所选定的文件或文件夹下所有文件";
+constexpr char kUnreadableDirectory[] = "无法读取当前目录，没有更改任何文件。";
+
+bool DirectoryCanBeRead(const std::string& directory)
+{
+    if (directory.empty()) return false;
+    DWORD attributes = GetFileAttributesA(directory.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+    DirectoryEntries entries(core::WithTrailingBackslash(directory) + "*.*");
+    // An empty drive root lists nothing, not even "."; it can still be read.
+    return entries.IsOpen() || entries.Error() == ERROR_FILE_NOT_FOUND;
+}
 
 }  // namespace
 
@@ -370,10 +410,24 @@ void TForm1::SpeedButton5Click(TObject*)
 void TForm1::RunCommand(const char* question, TButton* operation)
 {
     if (commandRunning_) return;
-    CommandScope scope(commandRunning_);
+    {
+        CommandScope scope(commandRunning_);
+        RunConfirmedCommand(question, operation);
+    }
+    if (closeRequested_) TForm::Close();
+}
+
+void TForm1::RunConfirmedCommand(const char* question, TButton* operation)
+{
     ProgressBar1->SetPosition(0);
+    // An empty or unreadable directory would give paths elsewhere (an empty
+    // start directory scans every drive): nothing is done there.
+    if (!DirectoryCanBeRead(DirectoryListBox1->Directory())) {
+        MessageBoxA(Handle(), kUnreadableDirectory, Application->Title().c_str(), MB_OK | MB_ICONWARNING);
+        return;
+    }
     std::string message = std::string(kFirstLine) + '\r' + question;
-    if (ConfirmationDialog(message) != mrYes) return;
+    if (ConfirmationDialog(message) != mrYes || closeRequested_) return;
     targetList_->clear();
     GatherTargets();
     if (Application->Terminated() || DiskScan1->Cancelled()) return;
@@ -415,7 +469,8 @@ void TForm1::ShowFailureReport(const std::vector<core::FileFailure>& failures)
 void TForm1::Button1Click(TObject*)
 {
     SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, "yyyy-MM-dd");
-    SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SLONGDATE, "yyyy'年'M'月'd'日");
+    // Written in UTF-16, so that it reads back the same whatever the user's code page.
+    SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SLONGDATE, L"yyyy'\u5E74'M'\u6708'd'\u65E5");
     SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, "HH:mm:ss");
     DWORD_PTR ignored = 0;
     SendMessageTimeoutA(HWND_BROADCAST, WM_WININICHANGE, 0, 0, SMTO_ABORTIFHUNG, 10, &ignored);

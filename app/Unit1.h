@@ -79,8 +79,10 @@ public:
     TMenuItem* N3;
 
     TTargetList* TargetList() const { return targetList_.get(); }
-    // Closing during a scan ends the scan first; no file is touched then.
+    // Closing during a command ends a scan at once (no file is touched) and
+    // closes the window once the command, its report included, is done.
     void Close() override;
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     void FormCreate(TObject* sender);
     void FormDestroy(TObject* sender);
@@ -100,9 +102,6 @@ public:
     void N2Click(TObject* sender);
     void N3Click(TObject* sender);
 
-    // True from a command button's click until its operation has returned.
-    bool CommandRunning() const { return commandRunning_; }
-
 private:
     void BuildCommandBar();
     void BuildSettingsBar();
@@ -113,12 +112,16 @@ private:
     TPanel* NewPanel(const char* name, TWinControl* parent, TAlign align, const RECT& designBounds);
     void WireEvents();
     void RunCommand(const char* question, TButton* operation);
+    void RunConfirmedCommand(const char* question, TButton* operation);
+    void OnStartNotice();
     void GatherTargets();
-    void RunRename(int kind);
     void ShowFailureReport(const std::vector<core::FileFailure>& failures);
     BatchProgress Progress();
 
+    static constexpr UINT kStartNotice = WM_APP + 1;
+
     bool commandRunning_ = false;
+    bool closeRequested_ = false;
     std::unique_ptr<ProgressBarFeed> progressFeed_;
 
     std::unique_ptr<TTargetList> targetList_;

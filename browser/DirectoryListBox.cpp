@@ -1,5 +1,7 @@
 #include "browser/DirectoryListBox.h"
 
+#include "browser/WorkingDirectory.h"
+
 #include "core/CaseMapping.h"
 #include "core/DirectoryPath.h"
 #include "core/PathShortening.h"
@@ -13,14 +15,6 @@ namespace {
 
 constexpr int kMinItemHeight = 16;  // the folder glyph's height plus one
 constexpr int kTextGap = 4;         // between glyph and text
-
-std::string WorkingDirectory()
-{
-    char directory[MAX_PATH] = {};
-    DWORD length = GetCurrentDirectoryA(sizeof directory, directory);
-    if (length == 0 || length >= sizeof directory) return std::string();
-    return core::DirectoryForm(directory);
-}
 
 // The absolute form of a path; "d:" gives the process's directory on record for drive d.
 std::string FullPath(const std::string& path)
@@ -72,7 +66,7 @@ bool ReadSubdirectories(const std::string& dir, std::vector<std::string>& names)
 TDirectoryListBox::TDirectoryListBox(TComponent* owner)
     : TCustomListBox(owner), glyphs_{RES_OPENFOLDER, RES_CURRENTFOLDER, RES_CLOSEDFOLDER}
 {
-    directory_ = WorkingDirectory();
+    directory_ = ReadStartDirectory().directory;
     ReadVolumeFlags();
 }
 

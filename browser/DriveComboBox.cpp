@@ -1,5 +1,7 @@
 #include "browser/DriveComboBox.h"
 
+#include "browser/WorkingDirectory.h"
+
 #include "resources/resource.h"
 
 #include <winnetwk.h>
@@ -54,10 +56,9 @@ std::string RemoteName(char letter)
 TDriveComboBox::TDriveComboBox(TComponent* owner)
     : TCustomComboBox(owner), glyphs_{RES_FLOPPY, RES_HARD, RES_NETWORK, RES_CDROM, RES_RAM}
 {
-    char directory[MAX_PATH] = {};
-    DWORD length = GetCurrentDirectoryA(sizeof directory, directory);
+    const std::string directory = ReadStartDirectory().directory;
     // A network path (\\server\share) has no drive.
-    if (length > 0 && length < sizeof directory && directory[0] != '\\') drive_ = LowerLetter(directory[0]);
+    if (!directory.empty() && directory[0] != '\\') drive_ = LowerLetter(directory[0]);
 }
 
 TDriveComboBox::~TDriveComboBox()

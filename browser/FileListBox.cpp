@@ -1,5 +1,7 @@
 #include "browser/FileListBox.h"
 
+#include "browser/WorkingDirectory.h"
+
 #include "core/DirectoryItems.h"
 #include "core/DirectoryPath.h"
 #include "core/SortedNames.h"
@@ -27,9 +29,7 @@ TFileListBox::TFileListBox(TComponent* owner) : TCustomListBox(owner)
 {
     // The list control keeps the names in order, whatever the order found.
     sorted_ = true;
-    char directory[MAX_PATH] = {};
-    DWORD length = GetCurrentDirectoryA(sizeof directory, directory);
-    if (length > 0 && length < sizeof directory) directory_ = core::DirectoryForm(directory);
+    directory_ = ReadStartDirectory().directory;
 }
 
 void TFileListBox::CreateParams(TCreateParams& params)

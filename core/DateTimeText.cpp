@@ -93,4 +93,14 @@ std::string InvalidDateTimeMessage(const std::string& text) {
     return "'" + text + "' is not a valid date and time";
 }
 
+bool IsFileTimeOrigin(double value) {
+    const CalendarFields fields = SplitDateTime(value);
+    return fields.year == 1601 && fields.month == 1 && fields.day == 1 && fields.hour == 0 &&
+           fields.minute == 0 && fields.second == 0 && fields.milliseconds == 0;
+}
+
+std::string UnwritableFileTimeMessage(const std::string& text) {
+    return "'" + text + "' 是文件时间的起点，系统把它当作“不更改”，不能写入文件";
+}
+
 }  // namespace core

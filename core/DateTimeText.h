@@ -20,4 +20,9 @@ std::string ComposeDateTimeText(const std::string& year, const std::string& mont
 // "'<text>' is not a valid date and time"
 std::string InvalidDateTimeMessage(const std::string& text);
 
+// 1601-01-01 00:00:00 is file time 0, which the platform takes as "leave
+// this time unchanged": it can be read but never written.
+bool IsFileTimeOrigin(double value);
+std::string UnwritableFileTimeMessage(const std::string& text);
+
 }  // namespace core

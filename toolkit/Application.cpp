@@ -1,5 +1,7 @@
 #include "toolkit/Application.h"
 
+#include "core/CodePage.h"
+
 #include "core/Messages.h"
 #include "toolkit/Form.h"
 
@@ -48,6 +50,9 @@ TApplication::~TApplication()
 
 void TApplication::Initialize()
 {
+    // Separator searches step over the double-byte characters of the system's own code page.
+    CPINFO info{};
+    if (GetCPInfo(CP_ACP, &info)) core::CodePage::SetSystem(core::CodePage(info.LeadByte, MAX_LEADBYTES));
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
     STARTUPINFOA startup{sizeof startup};

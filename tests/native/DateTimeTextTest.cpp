@@ -140,3 +140,19 @@ TEST(DateTimeTextTest, InvalidMessage) {
               "'2020-13-12 12:12:12' is not a valid date and time");
     EXPECT_EQ(core::InvalidDateTimeMessage("%s%d-1-1 0:0:0"), "'%s%d-1-1 0:0:0' is not a valid date and time");
 }
+
+// Only the very first instant of file time is unwritable; its neighbours are fine.
+TEST(DateTimeTextTest, OnlyTheFileTimeOriginIsUnwritable) {
+    const struct {
+        const char* text;
+        bool origin;
+    } cases[] = {
+        {"1601-01-01 00:00:00", true}, {"1601-1-1 0:0:0", true},     {"1601-01-01 00:00:01", false},
+        {"1601-01-02 00:00:00", false}, {"2020-12-12 12:12:12", false},
+    };
+    for (const auto& c : cases) {
+        double value = 0;
+        ASSERT_TRUE(core::TryReadDateTime(c.text, 2026, value)) << c.text;
+        EXPECT_EQ(core::IsFileTimeOrigin(value), c.origin) << c.text;
+    }
+}

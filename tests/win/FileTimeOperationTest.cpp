@@ -288,23 +288,34 @@ TEST(FileTimeOperationTest, YearBefore1601ChangesNoFile)
     EXPECT_EQ(TimesOf(targets[1]), before[1]);
 }
 
-TEST(FileTimeOperationTest, UnreadableTextThrowsAtTheFirstFileBeforeTouchingIt)
+// Time 0 would be taken as "leave unchanged": refused like an unreadable text.
+TEST(FileTimeOperationTest, UnreadableOrUnwritableTextThrowsAtTheFirstFileBeforeTouchingIt)
 {
-    TempDir temp;
-    std::vector<std::string> targets = {OldFile(temp, "a.txt"), OldFile(temp, "b.txt")};
-    const Times before = TimesOf(targets[0]);
-    RecordingCalls calls;
-    ProgressLog progress;
+    const struct {
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {"2020-13-12 12:12:12", "'2020-13-12 12:12:12' is not a valid date and time"},
+        {"1601-01-01 00:00:00", "'1601-01-01 00:00:00' 是文件时间的起点，系统把它当作“不更改”，不能写入文件"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        TempDir temp;
+        std::vector<std::string> targets = {OldFile(temp, "a.txt"), OldFile(temp, "b.txt")};
+        const Times before = TimesOf(targets[0]);
+        RecordingCalls calls;
+        ProgressLog progress;
 
-    try {
-        RunFileTimeBatch(targets, "2020-13-12 12:12:12", kCurrentYear, progress.Callbacks());
-        ADD_FAILURE() << "no exception";
-    } catch (const EConvertError& error) {
-        EXPECT_STREQ(error.what(), "'2020-13-12 12:12:12' is not a valid date and time");
+        try {
+            RunFileTimeBatch(targets, c.text, kCurrentYear, progress.Callbacks());
+            ADD_FAILURE() << "no exception";
+        } catch (const EConvertError& error) {
+            EXPECT_STREQ(error.what(), c.message);
+        }
+        EXPECT_EQ(progress.calls, (std::vector<std::string>{"start 2", "advance 1"}));
+        EXPECT_TRUE(calls.opens.empty());
+        EXPECT_EQ(TimesOf(targets[0]), before);
     }
-    EXPECT_EQ(progress.calls, (std::vector<std::string>{"start 2", "advance 1"}));
-    EXPECT_TRUE(calls.opens.empty());
-    EXPECT_EQ(TimesOf(targets[0]), before);
 }
 
 TEST(FileTimeOperationTest, EmptyListReadsNothing)
