@@ -156,8 +156,36 @@ TEST_F(MainWindowTest, StartsWithTheLayoutsValues)
     EXPECT_EQ(f.FileListBox1->Count(), 0);  // the start directory is the empty temporary folder
 }
 
+// The user's regional settings as they were, put back when the test ends.
+class SavedRegionalSettings {
+public:
+    SavedRegionalSettings()
+    {
+        for (Saved& saved : saved_) GetLocaleInfoW(LOCALE_USER_DEFAULT, saved.type, saved.value, 100);
+    }
+    ~SavedRegionalSettings()
+    {
+        for (const Saved& saved : saved_) SetLocaleInfoW(LOCALE_USER_DEFAULT, saved.type, saved.value);
+    }
+
+private:
+    struct Saved {
+        LCTYPE type;
+        wchar_t value[100];
+    } saved_[3] = {{LOCALE_SSHORTDATE, {}}, {LOCALE_SLONGDATE, {}}, {LOCALE_STIMEFORMAT, {}}};
+};
+
+std::wstring WideLocaleValue(LCTYPE type)
+{
+    wchar_t buffer[100] = {};
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, 100);
+    return buffer;
+}
+
+// Also run under code page 1252, where the long date must read back the same.
 TEST_F(MainWindowTest, TimeCommandWritesTheFormatsAndPadsTheFieldsEvenWithNoTargets)
 {
+    SavedRegionalSettings saved;
     TForm1& f = *form_;
     SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, "M/d/yyyy");
     SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, "h.mm.ss");
@@ -170,7 +198,7 @@ TEST_F(MainWindowTest, TimeCommandWritesTheFormatsAndPadsTheFieldsEvenWithNoTarg
     f.Button1->Click();
 
     EXPECT_EQ(LocaleValue(LOCALE_SSHORTDATE), "yyyy-MM-dd");
-    EXPECT_EQ(LocaleValue(LOCALE_SLONGDATE), "yyyy'年'M'月'd'日");
+    EXPECT_EQ(WideLocaleValue(LOCALE_SLONGDATE), L"yyyy'\u5E74'M'\u6708'd'\u65E5");
     EXPECT_EQ(LocaleValue(LOCALE_STIMEFORMAT), "HH:mm:ss");
     // The broadcast reached the application window inside the call.
     EXPECT_EQ(Application->FormatSettings().dateOrder, 'Y');
