@@ -1,6 +1,7 @@
 // The batch commands driven from outside: a click on a command button, the
 // confirmation, and the names on disk afterwards.
 #include "BriselApp.h"
+#include "LinuxShell.h"
 #include "TempDir.h"
 #include "UiInput.h"
 #include "UiWait.h"
@@ -250,6 +251,80 @@ TEST_F(BatchCommandUiTest, ExtensionWithASeparatorIsRefused)
     EXPECT_EQ(app_.ProgressBar().Position(), 0);
     EXPECT_EQ(app_.Edit(7).Text(), "..\\x");
     ExpectNoDialog();
+}
+
+// A working directory of 260 bytes or more in GBK (two folders of 65
+// Chinese characters) cannot be read by the ANSI call: the program shows the
+// nearest folder it can, says so, and its commands cover only that folder.
+TEST_F(BatchCommandUiTest, LongWorkingDirectoryFallsBackToAFolderItCanShowAndSaysSo)
+{
+    std::string name;
+    for (int i = 0; i < 65; ++i)
+        name += "中";
+    AddFiles({"Top.TXT"});
+    ASSERT_TRUE(RunLinuxShell(folder_.Path(), "mkdir -p " + name + "/" + name + " && echo m > " + name +
+                                                  "/Mid.TXT && echo l > " + name + "/" + name + "/Long.TXT"));
+    const std::string deep = folder_.PathOf(name + "\\" + name);
+    ASSERT_GE(deep.size(), 260u);
+    ASSERT_TRUE(app_.Start(deep)) << app_.Error();
+
+    UiMessageDialog notice = app_.WaitMessageBox();
+    ASSERT_TRUE(notice) << "no notice; windows: " << app_.DescribeWindows();
+    std::cout << "notice: " << notice.Message() << "\n";
+    const std::string message = notice.Message(), shown = folder_.PathOf(name);
+    EXPECT_NE(message.find("现在显示的是"), std::string::npos) << message;
+    EXPECT_EQ(message.rfind(shown), message.size() - shown.size()) << message;
+    ASSERT_TRUE(notice.Press(notice.ButtonTexts().at(0)));
+    ASSERT_EQ(app_.FileList().Items(), std::vector<std::string>{"Mid.TXT"});
+
+    ASSERT_TRUE(app_.StartCommand(BriselApp::LowerCase));
+    // The long folder's file cannot be reached by path: it is reported, not lost.
+    UiMessageDialog report = app_.WaitMessageBox();
+    if (report)
+        report.Press(report.ButtonTexts().at(0));
+    ASSERT_TRUE(app_.WaitBatchEnd(1)) << app_.DescribeWindows();
+    EXPECT_EQ(TempDir::Names(folder_.Path(), TempDir::Kind::Files), std::vector<std::string>{"Top.TXT"});
+    EXPECT_EQ(TempDir::Names(folder_.PathOf(name), TempDir::Kind::Files), std::vector<std::string>{"mid.txt"});
+    EXPECT_TRUE(RunLinuxShell(folder_.Path(), "[ \"$(ls " + name + "/" + name + ")\" = Long.TXT ]"));
+}
+
+// A directory gone from under the browser gives no paths to work on: the
+// command says so before it asks, and touches nothing.
+TEST_F(BatchCommandUiTest, CommandInAVanishedDirectoryIsRefused)
+{
+    AddFiles({"Gone\\a.TXT", "b.TXT"});
+    ASSERT_TRUE(app_.Start(folder_.PathOf("Gone"))) << app_.Error();
+    // From the Linux side: Wine keeps the program's working directory open.
+    ASSERT_TRUE(RunLinuxShell(folder_.Path(), "rm -r Gone"));
+
+    ASSERT_TRUE(app_.ClickCommandButton(BriselApp::LowerCase));
+    UiMessageDialog asked = app_.WaitConfirmation(1000);
+    if (asked)
+        asked.Press("否[&N]");
+    ASSERT_FALSE(asked) << "asked to change files in a directory that is gone";
+    UiMessageDialog refusal = app_.WaitMessageBox();
+    ASSERT_TRUE(refusal) << app_.DescribeWindows();
+    EXPECT_NE(refusal.Message().find("没有更改任何文件"), std::string::npos) << refusal.Message();
+    ASSERT_TRUE(refusal.Press(refusal.ButtonTexts().at(0)));
+    EXPECT_EQ(TreeOnDisk(), std::vector<std::string>{"b.TXT"});
+}
+
+// A close that comes while the report is shown waits for it to be answered.
+TEST_F(BatchCommandUiTest, CloseDuringTheReportWaitsForItThenEndsTheProgram)
+{
+    AddFiles({"b.txt", "b.html"});
+    Start();
+    ASSERT_TRUE(app_.StartCommand(BriselApp::Extension));
+    UiMessageDialog report = app_.WaitMessageBox();
+    ASSERT_TRUE(report) << app_.DescribeWindows();
+    ASSERT_TRUE(app_.MainWindow().Post(WM_CLOSE));
+    Sleep(500);
+    ASSERT_TRUE(app_.Process().IsRunning());
+    ASSERT_TRUE(app_.WaitMessageBox(1000)) << "the close took the report away";
+    ASSERT_TRUE(report.Press(report.ButtonTexts().at(0)));
+    DWORD exitCode = 99;
+    ASSERT_TRUE(app_.Process().WaitForExit(10000, &exitCode)) << "still running";
+    EXPECT_EQ(exitCode, 0u);
 }
 
 // A tree whose scan takes long enough to act on the window meanwhile: many
