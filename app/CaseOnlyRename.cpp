@@ -60,8 +60,9 @@ void CaseOnlyRename::ReadFolder(const std::string& folder)
 }
 
 bool CaseOnlyRename::Rename(const std::string& folder, const std::string& oldName, const std::string& newName,
-                            core::FileFailure& failure)
+                            core::FileFailure& failure, bool* changed)
 {
+    if (changed) *changed = false;
     const std::string oldPath = folder + oldName;
     const std::string finalPath = folder + newName;
     if (folder != listedFolder_) ReadFolder(folder);
@@ -90,6 +91,7 @@ bool CaseOnlyRename::Rename(const std::string& folder, const std::string& oldNam
         if (now.empty()) now = NameAt(finalPath);
         if (now == wideNew) {
             entry.name = wideNew;
+            if (changed) *changed = true;
             return true;
         }
         if (now != entry.name) return Fail(oldPath, SystemErrorText(ERROR_FILE_NOT_FOUND), failure);
@@ -100,6 +102,7 @@ bool CaseOnlyRename::Rename(const std::string& folder, const std::string& oldNam
         return false;
     }
     entry.name = wideNew;
+    if (changed) *changed = true;
     return true;
 }
 

@@ -13,8 +13,9 @@
 class CaseOnlyRename {
 public:
     // folder ends with its separator; oldName and newName differ only in case.
+    // changed tells whether the name on disk changed (it may have been the new one already).
     bool Rename(const std::string& folder, const std::string& oldName, const std::string& newName,
-                core::FileFailure& failure);
+                core::FileFailure& failure, bool* changed = nullptr);
 
 private:
     struct Entry {

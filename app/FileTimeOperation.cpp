@@ -50,6 +50,17 @@ double ReadDateTime(const std::string& text, int currentYear)
     return value;
 }
 
+// Creation, last-access and last-write time, read before the batch changes them.
+bool ReadFileTimes(const std::string& path, FILETIME (&times)[3])
+{
+    HANDLE file = CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    bool read = GetFileTime(file, &times[0], &times[1], &times[2]) != FALSE;
+    CloseHandle(file);
+    return read;
+}
+
 bool Fail(std::string& reason)
 {
     reason = SystemErrorText(GetLastError());
@@ -114,7 +125,7 @@ bool StampLastAccessTime(const std::string& path, double value)
 
 std::vector<core::FileFailure> RunFileTimeBatch(const std::vector<std::string>& targets,
                                                 const std::string& dateTimeText, int currentYear,
-                                                const BatchProgress& progress)
+                                                const BatchProgress& progress, BatchRecord* record)
 {
     std::vector<core::FileFailure> failures;
     const int count = static_cast<int>(targets.size());
@@ -129,10 +140,19 @@ std::vector<core::FileFailure> RunFileTimeBatch(const std::vector<std::string>& 
             stamped = stamped && ok;
         };
         std::string reason;
-        note(StampCreationTime(path, ReadDateTime(dateTimeText, currentYear), reason), reason);
-        note(StampLastWriteTime(path, ReadDateTime(dateTimeText, currentYear), reason), reason);
-        note(StampLastAccessTime(path, ReadDateTime(dateTimeText, currentYear), reason), reason);
+        const double creation = ReadDateTime(dateTimeText, currentYear);
+        FILETIME before[3] = {};
+        const bool known = record && ReadFileTimes(path, before);
+        bool anyStamped = false;
+        auto stamp = [&](bool ok) {
+            note(ok, reason);
+            anyStamped = anyStamped || ok;
+        };
+        stamp(StampCreationTime(path, creation, reason));
+        stamp(StampLastWriteTime(path, ReadDateTime(dateTimeText, currentYear), reason));
+        stamp(StampLastAccessTime(path, ReadDateTime(dateTimeText, currentYear), reason));
         if (!stamped) failures.push_back(core::FileFailure{path, firstReason});
+        if (known && anyStamped) record->AddTimes(path, before[0], before[1], before[2]);
     }
     return failures;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/BatchProgress.h"
+#include "app/BatchRecord.h"
 #include "core/FailureReport.h"
 
 #include <string>
@@ -27,7 +28,8 @@ bool StampLastAccessTime(const std::string& path, double value, std::string& rea
 // bar advances before each file. A text that cannot be read throws
 // EConvertError at the first reading, before any file is touched. A file
 // with a time that could not be set is listed once, with the first reason;
-// the batch goes on.
+// the batch goes on. With a record, the times each changed file had before
+// are added to it.
 std::vector<core::FileFailure> RunFileTimeBatch(const std::vector<std::string>& targets,
                                                 const std::string& dateTimeText, int currentYear,
-                                                const BatchProgress& progress);
+                                                const BatchProgress& progress, BatchRecord* record = nullptr);

@@ -44,7 +44,7 @@ std::string RenameOperation::NewPath(const std::string& oldPath, const std::stri
     return oldPath;
 }
 
-bool RenameOperation::Apply(const std::string& oldPath, core::FileFailure& failure)
+bool RenameOperation::Apply(const std::string& oldPath, core::FileFailure& failure, std::string* renamedTo)
 {
     std::string extension;
     if (kind_ == RenameKind::Extension) {
@@ -61,16 +61,21 @@ bool RenameOperation::Apply(const std::string& oldPath, core::FileFailure& failu
         failure.reason = kFollowedLink;
         return false;
     }
-    if (core::DiffersOnlyInCase(oldPath, newPath) && NameStart(newPath) == nameStart)
-        return caseOnly_.Rename(oldPath.substr(0, nameStart), oldPath.substr(nameStart), newPath.substr(nameStart),
-                                failure);
-    if (!MoveFileA(oldPath.c_str(), newPath.c_str())) return Fail(oldPath, GetLastError(), failure);
+    bool changed = true;
+    if (core::DiffersOnlyInCase(oldPath, newPath) && NameStart(newPath) == nameStart) {
+        if (!caseOnly_.Rename(oldPath.substr(0, nameStart), oldPath.substr(nameStart), newPath.substr(nameStart),
+                              failure, &changed))
+            return false;
+    } else if (!MoveFileA(oldPath.c_str(), newPath.c_str())) {
+        return Fail(oldPath, GetLastError(), failure);
+    }
+    if (changed && renamedTo) *renamedTo = newPath;
     return true;
 }
 
 std::vector<core::FileFailure> RunRenameBatch(const std::vector<std::string>& targets, RenameKind kind,
                                               const std::function<std::string()>& extensionText,
-                                              const BatchProgress& progress)
+                                              const BatchProgress& progress, BatchRecord* record)
 {
     std::vector<core::FileFailure> failures;
     const int count = static_cast<int>(targets.size());
@@ -78,7 +83,12 @@ std::vector<core::FileFailure> RunRenameBatch(const std::vector<std::string>& ta
     RenameOperation operation(kind, extensionText);
     for (int i = 1; i <= count; ++i) {
         core::FileFailure failure;
-        if (!operation.Apply(targets[i - 1], failure)) failures.push_back(std::move(failure));
+        std::string renamedTo;
+        if (!operation.Apply(targets[i - 1], failure, record ? &renamedTo : nullptr)) {
+            failures.push_back(std::move(failure));
+        } else if (!renamedTo.empty()) {
+            record->AddRename(targets[i - 1], renamedTo);
+        }
         Fire(progress.advance, i);
     }
     return failures;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/BatchProgress.h"
+#include "app/BatchRecord.h"
 #include "app/CaseOnlyRename.h"
 #include "app/LinkCheck.h"
 #include "core/FailureReport.h"
@@ -24,7 +25,8 @@ public:
 
     // Renames one file. False when the file does not carry the new name
     // afterwards; failure then holds the path and the system's reason.
-    bool Apply(const std::string& oldPath, core::FileFailure& failure);
+    // renamedTo gets the new path when the name changed, else stays empty.
+    bool Apply(const std::string& oldPath, core::FileFailure& failure, std::string* renamedTo = nullptr);
 
 private:
     RenameKind kind_;
@@ -35,7 +37,7 @@ private:
 
 // Renames every target; a file that does not end up with its new name is
 // listed with the reason, and the batch goes on. The bar advances after each
-// rename.
+// rename. Every file renamed is added to record, when given.
 std::vector<core::FileFailure> RunRenameBatch(const std::vector<std::string>& targets, RenameKind kind,
                                               const std::function<std::string()>& extensionText,
-                                              const BatchProgress& progress);
+                                              const BatchProgress& progress, BatchRecord* record = nullptr);

@@ -16,7 +16,10 @@ constexpr std::size_t kReportedFailures = 5;
 
 // One message for a batch in which some files could not be changed: the count
 // of failures out of totalFiles, the first few paths with their reasons, then
-// how many more failed. Lines end with "\r\n". Empty when nothing failed.
-std::string BuildFailureReport(const std::vector<FileFailure>& failures, std::size_t totalFiles);
+// how many more failed; then, the same way, the entries that were left out
+// before the batch (never tried, so not among totalFiles). Lines end with
+// "\r\n". Empty when nothing failed and nothing was left out.
+std::string BuildFailureReport(const std::vector<FileFailure>& failures, std::size_t totalFiles,
+                               const std::vector<FileFailure>& skipped = {});
 
 }  // namespace core

@@ -33,3 +33,16 @@ TEST(FailureReportTest, CountsTheRestBeyondFive) {
     failures.resize(5);
     EXPECT_EQ(BuildFailureReport(failures, 5).find("…"), std::string::npos);
 }
+
+// Entries left out before the batch are listed too, also when nothing failed.
+TEST(FailureReportTest, ListsWhatWasLeftOutAfterTheFailures) {
+    const std::vector<FileFailure> skipped = {{"C:\\a\\?.txt", "名"}, {"C:\\b", "读"}};
+    EXPECT_EQ(BuildFailureReport({}, 4, skipped),
+              "有 2 个文件或文件夹被跳过，没有更改：\r\nC:\\a\\?.txt：名\r\nC:\\b：读");
+    EXPECT_EQ(BuildFailureReport({{"C:\\c.txt", "拒绝访问"}}, 4, skipped),
+              "有 1 个文件(共 4 个)未能更改：\r\nC:\\c.txt：拒绝访问\r\n\r\n"
+              "另有 2 个文件或文件夹被跳过，没有更改：\r\nC:\\a\\?.txt：名\r\nC:\\b：读");
+    std::vector<FileFailure> many(7, FileFailure{"x", ""});
+    EXPECT_EQ(BuildFailureReport({}, 0, many).substr(BuildFailureReport({}, 0, many).rfind("\r\n") + 2),
+              "…另有 2 项被跳过");
+}

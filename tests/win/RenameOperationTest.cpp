@@ -25,20 +25,7 @@ std::string NameOnDisk(const std::string& path)
     return data.cFileName;
 }
 
-std::vector<std::string> NamesIn(const std::string& folder)
-{
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return names;
-    do {
-        std::string name = data.cFileName;
-        if (name != "." && name != "..") names.push_back(name);
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
-    std::sort(names.begin(), names.end());
-    return names;
-}
+std::vector<std::string> NamesIn(const std::string& folder) { return TempDir::Names(folder); }
 
 std::string Content(const std::string& path)
 {

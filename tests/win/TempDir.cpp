@@ -4,6 +4,8 @@
 
 #include "core/CodePage.h"
 
+#include <algorithm>
+
 namespace {
 
 // Deletes folder and all below it; read-only, hidden and system entries too.
@@ -78,4 +80,19 @@ std::string TempDir::WriteFile(const std::string& relativePath, const std::strin
     CloseHandle(file);
     if (attributes != FILE_ATTRIBUTE_NORMAL) SetFileAttributesA(path.c_str(), attributes);
     return path;
+}
+
+std::vector<std::string> TempDir::Names(const std::string& folder)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+        std::string name = data.cFileName;
+        if (name != "." && name != "..") names.push_back(name);
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    std::sort(names.begin(), names.end());
+    return names;
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 class TempDir {
 public:
@@ -20,6 +21,9 @@ public:
     // Writes a file (its folder must exist), then sets attributes unless normal; returns its full path.
     std::string WriteFile(const std::string& relativePath, const std::string& content = std::string(),
                           DWORD attributes = FILE_ATTRIBUTE_NORMAL) const;
+
+    // The sorted names in folder, "." and ".." left out.
+    static std::vector<std::string> Names(const std::string& folder);
 
 private:
     std::string path_;

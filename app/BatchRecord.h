@@ -1,0 +1,73 @@
+// What the last batch changed, kept in memory so that it can be taken back:
+// for a rename the old and the new path and which file it was, for the time
+// command the three times each file had before.
+#pragma once
+
+#include "app/BatchProgress.h"
+#include "core/FailureReport.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Which file a path leads to, whatever its name. File numbers are reused
+// once a file is deleted (Wine gives inode numbers), so the size and the
+// last-write time count too: a file changed since is not taken for the same.
+struct FileIdentity {
+    DWORD volume = 0;
+    DWORD indexHigh = 0;
+    DWORD indexLow = 0;
+    DWORD sizeHigh = 0;
+    DWORD sizeLow = 0;
+    FILETIME lastWrite{};
+
+    bool operator==(const FileIdentity& other) const
+    {
+        return volume == other.volume && indexHigh == other.indexHigh && indexLow == other.indexLow &&
+               sizeHigh == other.sizeHigh && sizeLow == other.sizeLow &&
+               CompareFileTime(&lastWrite, &other.lastWrite) == 0;
+    }
+};
+
+// False when the path cannot be opened to tell. A link is opened itself where the platform knows links.
+bool ReadFileIdentity(const std::string& path, FileIdentity& identity);
+
+class BatchRecord {
+public:
+    void Clear();
+    bool Empty() const { return renames_.empty() && times_.empty(); }
+    std::size_t Count() const { return renames_.size() + times_.size(); }
+
+    // A file now named newPath that was oldPath before.
+    void AddRename(const std::string& oldPath, const std::string& newPath);
+    // The times a file had before the batch changed them.
+    void AddTimes(const std::string& path, const FILETIME& creation, const FILETIME& lastAccess,
+                  const FILETIME& lastWrite);
+
+    // Puts every change back, newest first, by the progress protocol. A name
+    // is given back only when the file still has the new name and the old
+    // one is free; what could not be put back is listed. The record is empty
+    // afterwards.
+    std::vector<core::FileFailure> Undo(const BatchProgress& progress);
+
+private:
+    struct Rename {
+        std::string oldPath;
+        std::string newPath;
+        FileIdentity identity;
+        bool known;  // whether the identity could be read
+    };
+    struct Times {
+        std::string path;
+        FILETIME creation;
+        FILETIME lastAccess;
+        FILETIME lastWrite;
+    };
+
+    bool UndoRename(const Rename& rename, core::FileFailure& failure);
+    bool UndoTimes(const Times& times, core::FileFailure& failure);
+
+    std::vector<Rename> renames_;
+    std::vector<Times> times_;
+};

@@ -1,0 +1,99 @@
+#include "app/BatchRecord.h"
+#include "app/FileTimeOperation.h"
+#include "app/RenameOperation.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Times {
+    FILETIME lastAccess{}, lastWrite{};
+    bool operator==(const Times& o) const
+    {
+        return CompareFileTime(&lastAccess, &o.lastAccess) == 0 && CompareFileTime(&lastWrite, &o.lastWrite) == 0;
+    }
+};
+
+Times TimesOf(const std::string& path)
+{
+    Times times;
+    HANDLE file = CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    GetFileTime(file, nullptr, &times.lastAccess, &times.lastWrite);
+    CloseHandle(file);
+    return times;
+}
+
+std::function<std::string()> Text(const std::string& text)
+{
+    return [text] { return text; };
+}
+
+// Each command, then its undo: the tree is as it was, and the record is spent.
+TEST(BatchRecordTest, UndoPutsEveryCommandBack)
+{
+    TempDir temp;
+    temp.Create("Sub");
+    const std::vector<std::string> targets = {temp.WriteFile("One.TXT", "1"), temp.WriteFile("Sub\\two.Txt", "2"),
+                                              temp.WriteFile("Sub\\三.Doc", "3")};
+    // An old time, which the time command is sure to change.
+    FILETIME old{0x12345678, 0x01C00000};
+    for (const std::string& path : targets) {
+        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        SetFileTime(file, &old, &old, &old);
+        CloseHandle(file);
+    }
+    const std::vector<std::string> top = TempDir::Names(temp.Path()), sub = TempDir::Names(temp.Path() + "\\Sub");
+    const Times before = TimesOf(targets[1]);
+
+    for (RenameKind kind : {RenameKind::Extension, RenameKind::LowerCase, RenameKind::UpperCase}) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        BatchRecord record;
+        ASSERT_TRUE(RunRenameBatch(targets, kind, Text(".html"), BatchProgress{}, &record).empty());
+        ASSERT_EQ(record.Count(), 3u);
+        ASSERT_NE(TempDir::Names(temp.Path() + "\\Sub"), sub);
+
+        std::vector<int> positions;
+        auto failures = record.Undo(BatchProgress{nullptr, [&](int i) { positions.push_back(i); }});
+
+        EXPECT_TRUE(failures.empty()) << (failures.empty() ? "" : failures[0].path + failures[0].reason);
+        EXPECT_EQ(positions, (std::vector<int>{1, 2, 3}));
+        EXPECT_EQ(TempDir::Names(temp.Path()), top);
+        EXPECT_EQ(TempDir::Names(temp.Path() + "\\Sub"), sub);
+        EXPECT_TRUE(record.Empty());
+    }
+
+    BatchRecord record;
+    ASSERT_TRUE(RunFileTimeBatch(targets, "2020-12-12 12:12:12", 2026, BatchProgress{}, &record).empty());
+    ASSERT_FALSE(TimesOf(targets[1]) == before);
+    EXPECT_TRUE(record.Undo(BatchProgress{}).empty());
+    EXPECT_TRUE(TimesOf(targets[1]) == before);
+}
+
+// Undo never replaces a file and never renames one that is not the file the
+// batch renamed: each such entry is listed and left as it is.
+TEST(BatchRecordTest, UndoLeavesFilesThatChangedSinceAlone)
+{
+    TempDir temp;
+    const std::vector<std::string> targets = {temp.WriteFile("moved.txt", "m"), temp.WriteFile("taken.txt", "t"),
+                                              temp.WriteFile("replaced.txt", "r"), temp.WriteFile("kept.txt", "k")};
+    BatchRecord record;
+    ASSERT_TRUE(RunRenameBatch(targets, RenameKind::Extension, Text(".html"), BatchProgress{}, &record).empty());
+    ASSERT_TRUE(MoveFileA((temp.Path() + "\\moved.html").c_str(), (temp.Path() + "\\elsewhere.html").c_str()));
+    temp.WriteFile("taken.txt", "new");
+    ASSERT_TRUE(DeleteFileA((temp.Path() + "\\replaced.html").c_str()));
+    temp.WriteFile("replaced.html", "other");
+
+    auto failures = record.Undo(BatchProgress{});
+
+    ASSERT_EQ(failures.size(), 3u);
+    EXPECT_EQ(TempDir::Names(temp.Path()), (std::vector<std::string>{"elsewhere.html", "kept.txt", "replaced.html",
+                                                                     "taken.html", "taken.txt"}));
+}
+
+}  // namespace
