@@ -1,6 +1,7 @@
 // How a batch drives its progress bar: start(count) once (maximum = count,
 // position 0, repaint), then advance(i) with the 1-based index of a file.
-// An unassigned callback is skipped.
+// Before each file the batch asks stop(): true ends it there, leaving the
+// rest untried. An unassigned callback is skipped.
 #pragma once
 
 #include <functional>
@@ -8,4 +9,7 @@
 struct BatchProgress {
     std::function<void(int max)> start;
     std::function<void(int position)> advance;
+    std::function<bool()> stop;
+
+    bool Stopped() const { return stop && stop(); }
 };

@@ -130,7 +130,7 @@ std::vector<core::FileFailure> RunFileTimeBatch(const std::vector<std::string>& 
     std::vector<core::FileFailure> failures;
     const int count = static_cast<int>(targets.size());
     Fire(progress.start, count);
-    for (int i = 1; i <= count; ++i) {
+    for (int i = 1; i <= count && !progress.Stopped(); ++i) {
         const std::string& path = targets[i - 1];
         Fire(progress.advance, i);
         bool stamped = true;

@@ -81,7 +81,7 @@ std::vector<core::FileFailure> RunRenameBatch(const std::vector<std::string>& ta
     const int count = static_cast<int>(targets.size());
     Fire(progress.start, count);
     RenameOperation operation(kind, extensionText);
-    for (int i = 1; i <= count; ++i) {
+    for (int i = 1; i <= count && !progress.Stopped(); ++i) {
         core::FileFailure failure;
         std::string renamedTo;
         if (!operation.Apply(targets[i - 1], failure, record ? &renamedTo : nullptr)) {

@@ -31,6 +31,7 @@
 #include "toolkit/StatusBar.h"
 
 #include <shellapi.h>
+#include <windowsx.h>
 
 TForm1* Form1 = nullptr;
 
@@ -40,6 +41,32 @@ HBITMAP LoadPicture(const char* name)
 {
     return static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
 }
+
+// Marks a command as running for as long as it is in scope.
+class CommandScope {
+public:
+    explicit CommandScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~CommandScope() { flag_ = false; }
+    CommandScope(const CommandScope&) = delete;
+    CommandScope& operator=(const CommandScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+constexpr char kFirstLine[] = "对所选定的文件或文件夹下所有文件";
+constexpr char kUnreadableDirectory[] = "无法读取当前目录，没有更改任何文件。";
+
+bool DirectoryCanBeRead(const std::string& directory)
+{
+    if (directory.empty()) return false;
+    DWORD attributes = GetFileAttributesA(directory.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+    DirectoryEntries entries(core::WithTrailingBackslash(directory) + "*.*");
+    // An empty drive root lists nothing, not even "."; it can still be read.
+    return entries.IsOpen() || entries.Error() == ERROR_FILE_NOT_FOUND;
+}
+
 
 }  // namespace
 
@@ -66,6 +93,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner, "TForm1")
     DiskScan1 = new TDiskScan(this);
     DiskScan1->SetName("DiskScan1");
     BuildTray();
+    BuildFileListMenu();
     WireEvents();
     EnableAlign();
     FinishCreation();
@@ -267,21 +295,40 @@ void TForm1::BuildTray()
     antTaskbarIcon1->OnClick = [this](TObject* sender) { N1Click(sender); };
 }
 
+void TForm1::BuildFileListMenu()
+{
+    PopupMenu2 = new TPopupMenu(this);
+    PopupMenu2->SetName("PopupMenu2");
+    UndoItem = PopupMenu2->Add("撤销上次更改(&U)\tCtrl+Z");
+    UndoItem->OnClick = [this](TObject* sender) { UndoItemClick(sender); };
+    RefreshItem = PopupMenu2->Add("刷新(&R)\tF5");
+    RefreshItem->OnClick = [this](TObject* sender) { RefreshItemClick(sender); };
+    SelectAllItem = PopupMenu2->Add("全选(&A)\tCtrl+A");
+    SelectAllItem->OnClick = [this](TObject* sender) { SelectAllItemClick(sender); };
+}
+
 // Called once the window and its controls exist, before it is shown.
 void TForm1::FormCreate(TObject*)
 {
     targetList_ = std::make_unique<TTargetList>();
     Application->OnMinimize = [this](TObject* sender) { N2Click(sender); };
     Application->SetHintColor(clLime);
+    Application->OnShortCut = [this](const MSG& message) { return OnShortCut(message); };
     // Said once the window is up, so that it is seen over the browser it explains.
     if (!ReadStartDirectory().wanted.empty()) PostMessageA(Handle(), kStartNotice, 0, 0);
 }
 
 LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == kStartNotice) {
-        OnStartNotice();
-        return 0;
+    switch (message) {
+    case kStartNotice: OnStartNotice(); return 0;
+    case WM_CONTEXTMENU:
+        if (FileListBox1 && reinterpret_cast<HWND>(wParam) == FileListBox1->Handle()) {
+            OnFileListMenu(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+            return 0;
+        }
+        break;
+    default: break;
     }
     return TForm::WndProc(message, wParam, lParam);
 }
@@ -324,7 +371,87 @@ void TForm1::N3Click(TObject*)
 // Called as the window is destroyed.
 void TForm1::FormDestroy(TObject*)
 {
+    if (Application) Application->OnShortCut = nullptr;
     targetList_.reset();
+}
+
+// A right click on the file list, or its menu key (at -1, -1).
+void TForm1::OnFileListMenu(int x, int y)
+{
+    if (x == -1 && y == -1) {
+        RECT rect;
+        GetWindowRect(FileListBox1->Handle(), &rect);
+        x = rect.left;
+        y = rect.top;
+    }
+    UndoItem->SetEnabled(!record_.Empty() && !commandRunning_);
+    RefreshItem->SetEnabled(!commandRunning_);
+    SelectAllItem->SetEnabled(!commandRunning_);
+    PopupMenu2->Popup(x, y);
+}
+
+// The main window's keys, wherever the focus is in it: Esc stops a running
+// batch; Ctrl+Z, F5 and Ctrl+A do what the file list's menu does.
+bool TForm1::OnShortCut(const MSG& message)
+{
+    if (message.message != WM_KEYDOWN || !HandleAllocated()) return false;
+    if (message.hwnd != Handle() && !IsChild(Handle(), message.hwnd)) return false;
+    const bool control = GetKeyState(VK_CONTROL) < 0;
+    if (message.wParam == VK_ESCAPE && commandRunning_) {
+        stopRequested_ = true;
+        return true;
+    }
+    if (commandRunning_) return false;
+    if (control && message.wParam == 'Z') {
+        UndoItemClick(this);
+        return true;
+    }
+    if (control && message.wParam == 'A') {
+        SelectAllItemClick(this);
+        return true;
+    }
+    if (!control && message.wParam == VK_F5) {
+        RefreshItemClick(this);
+        return true;
+    }
+    return false;
+}
+
+// Puts back what the last batch changed, after asking.
+void TForm1::UndoItemClick(TObject*)
+{
+    if (commandRunning_ || record_.Empty()) return;
+    {
+        CommandScope scope(commandRunning_);
+        ProgressBar1->SetPosition(0);
+        const std::string question = "撤销上次对 " + std::to_string(record_.Count()) + " 个文件的更改吗？";
+        if (ConfirmationDialog(question) == mrYes && !closeRequested_) {
+            skipped_.clear();
+            const std::size_t count = record_.Count();
+            std::vector<core::FileFailure> failures = record_.Undo(Progress());
+            stopRequested_ = false;
+            filesDone_ = static_cast<int>(count);
+            if (!failures.empty()) {
+                const std::string report = core::BuildFailureReport(failures, count);
+                MessageBoxA(Handle(), report.c_str(), Application->Title().c_str(), MB_OK | MB_ICONWARNING);
+            }
+            FileListBox1->Reread();
+        }
+    }
+    if (closeRequested_) TForm::Close();
+}
+
+// Reads the directory list and the file list anew.
+void TForm1::RefreshItemClick(TObject*)
+{
+    if (commandRunning_) return;
+    DirectoryListBox1->Reread();
+    FileListBox1->Reread();
+}
+
+void TForm1::SelectAllItemClick(TObject*)
+{
+    if (!commandRunning_) FileListBox1->SelectAll();
 }
 
 void TForm1::WireEvents()
@@ -352,6 +479,7 @@ void TForm1::Close()
     // A scan ends at once and touches nothing; a batch ends with its report,
     // which the close must not take away: the command closes the window when done.
     DiskScan1->Cancel();
+    stopRequested_ = true;
     closeRequested_ = true;
 }
 
@@ -365,34 +493,6 @@ void TForm1::DirectoryListBox1Change(TObject*)
     FileListBox1->SetDirectory(DirectoryListBox1->Directory());
 }
 
-namespace {
-
-// Marks a command as running for as long as it is in scope.
-class CommandScope {
-public:
-    explicit CommandScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~CommandScope() { flag_ = false; }
-    CommandScope(const CommandScope&) = delete;
-    CommandScope& operator=(const CommandScope&) = delete;
-
-private:
-    bool& flag_;
-};
-
-constexpr char kFirstLine[] = "对所选定的文件或文件夹下所有文件";
-constexpr char kUnreadableDirectory[] = "无法读取当前目录，没有更改任何文件。";
-
-bool DirectoryCanBeRead(const std::string& directory)
-{
-    if (directory.empty()) return false;
-    DWORD attributes = GetFileAttributesA(directory.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
-    DirectoryEntries entries(core::WithTrailingBackslash(directory) + "*.*");
-    // An empty drive root lists nothing, not even "."; it can still be read.
-    return entries.IsOpen() || entries.Error() == ERROR_FILE_NOT_FOUND;
-}
-
-}  // namespace
 
 void TForm1::SpeedButton1Click(TObject*) { RunCommand("更改文件的创建时间和修改时间吗？", Button1); }
 void TForm1::SpeedButton2Click(TObject*) { RunCommand("更改文件的扩展名吗？", Button2); }
@@ -428,6 +528,11 @@ void TForm1::RunConfirmedCommand(const char* question, TButton* operation)
     }
     std::string message = std::string(kFirstLine) + '\r' + question;
     if (ConfirmationDialog(message) != mrYes || closeRequested_) return;
+    // A confirmed command replaces what there was to undo.
+    record_.Clear();
+    skipped_.clear();
+    stopRequested_ = false;
+    filesDone_ = 0;
     targetList_->clear();
     GatherTargets();
     if (Application->Terminated() || DiskScan1->Cancelled()) return;
@@ -453,16 +558,36 @@ void TForm1::DiskScan1FileFound(TObject*, std::string fileName)
     targetList_->push_back(std::move(fileName));
 }
 
+// The bar's callbacks, plus a look at pending messages now and then, so that
+// the window repaints, answers, and can stop the batch between two files.
 BatchProgress TForm1::Progress()
 {
-    return progressFeed_->Callbacks();
+    BatchProgress progress = progressFeed_->Callbacks();
+    nextDispatch_ = GetTickCount64() + kDispatchMs;
+    progress.advance = [this, advance = progress.advance](int position) {
+        Fire(advance, position);
+        filesDone_ = position;
+        KeepResponding();
+    };
+    progress.stop = [this] { return stopRequested_; };
+    return progress;
+}
+
+void TForm1::KeepResponding()
+{
+    const ULONGLONG now = GetTickCount64();
+    if (now < nextDispatch_) return;
+    Application->ProcessMessages();
+    nextDispatch_ = now + kDispatchMs;
 }
 
 void TForm1::ShowFailureReport(const std::vector<core::FileFailure>& failures)
 {
-    if (failures.empty()) return;
-    const std::string report = core::BuildFailureReport(failures, targetList_->size());
-    MessageBoxA(Handle(), report.c_str(), Application->Title().c_str(), MB_OK | MB_ICONWARNING);
+    const std::size_t total = targetList_->size();
+    const std::size_t notTried = stopRequested_ && static_cast<std::size_t>(filesDone_) < total ? total - filesDone_ : 0;
+    const std::string report = core::BuildFailureReport(failures, total, skipped_, notTried);
+    if (!report.empty()) MessageBoxA(Handle(), report.c_str(), Application->Title().c_str(), MB_OK | MB_ICONWARNING);
+    FileListBox1->Reread();
 }
 
 // Sets the three times of every target to the typed date and time.
@@ -479,7 +604,7 @@ void TForm1::Button1Click(TObject*)
                                                        Edit5->Text(), Edit6->Text());
     SYSTEMTIME now;
     GetLocalTime(&now);
-    ShowFailureReport(RunFileTimeBatch(*targetList_, text, now.wYear, Progress()));
+    ShowFailureReport(RunFileTimeBatch(*targetList_, text, now.wYear, Progress(), &record_));
 }
 
 // Gives every target the extension typed in Edit7.
@@ -490,17 +615,18 @@ void TForm1::Button2Click(TObject*)
                     MB_OK | MB_ICONWARNING);
         return;
     }
-    ShowFailureReport(RunRenameBatch(*targetList_, RenameKind::Extension, [this] { return Edit7->Text(); }, Progress()));
+    ShowFailureReport(
+        RunRenameBatch(*targetList_, RenameKind::Extension, [this] { return Edit7->Text(); }, Progress(), &record_));
 }
 
 // Renames every target to lower case.
 void TForm1::Button3Click(TObject*)
 {
-    ShowFailureReport(RunRenameBatch(*targetList_, RenameKind::LowerCase, nullptr, Progress()));
+    ShowFailureReport(RunRenameBatch(*targetList_, RenameKind::LowerCase, nullptr, Progress(), &record_));
 }
 
 // Renames every target to upper case.
 void TForm1::Button4Click(TObject*)
 {
-    ShowFailureReport(RunRenameBatch(*targetList_, RenameKind::UpperCase, nullptr, Progress()));
+    ShowFailureReport(RunRenameBatch(*targetList_, RenameKind::UpperCase, nullptr, Progress(), &record_));
 }

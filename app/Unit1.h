@@ -2,6 +2,7 @@
 // progress bar and the status bar, and the handlers that tie them together.
 #pragma once
 
+#include "app/BatchRecord.h"
 #include "app/RenameOperation.h"
 #include "core/FailureReport.h"
 #include "toolkit/Form.h"
@@ -77,6 +78,11 @@ public:
     TMenuItem* N1;
     TMenuItem* N2;
     TMenuItem* N3;
+    // The file list's context menu: undo, refresh, select all.
+    TPopupMenu* PopupMenu2;
+    TMenuItem* UndoItem;
+    TMenuItem* RefreshItem;
+    TMenuItem* SelectAllItem;
 
     TTargetList* TargetList() const { return targetList_.get(); }
     // Closing during a command ends a scan at once (no file is touched) and
@@ -101,6 +107,9 @@ public:
     void N1Click(TObject* sender);
     void N2Click(TObject* sender);
     void N3Click(TObject* sender);
+    void UndoItemClick(TObject* sender);
+    void RefreshItemClick(TObject* sender);
+    void SelectAllItemClick(TObject* sender);
 
 private:
     void BuildCommandBar();
@@ -114,14 +123,25 @@ private:
     void RunCommand(const char* question, TButton* operation);
     void RunConfirmedCommand(const char* question, TButton* operation);
     void OnStartNotice();
+    void BuildFileListMenu();
+    void OnFileListMenu(int x, int y);
+    bool OnShortCut(const MSG& message);
+    void FinishBatch(const std::vector<core::FileFailure>& failures);
+    void KeepResponding();
     void GatherTargets();
     void ShowFailureReport(const std::vector<core::FileFailure>& failures);
     BatchProgress Progress();
 
     static constexpr UINT kStartNotice = WM_APP + 1;
+    static constexpr ULONGLONG kDispatchMs = 100;
 
     bool commandRunning_ = false;
     bool closeRequested_ = false;
+    bool stopRequested_ = false;
+    int filesDone_ = 0;              // the last file the running batch reached
+    ULONGLONG nextDispatch_ = 0;     // when the running batch next lets messages through
+    BatchRecord record_;             // what the last batch changed
+    std::vector<core::FileFailure> skipped_;  // entries the last scan left out
     std::unique_ptr<ProgressBarFeed> progressFeed_;
 
     std::unique_ptr<TTargetList> targetList_;

@@ -144,6 +144,13 @@ void TDirectoryListBox::SetDirectory(const std::string& directory)
     Fire(OnChange, this);
 }
 
+void TDirectoryListBox::Reread()
+{
+    std::vector<std::string> subdirectories;
+    ReadSubdirectories(directory_, subdirectories);
+    BuildList(subdirectories);
+}
+
 void TDirectoryListBox::SetDrive(char letter)
 {
     char drive = core::DriveLetterOf(std::string(1, letter) + ":");

@@ -21,6 +21,8 @@ public:
     void SetDirectory(const std::string& directory);
     void SetDrive(char letter);
     void SetDirLabel(TLabel* label);
+    // Reads the subdirectories of the current directory anew.
+    void Reread();
     // Opens the directory of the highlighted item (double-click or Enter).
     void OpenCurrent();
     TNotifyEvent OnChange;

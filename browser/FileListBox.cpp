@@ -56,6 +56,28 @@ void TFileListBox::SetDirectory(const std::string& directory)
 
 void TFileListBox::Update() { ReadFileNames(); }
 
+void TFileListBox::Reread()
+{
+    // Names are compared as the file system does, so a file renamed to
+    // another case stays selected.
+    auto less = [](const std::string& a, const std::string& b) {
+        return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_LESS_THAN;
+    };
+    std::set<std::string, decltype(less)> selected(less);
+    for (int i = 0; i < Count(); ++i) {
+        if (Selected(i)) selected.insert(ItemText(i));
+    }
+    ReadFileNames();
+    for (int i = 0; i < Count(); ++i) {
+        if (selected.count(ItemText(i))) SetSelected(i, true);
+    }
+}
+
+void TFileListBox::SelectAll()
+{
+    if (HandleAllocated() && Count() > 0) SendMessageA(handle_, LB_SETSEL, TRUE, -1);
+}
+
 void TFileListBox::ReadFileNames()
 {
     if (!HandleAllocated()) return;  // read when the window is made

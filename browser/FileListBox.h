@@ -14,6 +14,9 @@ public:
     // Patterns separated by ";"; "*.*" lists every file.
     void SetMask(const std::string& mask) { mask_ = mask; }
     void Update();  // reads the directory anew
+    // Reads the directory anew and keeps selected the names that are still there.
+    void Reread();
+    void SelectAll();
 
 protected:
     void CreateParams(TCreateParams& params) override;

@@ -17,10 +17,17 @@ void AppendList(const std::vector<FileFailure>& entries, const std::string& more
 }  // namespace
 
 std::string BuildFailureReport(const std::vector<FileFailure>& failures, std::size_t totalFiles,
-                               const std::vector<FileFailure>& skipped) {
+                               const std::vector<FileFailure>& skipped, std::size_t notTried) {
     std::string report;
+    if (notTried > 0) {
+        const std::size_t tried = totalFiles > notTried ? totalFiles - notTried : 0;
+        const std::size_t changed = tried > failures.size() ? tried - failures.size() : 0;
+        report = "已停止：" + std::to_string(changed) + " 个文件已更改，" + std::to_string(failures.size()) +
+                 " 个未能更改，" + std::to_string(notTried) + " 个没有处理。";
+    }
     if (!failures.empty()) {
-        report = "有 " + std::to_string(failures.size()) + " 个文件(共 " + std::to_string(totalFiles) +
+        if (!report.empty()) report += "\r\n\r\n";
+        report += "有 " + std::to_string(failures.size()) + " 个文件(共 " + std::to_string(totalFiles) +
                  " 个)未能更改：";
         AppendList(failures, " 个文件未能更改", report);
     }

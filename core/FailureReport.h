@@ -18,8 +18,9 @@ constexpr std::size_t kReportedFailures = 5;
 // of failures out of totalFiles, the first few paths with their reasons, then
 // how many more failed; then, the same way, the entries that were left out
 // before the batch (never tried, so not among totalFiles). Lines end with
-// "\r\n". Empty when nothing failed and nothing was left out.
+// "\r\n". Empty when nothing failed and nothing was left out. A batch that
+// was stopped with notTried files to go says first how far it went.
 std::string BuildFailureReport(const std::vector<FileFailure>& failures, std::size_t totalFiles,
-                               const std::vector<FileFailure>& skipped = {});
+                               const std::vector<FileFailure>& skipped = {}, std::size_t notTried = 0);
 
 }  // namespace core

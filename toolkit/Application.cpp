@@ -121,6 +121,7 @@ bool TApplication::HandleMessage(MSG& msg)
         terminated_ = true;
         return false;
     }
+    if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && OnShortCut && OnShortCut(msg)) return true;
     HWND active = GetActiveWindow();
     if (active && TWinControl::FromHandle(active) && IsDialogMessageA(active, &msg)) return true;
     TranslateMessage(&msg);

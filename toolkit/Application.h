@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <exception>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,9 @@ public:
     void Minimize();
     void Restore();
     TNotifyEvent OnMinimize;
+    // Sees every key press of the program before its window does; true
+    // takes the key (the window's own shortcuts).
+    std::function<bool(const MSG& message)> OnShortCut;
     TNotifyEvent OnRestore;
 
     TColor HintColor() const { return hintColor_; }

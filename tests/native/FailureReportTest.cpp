@@ -46,3 +46,9 @@ TEST(FailureReportTest, ListsWhatWasLeftOutAfterTheFailures) {
     EXPECT_EQ(BuildFailureReport({}, 0, many).substr(BuildFailureReport({}, 0, many).rfind("\r\n") + 2),
               "…另有 2 项被跳过");
 }
+
+TEST(FailureReportTest, AStoppedBatchSaysHowFarItWent) {
+    EXPECT_EQ(BuildFailureReport({}, 10, {}, 6), "已停止：4 个文件已更改，0 个未能更改，6 个没有处理。");
+    EXPECT_EQ(BuildFailureReport({{"a", "x"}}, 10, {}, 6),
+              "已停止：3 个文件已更改，1 个未能更改，6 个没有处理。\r\n\r\n有 1 个文件(共 10 个)未能更改：\r\na：x");
+}
