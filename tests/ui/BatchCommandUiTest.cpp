@@ -327,6 +327,94 @@ TEST_F(BatchCommandUiTest, CloseDuringTheReportWaitsForItThenEndsTheProgram)
     EXPECT_EQ(exitCode, 0u);
 }
 
+// Ctrl+Z takes the last batch back after asking, once; F5 reads the lists again.
+TEST_F(BatchCommandUiTest, CtrlZPutsEveryNameBackOnceAndF5ShowsTheNames)
+{
+    AddFiles({"a.txt", "b.doc", "Sub\\c.txt"});
+    Start();
+    const std::vector<std::string> before = TreeOnDisk();
+    ASSERT_TRUE(app_.StartCommand(BriselApp::Extension));
+    ASSERT_TRUE(app_.WaitBatchEnd(3));
+    ASSERT_EQ(TreeOnDisk(), (std::vector<std::string>{"Sub", "Sub\\c.html", "a.html", "b.html"}));
+    // The list shows the names as they are now.
+    EXPECT_EQ(app_.FileList().Items(), (std::vector<std::string>{"a.html", "b.html"}));
+
+    ASSERT_TRUE(UiInput::Press(app_.MainWindow(), 'Z', UiInput::Ctrl));
+    UiMessageDialog asked = app_.WaitConfirmation();
+    ASSERT_TRUE(asked) << app_.DescribeWindows();
+    ASSERT_TRUE(asked.Press("是[&Y]"));
+    ASSERT_TRUE(UiWait::Until([&] { return TreeOnDisk() == before; }, 5000));
+    EXPECT_TRUE(UiWait::Until([&] { return app_.FileList().Items() == std::vector<std::string>{"a.txt", "b.doc"}; },
+                              3000));
+
+    // Nothing is left to undo.
+    ASSERT_TRUE(UiInput::Press(app_.MainWindow(), 'Z', UiInput::Ctrl));
+    UiMessageDialog again = app_.WaitConfirmation(1000);
+    if (again)
+        again.Press("否[&N]");
+    EXPECT_FALSE(again) << "a second undo was offered";
+
+    ASSERT_TRUE(MoveFileA(folder_.PathOf("a.txt").c_str(), folder_.PathOf("z.txt").c_str()));
+    ASSERT_TRUE(UiInput::Press(app_.MainWindow(), VK_F5));
+    EXPECT_TRUE(UiWait::Until([&] { return app_.FileList().Items() == std::vector<std::string>{"b.doc", "z.txt"}; },
+                              3000));
+    ExpectNoDialog();
+}
+
+// A long batch: the window answers within a second all along, Esc stops it
+// after the current file, the report counts what was not tried, and the
+// part that was done can be taken back.
+TEST_F(BatchCommandUiTest, EscStopsALongBatchWhichStaysUndoable)
+{
+    constexpr int kFiles = 4000;
+    ASSERT_TRUE(RunLinuxShell(folder_.Path(), "i=0; while [ $i -lt " + std::to_string(kFiles) +
+                                                  " ]; do : > f$i.txt; i=$((i+1)); done"));
+    Start();
+    ASSERT_TRUE(app_.StartCommand(BriselApp::Extension));
+    ASSERT_TRUE(UiWait::Until([&] { return app_.ProgressBar().Maximum() == kFiles; }, 20000));
+    ULONGLONG slowest = 0;
+    for (int i = 0; i < 10; ++i) {
+        ULONGLONG begin = GetTickCount64();
+        DWORD_PTR result = 0;
+        ASSERT_TRUE(SendMessageTimeoutA(app_.MainWindow().Handle(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &result))
+            << "the window did not answer within 1 s";
+        slowest = std::max(slowest, GetTickCount64() - begin);
+        Sleep(100);
+    }
+    std::cout << "slowest answer during the batch: " << slowest << " ms\n";
+    ASSERT_TRUE(app_.MainWindow().Post(WM_KEYDOWN, VK_ESCAPE, 1));
+    UiMessageDialog report = app_.WaitMessageBox(10000);
+    ASSERT_TRUE(report) << app_.DescribeWindows();
+    const std::string message = report.Message();
+    std::cout << "report: " << message << "\n";
+    ASSERT_EQ(message.rfind("已停止：", 0), 0u) << message;
+    std::vector<int> counts;  // changed, failed, not tried
+    for (size_t i = 0; i < message.size() && counts.size() < 3; ++i) {
+        if (isdigit(static_cast<unsigned char>(message[i])) && (i == 0 || !isdigit(static_cast<unsigned char>(message[i - 1]))))
+            counts.push_back(atoi(message.c_str() + i));
+    }
+    ASSERT_EQ(counts.size(), 3u) << message;
+    const int changed = counts[0], failed = counts[1], notTried = counts[2];
+    EXPECT_EQ(failed, 0);
+    EXPECT_GT(notTried, 0);
+    EXPECT_EQ(changed + notTried, kFiles);
+    std::vector<std::string> names = TempDir::Names(folder_.Path(), TempDir::Kind::Files);
+    EXPECT_EQ(std::count_if(names.begin(), names.end(),
+                            [](const std::string& n) { return n.find(".html") != std::string::npos; }),
+              changed);
+    ASSERT_TRUE(report.Press(report.ButtonTexts().at(0)));
+
+    ASSERT_TRUE(UiInput::Press(app_.MainWindow(), 'Z', UiInput::Ctrl));
+    ASSERT_TRUE(app_.AnswerConfirmation(true));
+    ASSERT_TRUE(app_.WaitBatchEnd(changed, 60000));
+    EXPECT_TRUE(UiWait::Until([&] {
+        std::vector<std::string> now = TempDir::Names(folder_.Path(), TempDir::Kind::Files);
+        return std::none_of(now.begin(), now.end(),
+                            [](const std::string& n) { return n.find(".html") != std::string::npos; });
+    }, 5000));
+    ExpectNoDialog();
+}
+
 // A tree whose scan takes long enough to act on the window meanwhile: many
 // empty folders and two files.
 class LongScanUiTest : public BatchCommandUiTest {
