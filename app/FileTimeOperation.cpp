@@ -1,10 +1,10 @@
 #include "app/FileTimeOperation.h"
 
 #include "app/FileTimeCalls.h"
-#include "app/SystemErrorText.h"
 #include "core/Calendar.h"
 #include "core/DateTimeText.h"
 #include "toolkit/Object.h"
+#include "toolkit/SystemErrorText.h"
 
 #include <windows.h>
 

@@ -1,10 +1,10 @@
 #include "app/RenameOperation.h"
 
-#include "app/SystemErrorText.h"
 #include "core/CaseMapping.h"
 #include "core/CodePage.h"
 #include "core/ExtensionMapping.h"
 #include "toolkit/Object.h"
+#include "toolkit/SystemErrorText.h"
 
 #include <windows.h>
 

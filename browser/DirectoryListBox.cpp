@@ -6,10 +6,10 @@
 #include "core/DirectoryPath.h"
 #include "core/PathShortening.h"
 #include "resources/resource.h"
+#include "toolkit/ExactName.h"
 #include "toolkit/Label.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -25,11 +25,11 @@ std::string FullPath(const std::string& path)
     return core::DirectoryForm(full);
 }
 
-bool Listable(const WIN32_FIND_DATAA& entry)
+// A name that is not exact would open another directory (a for â), or none.
+bool Listable(const DirectoryEntries& entry)
 {
-    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
-    if (entry.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) return false;
-    return std::strcmp(entry.cFileName, ".") != 0 && std::strcmp(entry.cFileName, "..") != 0;
+    if (!entry.IsDirectory() || !entry.NameIsExact()) return false;
+    return !(entry.Attributes() & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
 }
 
 // The visible subdirectories of dir in the user's collation; false when dir
@@ -41,16 +41,14 @@ bool ReadSubdirectories(const std::string& dir, std::vector<std::string>& names)
     DWORD attributes = GetFileAttributesA(dir.c_str());
     bool entered = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
     if (entered) {
-        WIN32_FIND_DATAA entry;
-        HANDLE find = FindFirstFileA((core::WithTrailingBackslash(dir) + "*.*").c_str(), &entry);
-        if (find == INVALID_HANDLE_VALUE) {
+        DirectoryEntries entries(core::WithTrailingBackslash(dir) + "*.*");
+        if (!entries.IsOpen()) {
             // An empty drive root has no "." entry, so nothing is found there.
-            entered = GetLastError() == ERROR_FILE_NOT_FOUND;
+            entered = entries.Error() == ERROR_FILE_NOT_FOUND;
         } else {
-            do {
-                if (Listable(entry)) names.emplace_back(entry.cFileName);
-            } while (FindNextFileA(find, &entry));
-            FindClose(find);
+            while (entries.Next()) {
+                if (Listable(entries)) names.push_back(entries.Name());
+            }
         }
     }
     SetErrorMode(previousMode);

@@ -5,6 +5,7 @@
 #include "core/DirectoryItems.h"
 #include "core/DirectoryPath.h"
 #include "core/SortedNames.h"
+#include "toolkit/ExactName.h"
 
 #include <set>
 
@@ -88,19 +89,17 @@ void TFileListBox::ReadFileNames()
     if (!directory_.empty()) {
         std::set<std::string> listed;  // a name matched by two patterns is listed once
         for (const std::string& pattern : MaskPatterns(mask_)) {
-            WIN32_FIND_DATAA entry;
-            HANDLE find = FindFirstFileA((core::WithTrailingBackslash(directory_) + pattern).c_str(), &entry);
-            if (find == INVALID_HANDLE_VALUE) continue;
-            do {
-                if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-                if (!listed.insert(entry.cFileName).second) continue;
-                int index = AddItem(entry.cFileName);
+            // A name that is not exact would address another file (a.txt for â.txt), or none.
+            DirectoryEntries entries(core::WithTrailingBackslash(directory_) + pattern);
+            while (entries.Next()) {
+                if (entries.IsDirectory() || !entries.NameIsExact()) continue;
+                if (!listed.insert(entries.Name()).second) continue;
+                int index = AddItem(entries.Name());
                 if (!busy && index >= 0 && core::SortedNames::ShowsBusyPointer(static_cast<size_t>(index))) {
                     previousCursor = ::SetCursor(LoadCursorA(nullptr, IDC_WAIT));
                     busy = true;
                 }
-            } while (FindNextFileA(find, &entry));
-            FindClose(find);
+            }
         }
     }
     if (busy) ::SetCursor(previousCursor);

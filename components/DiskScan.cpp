@@ -2,31 +2,23 @@
 
 #include "components/DiskScanCalls.h"
 #include "toolkit/Application.h"
+#include "toolkit/ExactName.h"
+#include "toolkit/SystemErrorText.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <cstring>
-#include <vector>
+#include <set>
+#include <tuple>
 
 namespace {
 
-// Closes an enumeration on every way out of a level, exceptions included.
-class FindHandle {
-public:
-    explicit FindHandle(HANDLE handle) : handle_(handle) {}
-    ~FindHandle()
-    {
-        if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
-    }
-    FindHandle(const FindHandle&) = delete;
-    FindHandle& operator=(const FindHandle&) = delete;
-    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
+// The reasons OnEntrySkipped gives.
+const char* const kNameNotInCodePage = "文件名含有本系统代码页不能表示的字符";
+const char* const kPathTooLong = "路径过长，超过系统允许的长度";
+const char* const kFolderUnreadable = "无法读取文件夹：";  // the system's text follows
+const char* const kFolderWalkedAlready = "链接指向已扫描过的文件夹，未再次扫描";
 
 // A path of more bytes would be cut short by the ANSI calls.
 bool FitsMaxPath(const std::string& path)
@@ -40,9 +32,9 @@ struct DirectoryIdentity {
     DWORD indexHigh = 0;
     DWORD indexLow = 0;
 
-    bool operator==(const DirectoryIdentity& other) const
+    bool operator<(const DirectoryIdentity& other) const
     {
-        return volume == other.volume && indexHigh == other.indexHigh && indexLow == other.indexLow;
+        return std::tie(volume, indexHigh, indexLow) < std::tie(other.volume, other.indexHigh, other.indexLow);
     }
 };
 
@@ -69,17 +61,10 @@ bool ReadDirectoryIdentity(std::string path, DirectoryIdentity& identity)
 
 // One scan's own state, so that a scan started from a handler keeps apart.
 struct TDiskScan::TWalk {
-    // A directory open above the current point. Its identity is read only
-    // when a link is met, so a tree without links costs nothing extra.
-    struct Level {
-        const std::string* path;  // not owned: the caller's frame keeps it
-        bool read = false;
-        bool known = false;
-        DirectoryIdentity identity;
-    };
-
     unsigned number;
-    std::vector<Level> open;
+    // Every directory walked so far. Links and junctions may lead into any of
+    // them, not only into one open above, and may cross many times.
+    std::set<DirectoryIdentity> walked;
 };
 
 TDiskScan::TDiskScan(TComponent* owner) : TComponent(owner), searchPattern_("*.*") {}
@@ -130,23 +115,18 @@ void TDiskScan::Scan()
 
 void TDiskScan::Walk(const std::string& directory, TWalk& walk)
 {
-    walk.open.push_back({&directory});
+    DirectoryIdentity identity;
+    // Without an identity the directory is walked: its listing tells whether it can be read.
+    if (ReadDirectoryIdentity(directory, identity) && !walk.walked.insert(identity).second) {
+        Skip(directory, kFolderWalkedAlready);
+        return;
+    }
     ScanDirectory(directory, walk);
-    walk.open.pop_back();
 }
 
-bool TDiskScan::LeadsToOpenLevel(const std::string& link, TWalk& walk) const
+void TDiskScan::Skip(std::string path, std::string reason)
 {
-    DirectoryIdentity target;
-    if (!ReadDirectoryIdentity(link, target)) return false;
-    for (TWalk::Level& level : walk.open) {
-        if (!level.read) {
-            level.known = ReadDirectoryIdentity(*level.path, level.identity);
-            level.read = true;
-        }
-        if (level.known && level.identity == target) return true;
-    }
-    return false;
+    Fire(OnEntrySkipped, this, std::move(path), std::move(reason));
 }
 
 void TDiskScan::ScanDirectory(const std::string& directory, TWalk& walk)
@@ -158,21 +138,31 @@ void TDiskScan::ScanDirectory(const std::string& directory, TWalk& walk)
 
     const std::string prefix = directory + '\\';
     const std::string pattern = prefix + searchPattern_;
-    if (!FitsMaxPath(pattern)) return;
-    WIN32_FIND_DATAA entry;
-    FindHandle find(FindFirstFileA(pattern.c_str(), &entry));
-    if (!find.IsOpen()) return;
-    do {
-        const DWORD attributes = entry.dwFileAttributes;
-        const bool isDirectory = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        // ".", ".." and every other directory whose name starts with a period (.git, .svn).
-        if (isDirectory && entry.cFileName[0] == '.') continue;
-        std::string path = prefix + entry.cFileName;
-        if (!FitsMaxPath(path)) continue;
-        if (!isDirectory) {
+    if (!FitsMaxPath(pattern)) {
+        Skip(directory, kPathTooLong);
+        return;
+    }
+    // The wide listing: the ANSI one hands out look-alike names that address other files.
+    DirectoryEntries entries(pattern);
+    if (!entries.IsOpen()) {
+        const DWORD error = entries.Error();
+        if (error != ERROR_FILE_NOT_FOUND && error != ERROR_NO_MORE_FILES)
+            Skip(directory, kFolderUnreadable + SystemErrorText(error));
+        return;
+    }
+    while (!Stopped(walk) && entries.Next()) {
+        const bool isDirectory = entries.IsDirectory();
+        // Every directory whose name starts with a period (.git, .svn).
+        if (isDirectory && entries.WideName()[0] == L'.') continue;
+        std::string path = prefix + entries.Name();
+        if (!entries.NameIsExact()) {
+            Skip(std::move(path), kNameNotInCodePage);
+        } else if (!FitsMaxPath(path)) {
+            Skip(std::move(path), kPathTooLong);
+        } else if (!isDirectory) {
             Fire(OnFileFound, this, std::move(path));
-        } else if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT) || !LeadsToOpenLevel(path, walk)) {
+        } else {
             Walk(path, walk);
         }
-    } while (!Stopped(walk) && FindNextFileA(find.Get(), &entry));
+    }
 }

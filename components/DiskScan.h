@@ -10,6 +10,7 @@
 using TNotifyFilenameFoundEvent = std::function<void(TObject* sender, std::string fileName)>;
 using TNotifyDirectoryFoundEvent = std::function<void(TObject* sender, std::string directory)>;
 using TNotifyScanFinishEvent = std::function<void(TObject* sender)>;
+using TNotifyEntrySkippedEvent = std::function<void(TObject* sender, std::string path, std::string reason)>;
 
 class TDiskScan : public TComponent {
 public:
@@ -30,6 +31,10 @@ public:
     TNotifyFilenameFoundEvent OnFileFound;
     TNotifyDirectoryFoundEvent OnDirFound;
     TNotifyScanFinishEvent OnScanFinish;
+    // An entry the scan leaves out, and why: a name the code page cannot hold
+    // (path then ends in its display form), a path too long, a folder that
+    // cannot be read, or a folder already walked in this scan.
+    TNotifyEntrySkippedEvent OnEntrySkipped;
 
 protected:
     // Called for every directory walked, before its entries are read.
@@ -38,10 +43,10 @@ protected:
 private:
     struct TWalk;
 
+    // Walks directory unless this scan has walked it already, under any path.
     void Walk(const std::string& directory, TWalk& walk);
     void ScanDirectory(const std::string& directory, TWalk& walk);
-    // Whether a link leads back into a directory open above it on this walk.
-    bool LeadsToOpenLevel(const std::string& link, TWalk& walk) const;
+    void Skip(std::string path, std::string reason);
     bool Stopped(const TWalk& walk) const;
 
     std::string searchPattern_;

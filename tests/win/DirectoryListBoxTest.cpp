@@ -1,6 +1,7 @@
 #include "browser/DirectoryListBox.h"
 
 #include "BrowserTestHost.h"
+#include "LinuxShell.h"
 #include "TempDir.h"
 #include "core/DirectoryPath.h"
 #include "toolkit/Label.h"
@@ -134,6 +135,14 @@ TEST_F(DirectoryListBoxTest, LeavesOutHiddenAndSystemDirectories)
     EXPECT_EQ(std::count(names.begin(), names.end(), "Sys"), systemKept ? 0 : 1);
     EXPECT_EQ(std::count(names.begin(), names.end(), "file.txt"), 0);  // files are not shown
     EXPECT_EQ(names.size(), systemKept ? 4u : 5u);
+}
+
+// The ANSI listing gives folder ô as o, which would open another folder or none.
+TEST_F(DirectoryListBoxTest, ShowsOnlyNamesThatOpenTheirOwnFolder)
+{
+    ASSERT_TRUE(RunLinuxShell(photos, "mkdir \"$(printf '\\303\\264')\" 'space ' 'back\\slash'"));
+    TDirectoryListBox* list = MakeList();
+    EXPECT_EQ(Subdirectories(*list), (std::vector<std::string>{"Alpha", "beta", "Delta", "gamma"}));
 }
 
 TEST_F(DirectoryListBoxTest, SortsSubdirectoriesInUserCollation)

@@ -1,5 +1,6 @@
 #include "components/DiskScan.h"
 
+#include "LinuxShell.h"
 #include "TempDir.h"
 #include "TestApplication.h"
 #include "components/DiskScanCalls.h"
@@ -9,14 +10,27 @@
 
 #include <algorithm>
 #include <cstring>
-#include <functional>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace {
 
-// What a scanner reported, in order: "D dir", "F file", "END"; and who sent it.
+// The reasons the scanner gives for an entry it leaves out.
+const std::string kNameNotInCodePage = "文件名含有本系统代码页不能表示的字符";
+const std::string kPathTooLong = "路径过长，超过系统允许的长度";
+const std::string kFolderUnreadable = "无法读取文件夹：";  // the system's text follows
+const std::string kFolderWalkedAlready = "链接指向已扫描过的文件夹，未再次扫描";
+
+// How a recorder writes a skipped entry.
+std::string Skipped(const std::string& path, const std::string& reason)
+{
+    return "S " + path + " : " + reason;
+}
+
+// What a scanner reported, in order: "D dir", "F file", Skipped(...), "END"; and who sent it.
+// The system's text after kFolderUnreadable is written as "...".
 struct Recorder {
     std::vector<std::string> events;
     std::vector<TObject*> senders;
@@ -25,6 +39,11 @@ struct Recorder {
     {
         scan.OnDirFound = [this](TObject* sender, std::string directory) { Add(sender, "D " + directory); };
         scan.OnFileFound = [this](TObject* sender, std::string fileName) { Add(sender, "F " + fileName); };
+        scan.OnEntrySkipped = [this](TObject* sender, std::string path, std::string reason) {
+            if (reason.size() > kFolderUnreadable.size() && reason.rfind(kFolderUnreadable, 0) == 0)
+                reason = kFolderUnreadable + "...";
+            Add(sender, Skipped(path, reason));
+        };
         scan.OnScanFinish = [this](TObject* sender) { Add(sender, "END"); };
     }
     void Add(TObject* sender, std::string event)
@@ -154,24 +173,27 @@ TEST_F(DiskScanTest, SkipsPeriodDirectoriesOnlyAndIgnoresOtherAttributes)
     EXPECT_EQ(recorder.events.back(), "END");
 }
 
-TEST_F(DiskScanTest, StartDirectoryWithoutEntriesIsOnlyAnnounced)
+TEST_F(DiskScanTest, StartDirectoryWithoutEntriesIsAnnouncedAndOneThatCannotBeReadReported)
 {
     struct Case {
         const char* what;
         std::string start;
+        bool unreadable;
     };
     temp.Create("empty");
     const Case cases[] = {
-        {"missing directory", temp.Path() + "\\nothere"},
-        {"empty directory", temp.Path() + "\\empty"},
-        {"a file, not a directory", temp.WriteFile("plain.txt")},
+        {"missing directory", temp.Path() + "\\nothere", true},
+        {"empty directory", temp.Path() + "\\empty", false},
+        {"a file, not a directory", temp.WriteFile("plain.txt"), true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         recorder.events.clear();
         scan.SetStartDirectory(c.start);
         scan.Scan();
-        EXPECT_EQ(recorder.events, (std::vector<std::string>{"D " + c.start, "END"}));
+        std::vector<std::string> expected{"D " + c.start, "END"};
+        if (c.unreadable) expected.insert(expected.begin() + 1, Skipped(c.start, kFolderUnreadable + "..."));
+        EXPECT_EQ(recorder.events, expected);
     }
 }
 
@@ -449,93 +471,36 @@ TEST_F(DiskScanTest, SkipsEntriesWhosePathWouldNotFitMaxPath)
 
     scan.SetStartDirectory(root);
     scan.Scan();
-    EXPECT_EQ(recorder.Sorted(), SortedCopy({"D " + root, "D " + level, "F " + fits, "D " + closeDir, "F " + closeFits,
-                                             "END"}));
+    EXPECT_EQ(recorder.Sorted(), SortedCopy({"D " + root, "D " + level, "F " + fits, Skipped(tooLong, kPathTooLong),
+                                             Skipped(tooLongDir, kPathTooLong), "D " + closeDir, "F " + closeFits,
+                                             Skipped(closeLong, kPathTooLong), "END"}));
 }
 
-// Where Wine keeps a Windows path on the Linux side; empty outside Wine.
-std::string UnixPath(const std::string& path)
+// The ANSI listing would give â.txt as a.txt, the file beside it, and pass on
+// names the path calls read otherwise; case variants are files of their own.
+TEST_F(DiskScanTest, HandsOnOnlyExactNamesAndReportsTheOthers)
 {
-    using UnixName = char*(CDECL*)(LPCWSTR);
-    auto toUnix = reinterpret_cast<UnixName>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    if (!toUnix) return std::string();
-    wchar_t wide[MAX_PATH] = {};
-    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
-    char* name = toUnix(wide);
-    if (!name) return std::string();
-    std::string result = name;
-    HeapFree(GetProcessHeap(), 0, name);
-    return result;
+    const std::string root = temp.Path();
+    ASSERT_TRUE(RunLinuxShell(root, "touch a.txt \"$(printf '\\303\\242.txt')\" 'space ' 'b\\c.txt' README ReadMe && "
+                                    "mkdir \"$(printf 'd\\303\\242')\" && touch \"$(printf 'd\\303\\242')/inner.txt\""));
+    scan.SetStartDirectory(root);
+    scan.Scan();
+    const std::string in = root + "\\";
+    EXPECT_EQ(recorder.Sorted(),
+              SortedCopy({"D " + root, "F " + in + "a.txt", "F " + in + "README", "F " + in + "ReadMe",
+                          Skipped(in + "?.txt", kNameNotInCodePage), Skipped(in + "space ", kNameNotInCodePage),
+                          Skipped(in + "b\\c.txt", kNameNotInCodePage), Skipped(in + "d?", kNameNotInCodePage),
+                          "END"}));
 }
 
-// Runs a Linux program from under Wine. Wine gives no process handle for it,
-// so the caller watches for the program's effect instead.
-bool RunUnix(const std::string& program, const std::string& arguments, const std::function<bool()>& done)
-{
-    STARTUPINFOA startup{sizeof startup};
-    PROCESS_INFORMATION process{};
-    std::string commandLine = program + " " + arguments;
-    if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process))
-        return false;
-    if (process.hProcess) CloseHandle(process.hProcess);
-    if (process.hThread) CloseHandle(process.hThread);
-    for (int i = 0; i < 500 && !done(); ++i) Sleep(10);
-    return done();
-}
-
-bool Exists(const std::string& path)
-{
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-// Directory links made for one test and removed before its folder goes, so that
-// the folder's removal never walks through them.
-class DirectoryLinks {
-public:
-    ~DirectoryLinks()
-    {
-        for (const std::string& link : links_) {
-            if (RemoveDirectoryA(link.c_str())) continue;
-            RunUnix("/bin/rm", "-f \"" + UnixPath(link) + "\"", [&] { return !Exists(link); });
-        }
-    }
-    // A symbolic link at link to the directory target; false when this system cannot make one.
-    bool Make(const std::string& link, const std::string& target)
-    {
-        // Wine's CreateSymbolicLinkA reports success and makes nothing: look, then use ln there.
-        if (CreateSymbolicLinkA(link.c_str(), target.c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY) && Exists(link)) {
-            links_.push_back(link);
-            return true;
-        }
-        const std::string unixLink = UnixPath(link.substr(0, link.rfind('\\')));
-        const std::string unixTarget = UnixPath(target);
-        if (unixLink.empty() || unixTarget.empty()) return false;
-        const std::string name = link.substr(link.rfind('\\') + 1);
-        if (!RunUnix("/bin/ln", "-s \"" + unixTarget + "\" \"" + unixLink + "/" + name + "\"",
-                     [&] { return Exists(link); }))
-            return false;
-        links_.push_back(link);
-        return true;
-    }
-
-private:
-    std::vector<std::string> links_;
-};
-
-TEST_F(DiskScanTest, LinkBackIntoAnOpenDirectoryIsNotWalkedAgain)
+TEST_F(DiskScanTest, LinksIntoWalkedFoldersAreReportedNotWalked)
 {
     const std::string root = temp.Path();
     temp.Create("a");
     temp.WriteFile("a\\f.txt");
     temp.Create("side");
     temp.WriteFile("side\\s.txt");
-    DirectoryLinks links;
-    if (!links.Make(root + "\\a\\loop", root))
-        GTEST_SKIP() << "this system makes no directory links for the test (no privilege, and not Wine)";
-    ASSERT_TRUE(links.Make(root + "\\a\\self", root + "\\a"));
-    ASSERT_TRUE(links.Make(root + "\\a\\toside", root + "\\side"));
+    ASSERT_TRUE(RunLinuxShell(root, "ln -s .. a/loop && ln -s . a/self && ln -s ../side a/toside"));
     ASSERT_TRUE(GetFileAttributesA((root + "\\a\\loop").c_str()) & FILE_ATTRIBUTE_DIRECTORY);
 
     // Without the check the walk would multiply until paths reach MAX_PATH; end it early then.
@@ -546,10 +511,43 @@ TEST_F(DiskScanTest, LinkBackIntoAnOpenDirectoryIsNotWalkedAgain)
     scan.SetStartDirectory(root);
     scan.Scan();
     EXPECT_FALSE(scan.Cancelled());
-    // loop and self lead to directories open above them; toside leads beside, so it is walked.
+    // loop and self lead to folders open above them; side is walked under the path met first.
+    const std::vector<std::string> order = EnumerationOrder(root);
+    const bool sideFirst = std::find(order.begin(), order.end(), "side") < std::find(order.begin(), order.end(), "a");
+    const std::string walked = root + (sideFirst ? "\\side" : "\\a\\toside");
+    const std::string reported = root + (sideFirst ? "\\a\\toside" : "\\side");
     EXPECT_EQ(recorder.Sorted(), SortedCopy({"D " + root, "D " + root + "\\a", "F " + root + "\\a\\f.txt",
-                                             "D " + root + "\\a\\toside", "F " + root + "\\a\\toside\\s.txt",
-                                             "D " + root + "\\side", "F " + root + "\\side\\s.txt", "END"}));
+                                             Skipped(root + "\\a\\loop", kFolderWalkedAlready),
+                                             Skipped(root + "\\a\\self", kFolderWalkedAlready), "D " + walked,
+                                             "F " + walked + "\\s.txt", Skipped(reported, kFolderWalkedAlready), "END"}));
+}
+
+// Links that cross without leading back above: every path through them is
+// a new walk of the same folders unless each folder is walked once.
+TEST_F(DiskScanTest, CrossingLinksWalkEveryFolderOnce)
+{
+    const std::string root = temp.Path();
+    ASSERT_TRUE(RunLinuxShell(root, "for i in 0 1 2 3 4 5 6; do mkdir d$i && touch d$i/f$i.txt || exit 1; done; "
+                                    "for i in 0 1 2 3 4 5 6; do for j in 0 1 2 3 4 5 6; do "
+                                    "[ $i = $j ] || ln -s ../d$j d$i/to$j || exit 1; done; done"));
+    int directories = 0;
+    std::map<std::string, int> files, reasons;  // files by name
+    scan.OnDirFound = [&](TObject*, std::string) {
+        if (++directories > 100) scan.Cancel();
+    };
+    scan.OnFileFound = [&](TObject*, std::string path) { ++files[path.substr(path.rfind('\\') + 1)]; };
+    scan.OnEntrySkipped = [&](TObject*, std::string, std::string reason) { ++reasons[reason]; };
+    scan.SetStartDirectory(root);
+    const ULONGLONG started = GetTickCount64();
+    scan.Scan();
+    EXPECT_LT(GetTickCount64() - started, 1000u);
+    EXPECT_FALSE(scan.Cancelled());
+    EXPECT_EQ(directories, 8);
+    std::map<std::string, int> once;
+    for (int i = 0; i < 7; ++i) once["f" + std::to_string(i) + ".txt"] = 1;
+    EXPECT_EQ(files, once);
+    // Seven folders and 42 links lead to the seven folders: all but the first way to each are reported.
+    EXPECT_EQ(reasons, (std::map<std::string, int>{{kFolderWalkedAlready, 42}}));
 }
 
 // A drive list and drive types standing in for the machine's.
@@ -603,8 +601,11 @@ TEST_F(DiskScanDrivesTest, EmptyStartDirectoryWalksFixedDrivesByDesignator)
     FakeDrives::list += '\0';
     FakeDrives::types = {DRIVE_FIXED, DRIVE_CDROM, DRIVE_FIXED, DRIVE_REMOTE, DRIVE_REMOVABLE, DRIVE_RAMDISK};
     scan.Scan();
-    const std::string first(1, letters[0]), third(1, letters[2]);
-    EXPECT_EQ(recorder.events, (std::vector<std::string>{"D " + first + ":", "D " + third + ":", "END"}));
+    // No such drives exist here: each is announced, then reported as unreadable.
+    const std::string first = std::string(1, letters[0]) + ":", third = std::string(1, letters[2]) + ":";
+    EXPECT_EQ(recorder.events, (std::vector<std::string>{"D " + first, Skipped(first, kFolderUnreadable + "..."),
+                                                         "D " + third, Skipped(third, kFolderUnreadable + "..."),
+                                                         "END"}));
     std::vector<std::string> roots;
     for (char letter : letters) roots.push_back(std::string(1, letter) + ":\\");
     EXPECT_EQ(FakeDrives::queried, roots);

@@ -1,6 +1,7 @@
 #include "browser/FileListBox.h"
 
 #include "BrowserTestHost.h"
+#include "LinuxShell.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -135,6 +136,15 @@ TEST_F(FileListBoxTest, RootDirectoryAndMasks)
     list->SetDirectory(folder + "\\");  // a trailing backslash is not doubled
     list->Update();
     EXPECT_EQ(list->Count(), 3);
+}
+
+// The ANSI listing gives â.txt as a.txt and ô.txt as o.txt, which would address another file or none.
+TEST_F(FileListBoxTest, ShowsOnlyNamesThatAddressTheirOwnFile)
+{
+    ASSERT_TRUE(RunLinuxShell(folder, "touch a.txt \"$(printf '\\303\\242.txt')\" "
+                                      "\"$(printf '\\303\\264.txt')\" 'space '"));
+    TFileListBox* list = MakeList();
+    EXPECT_EQ(Names(*list), std::vector<std::string>{"a.txt"});
 }
 
 TEST_F(FileListBoxTest, LongListingPutsThePointerBack)

@@ -1,6 +1,6 @@
 #include "app/BatchProgress.h"
 #include "app/RenameOperation.h"
-#include "app/SystemErrorText.h"
+#include "toolkit/SystemErrorText.h"
 
 #include "LinuxShell.h"
 #include "TempDir.h"

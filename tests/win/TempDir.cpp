@@ -19,8 +19,15 @@ void RemoveTree(const std::string& folder)
             if (name == "." || name == "..") continue;
             std::string path = folder + "\\" + name;
             SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(path);
-            else DeleteFileA(path.c_str());
+            // A link goes by itself: walking through it would empty its target, or loop.
+            const DWORD attributes = entry.dwFileAttributes;
+            if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+                if (!RemoveDirectoryA(path.c_str())) DeleteFileA(path.c_str());
+            } else if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(path);
+            } else {
+                DeleteFileA(path.c_str());
+            }
         } while (FindNextFileA(find, &entry));
         FindClose(find);
     }

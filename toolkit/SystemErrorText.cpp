@@ -1,4 +1,4 @@
-#include "app/SystemErrorText.h"
+#include "toolkit/SystemErrorText.h"
 
 std::string SystemErrorText(DWORD error)
 {
