@@ -1,7 +1,7 @@
 #include "app/BatchRecord.h"
 
 #include "app/CaseOnlyRename.h"
-#include "app/SystemErrorText.h"
+#include "toolkit/SystemErrorText.h"
 #include "core/CaseMapping.h"
 #include "core/CodePage.h"
 #include "toolkit/Object.h"

@@ -1,6 +1,6 @@
 #include "app/CaseOnlyRename.h"
 
-#include "app/SystemErrorText.h"
+#include "toolkit/SystemErrorText.h"
 #include "toolkit/ExactName.h"
 
 #include <windows.h>

@@ -468,6 +468,9 @@ void TForm1::WireEvents()
     DiskScan1->OnFileFound = [this](TObject* sender, std::string fileName) {
         DiskScan1FileFound(sender, std::move(fileName));
     };
+    DiskScan1->OnEntrySkipped = [this](TObject* sender, std::string path, std::string reason) {
+        DiskScan1EntrySkipped(sender, std::move(path), std::move(reason));
+    };
 }
 
 void TForm1::Close()
@@ -556,6 +559,12 @@ void TForm1::GatherTargets()
 void TForm1::DiskScan1FileFound(TObject*, std::string fileName)
 {
     targetList_->push_back(std::move(fileName));
+}
+
+// What the scan leaves out is listed in the report, so that no file is passed over in silence.
+void TForm1::DiskScan1EntrySkipped(TObject*, std::string path, std::string reason)
+{
+    skipped_.push_back(core::FileFailure{std::move(path), std::move(reason)});
 }
 
 // The bar's callbacks, plus a look at pending messages now and then, so that

@@ -104,6 +104,7 @@ public:
     void Button3Click(TObject* sender);
     void Button4Click(TObject* sender);
     void DiskScan1FileFound(TObject* sender, std::string fileName);
+    void DiskScan1EntrySkipped(TObject* sender, std::string path, std::string reason);
     void N1Click(TObject* sender);
     void N2Click(TObject* sender);
     void N3Click(TObject* sender);
