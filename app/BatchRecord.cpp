@@ -4,6 +4,7 @@
 #include "toolkit/SystemErrorText.h"
 #include "core/CaseMapping.h"
 #include "core/CodePage.h"
+#include "toolkit/FileInformation.h"
 #include "toolkit/Object.h"
 
 namespace {
@@ -27,13 +28,8 @@ bool Fail(const std::string& path, const std::string& reason, core::FileFailure&
 
 bool ReadFileIdentity(const std::string& path, FileIdentity& identity)
 {
-    HANDLE file = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
     BY_HANDLE_FILE_INFORMATION info;
-    bool read = GetFileInformationByHandle(file, &info) != FALSE;
-    CloseHandle(file);
-    if (!read) return false;
+    if (!ReadFileInformation(path, FILE_FLAG_OPEN_REPARSE_POINT, info)) return false;
     identity.volume = info.dwVolumeSerialNumber;
     identity.indexHigh = info.nFileIndexHigh;
     identity.indexLow = info.nFileIndexLow;

@@ -1,6 +1,7 @@
 #include "components/DiskScan.h"
 
 #include "components/DiskScanCalls.h"
+#include "toolkit/FileInformation.h"
 #include "toolkit/Application.h"
 #include "toolkit/ExactName.h"
 #include "toolkit/SystemErrorText.h"
@@ -42,15 +43,8 @@ bool ReadDirectoryIdentity(std::string path, DirectoryIdentity& identity)
 {
     // A bare designator (C:) names the drive's current directory; the walk means its root.
     if (path.size() == 2 && path[1] == ':') path += '\\';
-    // Backup semantics opens a directory; full sharing keeps it from being locked meanwhile.
-    HANDLE directory = CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES,
-                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                   FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (directory == INVALID_HANDLE_VALUE) return false;
     BY_HANDLE_FILE_INFORMATION info;
-    bool read = GetFileInformationByHandle(directory, &info) != FALSE;
-    CloseHandle(directory);
-    if (!read) return false;
+    if (!ReadFileInformation(path, 0, info)) return false;
     identity.volume = info.dwVolumeSerialNumber;
     identity.indexHigh = info.nFileIndexHigh;
     identity.indexLow = info.nFileIndexLow;

@@ -65,20 +65,8 @@ std::vector<std::string> SortedCopy(std::vector<std::string> items)
     return items;
 }
 
-// The entries of a folder in the order the file system hands them out, without "." and "..".
-std::vector<std::string> EnumerationOrder(const std::string& folder)
-{
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((folder + "\\*.*").c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE) return names;
-    do {
-        std::string name = entry.cFileName;
-        if (name != "." && name != "..") names.push_back(name);
-    } while (FindNextFileA(find, &entry));
-    FindClose(find);
-    return names;
-}
+// The entries of a folder in the order the file system hands them out.
+std::vector<std::string> EnumerationOrder(const std::string& folder) { return TempDir::EntriesInOrder(folder); }
 
 // a.txt, sub\b.txt, z.txt.
 void MakeExampleTree(const TempDir& temp)

@@ -91,6 +91,13 @@ std::string TempDir::WriteFile(const std::string& relativePath, const std::strin
 
 std::vector<std::string> TempDir::Names(const std::string& folder)
 {
+    std::vector<std::string> names = EntriesInOrder(folder);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::vector<std::string> TempDir::EntriesInOrder(const std::string& folder)
+{
     std::vector<std::string> names;
     WIN32_FIND_DATAA data;
     HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
@@ -100,6 +107,5 @@ std::vector<std::string> TempDir::Names(const std::string& folder)
         if (name != "." && name != "..") names.push_back(name);
     } while (FindNextFileA(find, &data));
     FindClose(find);
-    std::sort(names.begin(), names.end());
     return names;
 }

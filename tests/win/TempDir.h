@@ -22,7 +22,9 @@ public:
     std::string WriteFile(const std::string& relativePath, const std::string& content = std::string(),
                           DWORD attributes = FILE_ATTRIBUTE_NORMAL) const;
 
-    // The sorted names in folder, "." and ".." left out.
+    // The names in folder as the file system hands them out, "." and ".." left out.
+    static std::vector<std::string> EntriesInOrder(const std::string& folder);
+    // The same, sorted.
     static std::vector<std::string> Names(const std::string& folder);
 
 private:
