@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstring>
 #include <set>
+#include <vector>
 #include <tuple>
 
 namespace {
@@ -57,8 +58,12 @@ bool ReadDirectoryIdentity(std::string path, DirectoryIdentity& identity)
 struct TDiskScan::TWalk {
     unsigned number;
     // Every directory walked so far. Links and junctions may lead into any of
-    // them, not only into one open above, and may cross many times.
+    // them, not only into one open above, and may cross many times. A tree
+    // without links reaches each directory once, so identities are read only
+    // from the first link on; the paths walked before are kept to catch up.
     std::set<DirectoryIdentity> walked;
+    bool linkMet = false;
+    std::vector<std::string> beforeFirstLink;
 };
 
 TDiskScan::TDiskScan(TComponent* owner) : TComponent(owner), searchPattern_("*.*") {}
@@ -85,7 +90,7 @@ void TDiskScan::DoDirFound(std::string directory)
 
 void TDiskScan::Scan()
 {
-    TWalk walk{++scanCount_, {}};
+    TWalk walk{++scanCount_, {}, false, {}};
     cancelled_ = false;
     const std::string start = startDirectory_;
     if (start.empty()) {
@@ -97,18 +102,31 @@ void TDiskScan::Scan()
                 if (calls.getDriveType(root) != DRIVE_FIXED) continue;
                 // The designator alone (C:), so that paths read C:\name.
                 const std::string designator(root, std::min<std::size_t>(2, std::strlen(root)));
-                Walk(designator, walk);
+                Walk(designator, walk, false);
             }
         }
     } else {
-        Walk(start, walk);
+        Walk(start, walk, false);
     }
     cancelled_ = Stopped(walk);
     if (!cancelled_) Fire(OnScanFinish, this);
 }
 
-void TDiskScan::Walk(const std::string& directory, TWalk& walk)
+void TDiskScan::Walk(const std::string& directory, TWalk& walk, bool link)
 {
+    if (link && !walk.linkMet) {
+        walk.linkMet = true;
+        for (const std::string& path : walk.beforeFirstLink) {
+            DirectoryIdentity walked;
+            if (ReadDirectoryIdentity(path, walked)) walk.walked.insert(walked);
+        }
+        walk.beforeFirstLink = std::vector<std::string>();
+    }
+    if (!walk.linkMet) {
+        walk.beforeFirstLink.push_back(directory);
+        ScanDirectory(directory, walk);
+        return;
+    }
     DirectoryIdentity identity;
     // Without an identity the directory is walked: its listing tells whether it can be read.
     if (ReadDirectoryIdentity(directory, identity) && !walk.walked.insert(identity).second) {
@@ -156,7 +174,7 @@ void TDiskScan::ScanDirectory(const std::string& directory, TWalk& walk)
         } else if (!isDirectory) {
             Fire(OnFileFound, this, std::move(path));
         } else {
-            Walk(path, walk);
+            Walk(path, walk, (entries.Attributes() & FILE_ATTRIBUTE_REPARSE_POINT) != 0);
         }
     }
 }

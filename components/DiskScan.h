@@ -44,7 +44,8 @@ private:
     struct TWalk;
 
     // Walks directory unless this scan has walked it already, under any path.
-    void Walk(const std::string& directory, TWalk& walk);
+    // link: the entry is a link or junction, which may lead anywhere.
+    void Walk(const std::string& directory, TWalk& walk, bool link);
     void ScanDirectory(const std::string& directory, TWalk& walk);
     void Skip(std::string path, std::string reason);
     bool Stopped(const TWalk& walk) const;
