@@ -398,6 +398,8 @@ bool TForm1::OnShortCut(const MSG& message)
     if (message.hwnd != Handle() && !IsChild(Handle(), message.hwnd)) return false;
     const bool control = GetKeyState(VK_CONTROL) < 0;
     if (message.wParam == VK_ESCAPE && commandRunning_) {
+        // A scan ends with nothing changed; a batch after its current file.
+        DiskScan1->Cancel();
         stopRequested_ = true;
         return true;
     }

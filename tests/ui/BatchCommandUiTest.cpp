@@ -517,4 +517,18 @@ TEST_F(LongScanUiTest, ClosingDuringTheScanEndsTheProgramWithoutRenaming)
     EXPECT_EQ(files, (std::vector<std::string>{"D0500\\C.TXT"}));
 }
 
+// Esc during the scan ends the command before any file is touched.
+TEST_F(LongScanUiTest, EscDuringTheScanChangesNothing)
+{
+    ASSERT_TRUE(app_.StartCommand(BriselApp::LowerCase));
+    ASSERT_TRUE(StillScanning()) << "the scan ended too soon: use more folders";
+    ASSERT_TRUE(app_.MainWindow().Post(WM_KEYDOWN, VK_ESCAPE, 1));
+    // The whole scan and batch take about a second here: long enough to end.
+    Sleep(3000);
+    EXPECT_TRUE(app_.Process().IsRunning());
+    EXPECT_EQ(app_.ProgressBar().Maximum(), 100) << "the batch ran after Esc";
+    EXPECT_EQ(TempDir::Names(folder_.Path(), TempDir::Kind::Files), (std::vector<std::string>{"A.TXT"}));
+    ExpectNoDialog();
+}
+
 }  // namespace
