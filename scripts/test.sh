@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds both targets and runs every test tier:
-# native (core under ASan/UBSan), win (under Wine), ui (the real .exe under Wine).
+# native (core under ASan/UBSan, then a few seconds of each fuzz target),
+# win (under Wine), ui (the real .exe under Wine).
 # Exits non-zero on any failure and ends with a line "N passed, M failed".
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -33,6 +34,14 @@ run_tier() {  # name dir label timeout [ctest options]
 }
 
 run_tier native build/native native 120
+
+# fuzz.sh prints one "fuzz NAME: passed|FAILED" line per target (or for its build).
+echo "== fuzz tests"
+bash scripts/fuzz.sh 3 2>&1 | tee "$log/fuzz.log"
+fuzz_failed=$(grep -c '^fuzz .*: FAILED' "$log/fuzz.log")
+grep -q '^fuzz ' "$log/fuzz.log" || fuzz_failed=1
+passed=$((passed + $(grep -c '^fuzz .*: passed' "$log/fuzz.log"))); failed=$((failed + fuzz_failed))
+[ "$fuzz_failed" = 0 ] || status=1
 
 wine_env_init "$root/build/win"
 started_xvfb=0
