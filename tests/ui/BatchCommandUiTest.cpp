@@ -437,17 +437,15 @@ TEST_F(BatchCommandUiTest, EscStopsALongBatchWhichStaysUndoable)
 // empty folders and two files.
 class LongScanUiTest : public BatchCommandUiTest {
 protected:
-    static constexpr int kFolders = 1000;
+    // The wide listing walks about 20 folders a millisecond here.
+    static constexpr int kFolders = 10000;
 
     void SetUp() override
     {
         BatchCommandUiTest::SetUp();
         ULONGLONG begin = GetTickCount64();
-        for (int i = 0; i < kFolders; ++i) {
-            char name[16];
-            wsprintfA(name, "D%04d", i);
-            ASSERT_TRUE(folder_.AddFolder(name));
-        }
+        // Made on the Linux side: ten times faster than one call per folder.
+        ASSERT_TRUE(RunLinuxShell(folder_.Path(), "mkdir $(seq -f D%04g 0 " + std::to_string(kFolders - 1) + ")"));
         AddFiles({"A.TXT", "D0500\\C.TXT"});
         std::cout << kFolders << " folders made in " << GetTickCount64() - begin << " ms\n";
         Start();
