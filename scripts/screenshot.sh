@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Remakes docs/main-window.png and docs/about.png: the program in Wine's
-# virtual desktop, browsing a demo tree, then with its about dialog open.
+# Remakes docs/main-window.png, docs/about.png and docs/context-menu.png: the
+# program in Wine's virtual desktop, browsing a demo tree, with its about
+# dialog open, then with the file list's menu open.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/setup.sh"
@@ -30,3 +31,15 @@ wine "$tools/WaitWindow.exe" TAboutBox 10000 >/dev/null
 sleep 1
 import -window root "$root/docs/about.png"
 echo "screenshot: $root/docs/about.png"
+
+# A fresh start, then a right click on the file list (left 273, top 123 of
+# the client area) opens its menu.
+wineserver -k 2>/dev/null || true
+wine_server_start
+(cd "$demo" && wine "$root/build/win/app/Brisel.exe" >/dev/null 2>&1 &)
+wine "$tools/WaitWindow.exe" TForm1 30000 >/dev/null
+sleep 1
+wine "$tools/PostClick.exe" TForm1 360 160 right
+sleep 1
+import -window root "$root/docs/context-menu.png"
+echo "screenshot: $root/docs/context-menu.png"

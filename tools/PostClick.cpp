@@ -1,10 +1,11 @@
-// Posts a left click to whatever window of a program lies at a point of its
-// main window's client area. Used by the screenshot script to open dialogs.
-// Usage: PostClick CLASS X Y
+// Posts a left (or right) click to whatever window of a program lies at a
+// point of its main window's client area. Used by the screenshot script to
+// open dialogs and menus. Usage: PostClick CLASS X Y [right]
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 int main(int argc, char** argv)
 {
@@ -27,7 +28,12 @@ int main(int argc, char** argv)
     }
     LPARAM at = MAKELPARAM(point.x, point.y);
     PostMessageA(window, WM_MOUSEMOVE, 0, at);
-    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageA(window, WM_LBUTTONUP, 0, at);
+    if (argc > 4 && std::strcmp(argv[4], "right") == 0) {
+        PostMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON, at);
+        PostMessageA(window, WM_RBUTTONUP, 0, at);
+    } else {
+        PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        PostMessageA(window, WM_LBUTTONUP, 0, at);
+    }
     return 0;
 }
