@@ -96,4 +96,22 @@ TEST(BatchRecordTest, UndoLeavesFilesThatChangedSinceAlone)
                                                                      "taken.html", "taken.txt"}));
 }
 
+// A batch stopped part way holds what it did, and only that, for undo.
+TEST(BatchRecordTest, AStoppedBatchIsUndoneAsFarAsItWent)
+{
+    TempDir temp;
+    std::vector<std::string> targets;
+    for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt"}) targets.push_back(temp.WriteFile(name));
+    int done = 0;
+    BatchProgress progress{nullptr, [&](int position) { done = position; }, [&] { return done == 2; }};
+    BatchRecord record;
+
+    RunRenameBatch(targets, RenameKind::Extension, Text(".html"), progress, &record);
+
+    ASSERT_EQ(TempDir::Names(temp.Path()), (std::vector<std::string>{"a.html", "b.html", "c.txt", "d.txt"}));
+    ASSERT_EQ(record.Count(), 2u);
+    EXPECT_TRUE(record.Undo(BatchProgress{}).empty());
+    EXPECT_EQ(TempDir::Names(temp.Path()), (std::vector<std::string>{"a.txt", "b.txt", "c.txt", "d.txt"}));
+}
+
 }  // namespace
