@@ -3,6 +3,7 @@
 // folder grows). The batches drive a real progress bar on a shown window.
 #include "app/FileTimeOperation.h"
 #include "app/ProgressBarFeed.h"
+#include "app/BatchRecord.h"
 #include "app/RenameOperation.h"
 #include "components/DiskScan.h"
 #include "core/CaseMapping.h"
@@ -219,10 +220,29 @@ void ExtensionBench(BarWindow& window)
     double everyFile = Time([&] { RunRenameBatch(files, RenameKind::Extension, text, window.EveryFile()); });
     MoveAll(renamed, files);
     double noBar = Time([&] { RunRenameBatch(files, RenameKind::Extension, text, BatchProgress{}); });
+    // As the window runs it: what undo needs is recorded, and pending
+    // messages are let through every 100 ms; then the undo itself.
+    MoveAll(renamed, files);
+    BatchRecord record;
+    BatchProgress kept = feed.Callbacks();
+    ULONGLONG next = GetTickCount64() + 100;
+    kept.advance = [&, advance = kept.advance](int position) {
+        advance(position);
+        const ULONGLONG now = GetTickCount64();
+        if (now < next) return;
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+        next = now + 100;
+    };
+    kept.stop = [] { return false; };
+    double recorded = Time([&] { RunRenameBatch(files, RenameKind::Extension, text, kept, &record); });
+    double undo = Time([&] { record.Undo(feed.Callbacks()); });
 
     Report("extension batch / bare loop", batch, bare);
     Report("  (repaint every file) / bare loop", everyFile, bare);
     Report("  (no progress bar) / bare loop", noBar, bare);
+    Report("  (undo record, messages every 100 ms) / batch", recorded, batch);
+    Report("undo of the extension batch / bare loop", undo, bare);
 }
 
 void LowerCaseBench(BarWindow& window)
