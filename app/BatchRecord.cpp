@@ -4,7 +4,6 @@
 #include "toolkit/SystemErrorText.h"
 #include "core/CaseMapping.h"
 #include "core/CodePage.h"
-#include "toolkit/FileInformation.h"
 #include "toolkit/Object.h"
 
 namespace {
@@ -28,14 +27,15 @@ bool Fail(const std::string& path, const std::string& reason, core::FileFailure&
 
 bool ReadFileIdentity(const std::string& path, FileIdentity& identity)
 {
-    BY_HANDLE_FILE_INFORMATION info;
-    if (!ReadFileInformation(path, FILE_FLAG_OPEN_REPARSE_POINT, info)) return false;
-    identity.volume = info.dwVolumeSerialNumber;
-    identity.indexHigh = info.nFileIndexHigh;
-    identity.indexLow = info.nFileIndexLow;
-    identity.sizeHigh = info.nFileSizeHigh;
-    identity.sizeLow = info.nFileSizeLow;
-    identity.lastWrite = info.ftLastWriteTime;
+    // The attributes without opening the file: several times cheaper under
+    // Wine than a handle, which the batch would pay for every file.
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return false;
+    identity.attributes = data.dwFileAttributes;
+    identity.sizeHigh = data.nFileSizeHigh;
+    identity.sizeLow = data.nFileSizeLow;
+    identity.creation = data.ftCreationTime;
+    identity.lastWrite = data.ftLastWriteTime;
     return true;
 }
 

@@ -11,26 +11,24 @@
 #include <string>
 #include <vector>
 
-// Which file a path leads to, whatever its name. File numbers are reused
-// once a file is deleted (Wine gives inode numbers), so the size and the
-// last-write time count too: a file changed since is not taken for the same.
+// Which file a path holds, as far as its attributes tell: its kind, size,
+// creation and last-write time. A file changed or replaced since the batch
+// differs in one of them and is not taken for the same.
 struct FileIdentity {
-    DWORD volume = 0;
-    DWORD indexHigh = 0;
-    DWORD indexLow = 0;
+    DWORD attributes = 0;
     DWORD sizeHigh = 0;
     DWORD sizeLow = 0;
+    FILETIME creation{};
     FILETIME lastWrite{};
 
     bool operator==(const FileIdentity& other) const
     {
-        return volume == other.volume && indexHigh == other.indexHigh && indexLow == other.indexLow &&
-               sizeHigh == other.sizeHigh && sizeLow == other.sizeLow &&
-               CompareFileTime(&lastWrite, &other.lastWrite) == 0;
+        return attributes == other.attributes && sizeHigh == other.sizeHigh && sizeLow == other.sizeLow &&
+               CompareFileTime(&creation, &other.creation) == 0 && CompareFileTime(&lastWrite, &other.lastWrite) == 0;
     }
 };
 
-// False when the path cannot be opened to tell. A link is opened itself where the platform knows links.
+// False when the path cannot be read.
 bool ReadFileIdentity(const std::string& path, FileIdentity& identity);
 
 class BatchRecord {
