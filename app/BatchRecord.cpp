@@ -61,20 +61,22 @@ void BatchRecord::AddTimes(const std::string& path, const FILETIME& creation, co
 std::vector<core::FileFailure> BatchRecord::Undo(const BatchProgress& progress)
 {
     std::vector<core::FileFailure> failures;
-    const int count = static_cast<int>(Count());
-    Fire(progress.start, count);
+    Fire(progress.start, static_cast<int>(Count()));
     int done = 0;
-    for (auto rename = renames_.rbegin(); rename != renames_.rend(); ++rename) {
+    // Each change leaves the record as it is tried, so a stop keeps the rest
+    // for the next undo.
+    while (!renames_.empty() && !progress.Stopped()) {
         core::FileFailure failure;
-        if (!UndoRename(*rename, failure)) failures.push_back(std::move(failure));
+        if (!UndoRename(renames_.back(), failure)) failures.push_back(std::move(failure));
+        renames_.pop_back();
         Fire(progress.advance, ++done);
     }
-    for (auto times = times_.rbegin(); times != times_.rend(); ++times) {
+    while (!times_.empty() && !progress.Stopped()) {
         core::FileFailure failure;
-        if (!UndoTimes(*times, failure)) failures.push_back(std::move(failure));
+        if (!UndoTimes(times_.back(), failure)) failures.push_back(std::move(failure));
+        times_.pop_back();
         Fire(progress.advance, ++done);
     }
-    Clear();
     return failures;
 }
 

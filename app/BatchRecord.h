@@ -45,8 +45,8 @@ public:
 
     // Puts every change back, newest first, by the progress protocol. A name
     // is given back only when the file still has the new name and the old
-    // one is free; what could not be put back is listed. The record is empty
-    // afterwards.
+    // one is free; what could not be put back is listed. A stop leaves the
+    // changes not yet tried in the record; otherwise it is empty afterwards.
     std::vector<core::FileFailure> Undo(const BatchProgress& progress);
 
 private:

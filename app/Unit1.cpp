@@ -375,18 +375,18 @@ void TForm1::FormDestroy(TObject*)
     targetList_.reset();
 }
 
-// A right click on the file list, or its menu key (at -1, -1).
+// A right click on the file list, or its menu key (at -1, -1). During a
+// command there is no menu: its modal loop would hold the batch while open.
 void TForm1::OnFileListMenu(int x, int y)
 {
+    if (commandRunning_) return;
     if (x == -1 && y == -1) {
         RECT rect;
         GetWindowRect(FileListBox1->Handle(), &rect);
         x = rect.left;
         y = rect.top;
     }
-    UndoItem->SetEnabled(!record_.Empty() && !commandRunning_);
-    RefreshItem->SetEnabled(!commandRunning_);
-    SelectAllItem->SetEnabled(!commandRunning_);
+    UndoItem->SetEnabled(!record_.Empty());
     PopupMenu2->Popup(x, y);
 }
 
@@ -429,15 +429,11 @@ void TForm1::UndoItemClick(TObject*)
         const std::string question = "撤销上次对 " + std::to_string(record_.Count()) + " 个文件的更改吗？";
         if (ConfirmationDialog(question) == mrYes && !closeRequested_) {
             skipped_.clear();
+            stopRequested_ = false;
             const std::size_t count = record_.Count();
             std::vector<core::FileFailure> failures = record_.Undo(Progress());
-            stopRequested_ = false;
-            filesDone_ = static_cast<int>(count);
-            if (!failures.empty()) {
-                const std::string report = core::BuildFailureReport(failures, count);
-                MessageBoxA(Handle(), report.c_str(), Application->Title().c_str(), MB_OK | MB_ICONWARNING);
-            }
-            FileListBox1->Reread();
+            filesDone_ = static_cast<int>(count - record_.Count());
+            ShowFailureReport(failures, count);
         }
     }
     if (closeRequested_) TForm::Close();
@@ -592,9 +588,8 @@ void TForm1::KeepResponding()
     nextDispatch_ = now + kDispatchMs;
 }
 
-void TForm1::ShowFailureReport(const std::vector<core::FileFailure>& failures)
+void TForm1::ShowFailureReport(const std::vector<core::FileFailure>& failures, std::size_t total)
 {
-    const std::size_t total = targetList_->size();
     const std::size_t notTried = stopRequested_ && static_cast<std::size_t>(filesDone_) < total ? total - filesDone_ : 0;
     const std::string report = core::BuildFailureReport(failures, total, skipped_, notTried);
     if (!report.empty()) MessageBoxA(Handle(), report.c_str(), Application->Title().c_str(), MB_OK | MB_ICONWARNING);
@@ -615,7 +610,7 @@ void TForm1::Button1Click(TObject*)
                                                        Edit5->Text(), Edit6->Text());
     SYSTEMTIME now;
     GetLocalTime(&now);
-    ShowFailureReport(RunFileTimeBatch(*targetList_, text, now.wYear, Progress(), &record_));
+    ShowFailureReport(RunFileTimeBatch(*targetList_, text, now.wYear, Progress(), &record_), targetList_->size());
 }
 
 // Gives every target the extension typed in Edit7.
@@ -627,17 +622,20 @@ void TForm1::Button2Click(TObject*)
         return;
     }
     ShowFailureReport(
-        RunRenameBatch(*targetList_, RenameKind::Extension, [this] { return Edit7->Text(); }, Progress(), &record_));
+        RunRenameBatch(*targetList_, RenameKind::Extension, [this] { return Edit7->Text(); }, Progress(), &record_),
+        targetList_->size());
 }
 
 // Renames every target to lower case.
 void TForm1::Button3Click(TObject*)
 {
-    ShowFailureReport(RunRenameBatch(*targetList_, RenameKind::LowerCase, nullptr, Progress(), &record_));
+    ShowFailureReport(RunRenameBatch(*targetList_, RenameKind::LowerCase, nullptr, Progress(), &record_),
+                      targetList_->size());
 }
 
 // Renames every target to upper case.
 void TForm1::Button4Click(TObject*)
 {
-    ShowFailureReport(RunRenameBatch(*targetList_, RenameKind::UpperCase, nullptr, Progress(), &record_));
+    ShowFailureReport(RunRenameBatch(*targetList_, RenameKind::UpperCase, nullptr, Progress(), &record_),
+                      targetList_->size());
 }

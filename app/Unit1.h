@@ -130,7 +130,7 @@ private:
     void FinishBatch(const std::vector<core::FileFailure>& failures);
     void KeepResponding();
     void GatherTargets();
-    void ShowFailureReport(const std::vector<core::FileFailure>& failures);
+    void ShowFailureReport(const std::vector<core::FileFailure>& failures, std::size_t total);
     BatchProgress Progress();
 
     static constexpr UINT kStartNotice = WM_APP + 1;

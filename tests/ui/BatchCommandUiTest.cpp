@@ -4,6 +4,7 @@
 #include "LinuxShell.h"
 #include "TempDir.h"
 #include "UiInput.h"
+#include "UiMenu.h"
 #include "UiWait.h"
 
 #include <gtest/gtest.h>
@@ -80,6 +81,42 @@ protected:
         EXPECT_FALSE(UiWindow::FindTopLevel(app_.Process().Id(), nullptr, "TMessageForm"))
             << app_.DescribeWindows();
     }
+
+    // Opens the file list's menu with a real right click on the list.
+    UiWindow OpenFileListMenu() const
+    {
+        if (!UiInput::Click(app_.FileList().Window(), POINT{20, 5}, UiInput::Button::Right))
+            return UiWindow();
+        return UiWindow::WaitTopLevel(app_.Process().Id(), nullptr, "#32768", 3000);
+    }
+
+    // The looks of the menu's items, read with the menu open; then it is closed with Esc.
+    std::vector<UiMenu::Look> FileListMenuLooks() const
+    {
+        UiWindow menu = OpenFileListMenu();
+        if (!menu)
+            return {};
+        std::vector<UiMenu::Look> looks = UiMenu(menu, kFileListMenuItems).Looks();
+        UiInput::PressToFocused(VK_ESCAPE);
+        return UiWait::Until([&] { return !menu.IsVisible(); }, 3000) ? looks : std::vector<UiMenu::Look>{};
+    }
+
+    // Chooses item i of the file list's menu with a real click, if it is enabled.
+    bool ChooseFromFileListMenu(int i) const
+    {
+        UiWindow menu = OpenFileListMenu();
+        if (!menu)
+            return false;
+        UiMenu items(menu, kFileListMenuItems);
+        std::vector<UiMenu::Look> looks = items.Looks();
+        if (looks.size() != kFileListMenuItems || looks[i] != UiMenu::Look::Enabled)
+            return false;
+        RECT strip = items.ItemStrip(i);
+        return UiInput::Click(menu, POINT{(strip.left + strip.right) / 2, (strip.top + strip.bottom) / 2}) &&
+               UiWait::Until([&] { return !menu.IsVisible(); }, 3000);
+    }
+
+    static constexpr int kFileListMenuItems = 3;  // undo, refresh, select all
 
     // Declared first so it outlives the program, which runs inside it.
     TempDir folder_;
@@ -376,6 +413,30 @@ TEST_F(BatchCommandUiTest, CtrlZPutsEveryNameBackOnceAndF5ShowsTheNames)
     ASSERT_TRUE(UiInput::Press(app_.MainWindow(), VK_F5));
     EXPECT_TRUE(UiWait::Until([&] { return app_.FileList().Items() == std::vector<std::string>{"b.doc", "z.txt"}; },
                               3000));
+    ExpectNoDialog();
+}
+
+// The file list's menu offers undo only while a batch can be taken back;
+// its items do what their keys do.
+TEST_F(BatchCommandUiTest, FileListMenuOffersUndoOnlyWhileABatchCanBeTakenBack)
+{
+    using Look = UiMenu::Look;
+    const std::vector<Look> nothingToUndo{Look::Grayed, Look::Enabled, Look::Enabled};
+    AddFiles({"a.txt", "b.doc"});
+    Start();
+    EXPECT_EQ(FileListMenuLooks(), nothingToUndo);
+    ASSERT_TRUE(app_.StartCommand(BriselApp::Extension));
+    ASSERT_TRUE(app_.WaitBatchEnd(2));
+
+    ASSERT_TRUE(ChooseFromFileListMenu(0)) << "undo was not offered after a batch";
+    UiMessageDialog asked = app_.WaitConfirmation();
+    ASSERT_TRUE(asked) << app_.DescribeWindows();
+    ASSERT_TRUE(asked.Press("是[&Y]"));
+    ASSERT_TRUE(UiWait::Until([&] { return TreeOnDisk() == std::vector<std::string>{"a.txt", "b.doc"}; }, 5000));
+    EXPECT_EQ(FileListMenuLooks(), nothingToUndo);
+
+    ASSERT_TRUE(ChooseFromFileListMenu(2));
+    EXPECT_TRUE(UiWait::Until([&] { return app_.FileList().SelectedCount() == 2; }, 3000));
     ExpectNoDialog();
 }
 

@@ -5,12 +5,11 @@
 // the tray owns: the tool's text is the icon's tooltip and its rectangle the
 // icon's place in the tray, emptied when the icon is removed. That tool is how
 // these tests find the icon; its pixels show that it is drawn. The menu's
-// handle is of no use outside its process under Wine (MN_GETHMENU answers, but
-// GetMenuState and GetMenuItemInfoA fail on it), so the items' enabled states
-// are read from how they are drawn: in menu text colour or greyed.
+// items' enabled states are read from how they are drawn.
 #include "BriselApp.h"
 #include "TempDir.h"
 #include "UiInput.h"
+#include "UiMenu.h"
 #include "UiPixels.h"
 #include "UiText.h"
 #include "UiWait.h"
@@ -193,57 +192,7 @@ POINT MinimiseBox(const UiWindow& window)
     return top < 0 || bottom < 0 ? POINT{-1, -1} : POINT{x, (top + bottom) / 2};
 }
 
-enum class Look { Enabled, Grayed, Unreadable };
-
-void PrintTo(Look look, std::ostream* out)
-{
-    *out << (look == Look::Enabled ? "enabled" : look == Look::Grayed ? "grayed" : "unreadable");
-}
-
-// Item i's strip of the open menu, away from the menu's frame.
-RECT MenuItemStrip(const UiWindow& menu, int i)
-{
-    SIZE size = menu.ClientSize();
-    constexpr int kFrame = 3;
-    return RECT{kFrame, size.cy * i / kMenuItems + kFrame, size.cx - kFrame,
-                size.cy * (i + 1) / kMenuItems - kFrame};
-}
-
-// An enabled item's caption is drawn in menu text colour, a greyed one in
-// other colours only, both on the menu's background. A strip not yet painted
-// shows what lay under the menu, which is none of these.
-Look LookOf(const UiWindow& menu, int i)
-{
-    std::vector<COLORREF> pixels = UiPixels::Capture(menu, MenuItemStrip(menu, i));
-    size_t text = 0, background = 0;
-    for (COLORREF pixel : pixels) {
-        text += pixel == GetSysColor(COLOR_MENUTEXT) ? 1 : 0;
-        background += pixel == GetSysColor(COLOR_MENU) ? 1 : 0;
-    }
-    constexpr size_t kCaptionPixels = 20;
-    size_t ink = pixels.size() - background;
-    if (background < pixels.size() / 2)
-        return Look::Unreadable;
-    if (text >= kCaptionPixels)
-        return Look::Enabled;
-    return text == 0 && ink >= kCaptionPixels ? Look::Grayed : Look::Unreadable;
-}
-
-// The items' looks once the menu has painted them (it paints a little after
-// it shows).
-std::vector<Look> LooksOf(const UiWindow& menu)
-{
-    std::vector<Look> looks;
-    UiWait::Until(
-        [&] {
-            looks.clear();
-            for (int i = 0; i < kMenuItems; ++i)
-                looks.push_back(LookOf(menu, i));
-            return std::count(looks.begin(), looks.end(), Look::Unreadable) == 0;
-        },
-        3000);
-    return looks;
-}
+using Look = UiMenu::Look;
 
 const std::vector<Look> kShownLooks{Look::Grayed, Look::Enabled, Look::Enabled};
 const std::vector<Look> kInTrayLooks{Look::Enabled, Look::Grayed, Look::Enabled};
@@ -321,7 +270,7 @@ protected:
         UiWindow menu = OpenMenuByRightClick();
         if (!menu)
             return {};
-        std::vector<Look> looks = LooksOf(menu);
+        std::vector<Look> looks = UiMenu(menu, kMenuItems).Looks();
         UiInput::PressToFocused(VK_ESCAPE);
         if (!UiWait::Until([&] { return !menu.IsVisible(); }, 3000))
             return {};
@@ -344,8 +293,12 @@ protected:
     bool Choose(int i) const
     {
         UiWindow menu = OpenMenuByRightClick();
-        return menu && LooksOf(menu).at(i) == Look::Enabled &&
-               ClickAt(menu.ClientToScreen(CentreOf(MenuItemStrip(menu, i)))) &&
+        if (!menu)
+            return false;
+        UiMenu items(menu, kMenuItems);
+        std::vector<Look> looks = items.Looks();
+        return looks.size() == kMenuItems && looks[i] == Look::Enabled &&
+               ClickAt(menu.ClientToScreen(CentreOf(items.ItemStrip(i)))) &&
                UiWait::Until([&] { return !menu.IsVisible(); }, 3000);
     }
 

@@ -96,7 +96,8 @@ TEST(BatchRecordTest, UndoLeavesFilesThatChangedSinceAlone)
                                                                      "taken.html", "taken.txt"}));
 }
 
-// A batch stopped part way holds what it did, and only that, for undo.
+// A batch stopped part way holds what it did, and only that, for undo; so
+// does an undo stopped part way.
 TEST(BatchRecordTest, AStoppedBatchIsUndoneAsFarAsItWent)
 {
     TempDir temp;
@@ -110,6 +111,13 @@ TEST(BatchRecordTest, AStoppedBatchIsUndoneAsFarAsItWent)
 
     ASSERT_EQ(TempDir::Names(temp.Path()), (std::vector<std::string>{"a.html", "b.html", "c.txt", "d.txt"}));
     ASSERT_EQ(record.Count(), 2u);
+    // An undo stopped after its first file keeps the other change for the next undo.
+    int undone = 0;
+    EXPECT_TRUE(record.Undo(BatchProgress{nullptr, [&](int position) { undone = position; }, [&] {
+                        return undone == 1;
+                    }}).empty());
+    EXPECT_EQ(TempDir::Names(temp.Path()), (std::vector<std::string>{"a.html", "b.txt", "c.txt", "d.txt"}));
+    ASSERT_EQ(record.Count(), 1u);
     EXPECT_TRUE(record.Undo(BatchProgress{}).empty());
     EXPECT_EQ(TempDir::Names(temp.Path()), (std::vector<std::string>{"a.txt", "b.txt", "c.txt", "d.txt"}));
 }
