@@ -127,7 +127,6 @@ private:
     void BuildFileListMenu();
     void OnFileListMenu(int x, int y);
     bool OnShortCut(const MSG& message);
-    void FinishBatch(const std::vector<core::FileFailure>& failures);
     void KeepResponding();
     void GatherTargets();
     void ShowFailureReport(const std::vector<core::FileFailure>& failures, std::size_t total);

@@ -2,7 +2,8 @@
 # Builds the Windows targets and runs the batch benchmark under Wine
 # (Xvfb with Wine's virtual desktop when there is no display). Takes minutes:
 # a rename costs about 2 ms under Wine.
-# Usage: bench.sh [progress|extension|lower|time|scan]...   (default: all)
+# Usage: bench.sh [progress|extension|lower|time|scan|large]...
+# (default: all but large, which takes minutes on its own)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"

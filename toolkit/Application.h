@@ -62,7 +62,6 @@ public:
     void FormDestroyed(TForm* form);
     // Runs one message through dialog navigation and dispatch; false on WM_QUIT.
     bool HandleMessage(MSG& msg);
-    int StartupShowCommand() const { return startupShow_; }
 
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -37,12 +37,10 @@ public:
     virtual void SetBounds(int left, int top, int width, int height);
     // Bounds in the 96-DPI layout, scaled to the screen.
     void SetDesignBounds(int left, int top, int width, int height);
-    void SetWidth(int width) { SetBounds(left_, top_, width, height_); }
     void SetHeight(int height) { SetBounds(left_, top_, width_, height); }
 
     TAlign Align() const { return align_; }
     void SetAlign(TAlign align);
-    unsigned Anchors() const { return anchors_; }
     void SetAnchors(unsigned anchors) { anchors_ = anchors; }
 
     bool Visible() const { return visible_; }

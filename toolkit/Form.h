@@ -32,7 +32,6 @@ public:
     TModalResult ShowModal();
     TModalResult ModalResult() const { return modalResult_; }
     void SetModalResult(TModalResult result) { modalResult_ = result; }
-    bool Modal() const { return modal_; }
 
     // Buttons answering Enter and Esc (only while visible and enabled).
     void SetDefaultButton(TButton* button) { defaultButton_ = button; }

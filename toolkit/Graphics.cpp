@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <initializer_list>
 
-TColor ColorToRGB(int sysColorIndex) { return GetSysColor(sysColorIndex); }
 
 int ScreenDpi()
 {

@@ -10,7 +10,6 @@ constexpr TColor clBlue = RGB(0, 0, 255);
 constexpr TColor clRed = RGB(255, 0, 0);
 constexpr TColor clFuchsia = RGB(255, 0, 255);
 constexpr TColor clLime = RGB(0, 255, 0);
-TColor ColorToRGB(int sysColorIndex);
 
 // The layout is made for 96 pixels per inch; Scale maps it to the screen.
 int ScreenDpi();
@@ -64,7 +63,6 @@ public:
     HDC Handle() const { return dc_; }
     SIZE TextExtent(const std::string& text);
     int TextWidth(const std::string& text) { return TextExtent(text).cx; }
-    int TextHeight(const std::string& text) { return TextExtent(text).cy; }
     void TextOut(int x, int y, const std::string& text);
     void FillRect(const RECT& rect);
     RECT ClipRect() const;

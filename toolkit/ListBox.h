@@ -18,7 +18,6 @@ public:
     void SetItemIndex(int index);
     void SetItemHeight(int designHeight);
     int ItemHeight() const { return itemHeight_; }
-    void SetSorted(bool sorted) { sorted_ = sorted; }
     void SetMultiSelect(bool multi) { multiSelect_ = multi; }
     bool Reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 

@@ -42,20 +42,21 @@ TMessageForm::TMessageForm(TComponent* owner, const std::string& caption, const 
     int clientHeight = buttonTop + Scale(kButtonHeight) + margin * 2;
 
     int buttonLeft = (clientWidth - buttonsWidth) / 2;
-    yes_ = new TButton(this);
-    yes_->SetParent(this);
-    yes_->SetCaption("是[&Y]");
-    yes_->SetDefault(true);
-    yes_->SetModalResult(mrYes);
-    yes_->SetBounds(buttonLeft, buttonTop, Scale(kButtonWidth), Scale(kButtonHeight));
-    no_ = new TButton(this);
-    no_->SetParent(this);
-    no_->SetCaption("否[&N]");
-    no_->SetModalResult(mrNo);
-    no_->SetBounds(buttonLeft + Scale(kButtonWidth) + Scale(kButtonGap), buttonTop, Scale(kButtonWidth),
-                   Scale(kButtonHeight));
-    SetDefaultButton(yes_);
-    SetCancelButton(no_);
+    // The buttons are owned by the form as components.
+    TButton* yes = new TButton(this);
+    yes->SetParent(this);
+    yes->SetCaption("是[&Y]");
+    yes->SetDefault(true);
+    yes->SetModalResult(mrYes);
+    yes->SetBounds(buttonLeft, buttonTop, Scale(kButtonWidth), Scale(kButtonHeight));
+    TButton* no = new TButton(this);
+    no->SetParent(this);
+    no->SetCaption("否[&N]");
+    no->SetModalResult(mrNo);
+    no->SetBounds(buttonLeft + Scale(kButtonWidth) + Scale(kButtonGap), buttonTop, Scale(kButtonWidth),
+                  Scale(kButtonHeight));
+    SetDefaultButton(yes);
+    SetCancelButton(no);
 
     TCreateParams params;
     CreateParams(params);

@@ -7,8 +7,6 @@
 class TMessageForm : public TForm {
 public:
     TMessageForm(TComponent* owner, const std::string& caption, const std::string& message);
-    TButton* YesButton() const { return yes_; }
-    TButton* NoButton() const { return no_; }
 
 protected:
     void PaintWindow(HDC dc) override;
@@ -16,8 +14,6 @@ protected:
 private:
     std::string message_;
     RECT textRect_{};
-    TButton* yes_;  // owned by the form as a component
-    TButton* no_;   // owned by the form as a component
 };
 
 // Shows the confirmation dialog modally; returns mrYes only for Yes.

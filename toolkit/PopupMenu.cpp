@@ -30,15 +30,6 @@ void TPopupMenu::Popup(int x, int y)
 {
     if (!window_.Handle()) window_.Create(nullptr);
     UINT command = static_cast<UINT>(TrackPopupMenu(
-        handle_, AlignmentFlags() | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, 0, window_.Handle(), nullptr));
+        handle_, TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, 0, window_.Handle(), nullptr));
     if (command >= 1 && command <= items_.size()) items_[command - 1]->Click();
-}
-
-UINT TPopupMenu::AlignmentFlags() const
-{
-    switch (alignment_) {
-    case TPopupAlignment::Right: return TPM_RIGHTALIGN;
-    case TPopupAlignment::Center: return TPM_CENTERALIGN;
-    default: return TPM_LEFTALIGN;
-    }
 }

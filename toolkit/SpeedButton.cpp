@@ -43,7 +43,7 @@ void TSpeedButton::Paint()
     canvas.FillRect(rect);
     bool hot = MouseInside() && enabled_;
     if (down_ && hot) DrawEdge(canvas.Handle(), &rect, BDR_SUNKENOUTER, BF_RECT);
-    else if (hot || !flat_) DrawEdge(canvas.Handle(), &rect, BDR_RAISEDINNER, BF_RECT);
+    else if (hot) DrawEdge(canvas.Handle(), &rect, BDR_RAISEDINNER, BF_RECT);
 
     if (parent_) canvas.Font().Assign(parent_->Font());
     canvas.Font().SetColor(GetSysColor(enabled_ ? COLOR_BTNTEXT : COLOR_GRAYTEXT));

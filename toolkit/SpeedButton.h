@@ -12,7 +12,6 @@ public:
     void SetCaption(const std::string& caption) { caption_ = caption; Invalidate(); }
     // Takes ownership of the bitmap.
     void SetGlyph(HBITMAP glyph);
-    void SetFlat(bool flat) { flat_ = flat; Invalidate(); }
 
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -25,6 +24,5 @@ protected:
 private:
     std::string caption_;
     HBITMAP glyph_ = nullptr;
-    bool flat_ = true;
     bool down_ = false;
 };

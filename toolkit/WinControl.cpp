@@ -157,7 +157,6 @@ void TWinControl::CreateWnd()
     Realign();
 }
 
-void TWinControl::CreateAllHandles() { Handle(); }
 
 void TWinControl::SetParent(TWinControl* parent)
 {
@@ -229,7 +228,6 @@ void TWinControl::SetText(const std::string& text)
     if (handle_) SetWindowTextA(handle_, text.c_str());
 }
 
-bool TWinControl::Focused() const { return handle_ && GetFocus() == handle_; }
 
 void TWinControl::SetFocus() { ::SetFocus(Handle()); }
 

@@ -28,7 +28,6 @@ public:
 
     HWND Handle();  // creates the window on first use
     bool HandleAllocated() const { return handle_ != nullptr; }
-    void HandleNeeded() { Handle(); }
     void DestroyHandle();
     static TWinControl* FromHandle(HWND window);
 
@@ -48,9 +47,6 @@ public:
     std::string Text() const;
     void SetText(const std::string& text);
 
-    bool TabStop() const { return tabStop_; }
-    void SetTabStop(bool tabStop) { tabStop_ = tabStop; }
-    bool Focused() const;
     void SetFocus();
 
     // Lays out aligned children and applies anchors.
@@ -66,7 +62,6 @@ public:
     void Invalidate() override;
     void Repaint() override;
     // Whole-tree operations used by forms after construction.
-    void CreateAllHandles();
 
     // Messages sent to this control's parent that concern it (commands,
     // owner drawing, notifications); return true when handled.
