@@ -3,18 +3,14 @@
 #include "app/CaseOnlyRename.h"
 #include "toolkit/SystemErrorText.h"
 #include "core/CaseMapping.h"
-#include "core/CodePage.h"
+#include "core/DirectoryPath.h"
 #include "toolkit/Object.h"
+
+#include <algorithm>
 
 namespace {
 
 constexpr char kReplaced[] = "文件在更改之后又被改名或替换，没有撤销";
-
-std::size_t NameStart(const std::string& path)
-{
-    std::size_t slash = core::CodePage::System().FindLastBackslash(path);
-    return slash == std::string::npos ? 0 : slash + 1;
-}
 
 bool Fail(const std::string& path, const std::string& reason, core::FileFailure& failure)
 {
@@ -45,11 +41,31 @@ void BatchRecord::Clear()
     times_.clear();
 }
 
+BatchRecord::Rename::Rename(const std::string& oldPath, const std::string& newPath)
+{
+    std::size_t shared = 0;
+    while (shared < oldPath.size() && shared < newPath.size() && oldPath[shared] == newPath[shared]) ++shared;
+    // Not inside a double-byte character: the name's own part starts at a name.
+    shared = std::min(shared, core::NameStart(newPath));
+    const std::size_t tail = oldPath.size() + 1;
+    paths_.reset(new char[tail + newPath.size() - shared + 1]);
+    std::copy(oldPath.begin(), oldPath.end(), paths_.get());
+    paths_[oldPath.size()] = '\0';
+    std::copy(newPath.begin() + shared, newPath.end(), paths_.get() + tail);
+    paths_[tail + newPath.size() - shared] = '\0';
+    shared_ = static_cast<std::uint32_t>(shared);
+    tail_ = static_cast<std::uint32_t>(tail);
+}
+
+std::string BatchRecord::Rename::NewPath() const
+{
+    return std::string(paths_.get(), shared_) + (paths_.get() + tail_);
+}
+
 void BatchRecord::AddRename(const std::string& oldPath, const std::string& newPath)
 {
-    Rename rename{oldPath, newPath, {}, false};
-    rename.known = ReadFileIdentity(newPath, rename.identity);
-    renames_.push_back(std::move(rename));
+    renames_.emplace_back(oldPath, newPath);
+    ReadFileIdentity(newPath, renames_.back().identity);
 }
 
 void BatchRecord::AddTimes(const std::string& path, const FILETIME& creation, const FILETIME& lastAccess,
@@ -82,18 +98,18 @@ std::vector<core::FileFailure> BatchRecord::Undo(const BatchProgress& progress)
 
 bool BatchRecord::UndoRename(const Rename& rename, core::FileFailure& failure)
 {
+    const std::string oldPath = rename.OldPath(), newPath = rename.NewPath();
     FileIdentity now;
-    if (!ReadFileIdentity(rename.newPath, now)) return Fail(rename.newPath, SystemErrorText(GetLastError()), failure);
-    if (!rename.known || !(now == rename.identity)) return Fail(rename.newPath, kReplaced, failure);
-    const std::size_t nameStart = NameStart(rename.newPath);
-    if (core::DiffersOnlyInCase(rename.newPath, rename.oldPath) && NameStart(rename.oldPath) == nameStart) {
+    if (!ReadFileIdentity(newPath, now)) return Fail(newPath, SystemErrorText(GetLastError()), failure);
+    if (!(now == rename.identity)) return Fail(newPath, kReplaced, failure);
+    const std::size_t nameStart = core::NameStart(newPath);
+    if (core::DiffersOnlyInCase(newPath, oldPath) && core::NameStart(oldPath) == nameStart) {
         CaseOnlyRename caseOnly;
-        return caseOnly.Rename(rename.newPath.substr(0, nameStart), rename.newPath.substr(nameStart),
-                               rename.oldPath.substr(nameStart), failure);
+        return caseOnly.Rename(newPath.substr(0, nameStart), newPath.substr(nameStart), oldPath.substr(nameStart),
+                               failure);
     }
     // The rename never replaces a file: a taken old name makes it fail.
-    if (!MoveFileA(rename.newPath.c_str(), rename.oldPath.c_str()))
-        return Fail(rename.newPath, SystemErrorText(GetLastError()), failure);
+    if (!MoveFileA(newPath.c_str(), oldPath.c_str())) return Fail(newPath, SystemErrorText(GetLastError()), failure);
     return true;
 }
 

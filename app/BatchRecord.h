@@ -8,14 +8,19 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
 // Which file a path holds, as far as its attributes tell: its kind, size,
 // creation and last-write time. A file changed or replaced since the batch
-// differs in one of them and is not taken for the same.
+// differs in one of them and is not taken for the same. Attributes of
+// INVALID_FILE_ATTRIBUTES mean that the file could not be read: no file is
+// taken for it.
 struct FileIdentity {
-    DWORD attributes = 0;
+    DWORD attributes = INVALID_FILE_ATTRIBUTES;
     DWORD sizeHigh = 0;
     DWORD sizeLow = 0;
     FILETIME creation{};
@@ -23,7 +28,7 @@ struct FileIdentity {
 
     bool operator==(const FileIdentity& other) const
     {
-        return attributes == other.attributes && sizeHigh == other.sizeHigh && sizeLow == other.sizeLow &&
+        return attributes != INVALID_FILE_ATTRIBUTES && attributes == other.attributes && sizeHigh == other.sizeHigh && sizeLow == other.sizeLow &&
                CompareFileTime(&creation, &other.creation) == 0 && CompareFileTime(&lastWrite, &other.lastWrite) == 0;
     }
 };
@@ -50,11 +55,20 @@ public:
     std::vector<core::FileFailure> Undo(const BatchProgress& progress);
 
 private:
-    struct Rename {
-        std::string oldPath;
-        std::string newPath;
+    // Kept small, for batches of a hundred thousand files: both paths in
+    // one block, the new one as the part after what it shares with the old.
+    class Rename {
+    public:
+        Rename(const std::string& oldPath, const std::string& newPath);
+        std::string OldPath() const { return paths_.get(); }
+        std::string NewPath() const;
+
         FileIdentity identity;
-        bool known;  // whether the identity could be read
+
+    private:
+        std::unique_ptr<char[]> paths_;  // old path, NUL, the new path's own part, NUL
+        std::uint32_t shared_;           // bytes the new path shares with the old
+        std::uint32_t tail_;             // where the new path's own part starts in paths_
     };
     struct Times {
         std::string path;
@@ -63,9 +77,10 @@ private:
         FILETIME lastWrite;
     };
 
-    bool UndoRename(const Rename& rename, core::FileFailure& failure);
-    bool UndoTimes(const Times& times, core::FileFailure& failure);
+    static bool UndoRename(const Rename& rename, core::FileFailure& failure);
+    static bool UndoTimes(const Times& times, core::FileFailure& failure);
 
-    std::vector<Rename> renames_;
-    std::vector<Times> times_;
+    // Grown in blocks: no copy of the whole, and no twice the room, as it grows.
+    std::deque<Rename> renames_;
+    std::deque<Times> times_;
 };

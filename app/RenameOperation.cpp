@@ -1,7 +1,7 @@
 #include "app/RenameOperation.h"
 
 #include "core/CaseMapping.h"
-#include "core/CodePage.h"
+#include "core/DirectoryPath.h"
 #include "core/ExtensionMapping.h"
 #include "toolkit/Object.h"
 #include "toolkit/SystemErrorText.h"
@@ -11,12 +11,6 @@
 namespace {
 
 constexpr char kFollowedLink[] = "这是指向别处的链接，改名会改动它所指的文件，没有更改";
-
-std::size_t NameStart(const std::string& path)
-{
-    std::size_t slash = core::CodePage::System().FindLastBackslash(path);
-    return slash == std::string::npos ? 0 : slash + 1;
-}
 
 bool Fail(const std::string& path, DWORD error, core::FileFailure& failure)
 {
@@ -34,7 +28,7 @@ RenameOperation::RenameOperation(RenameKind kind, std::function<std::string()> e
 
 std::string RenameOperation::NewPath(const std::string& oldPath, const std::string& extension) const
 {
-    const std::size_t nameStart = NameStart(oldPath);
+    const std::size_t nameStart = core::NameStart(oldPath);
     const std::string folder = oldPath.substr(0, nameStart);
     switch (kind_) {
     case RenameKind::Extension: return core::ReplaceExtension(oldPath, extension);
@@ -55,14 +49,14 @@ bool RenameOperation::Apply(const std::string& oldPath, core::FileFailure& failu
     const std::string newPath = NewPath(oldPath, extension);
     // Renaming a file to its own name changes nothing, whatever the call says.
     if (newPath == oldPath) return true;
-    const std::size_t nameStart = NameStart(oldPath);
+    const std::size_t nameStart = core::NameStart(oldPath);
     if (!links_.NamesItself(oldPath.substr(0, nameStart), oldPath.substr(nameStart))) {
         failure.path = oldPath;
         failure.reason = kFollowedLink;
         return false;
     }
     bool changed = true;
-    if (core::DiffersOnlyInCase(oldPath, newPath) && NameStart(newPath) == nameStart) {
+    if (core::DiffersOnlyInCase(oldPath, newPath) && core::NameStart(newPath) == nameStart) {
         if (!caseOnly_.Rename(oldPath.substr(0, nameStart), oldPath.substr(nameStart), newPath.substr(nameStart),
                               failure, &changed))
             return false;

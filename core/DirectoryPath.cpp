@@ -17,6 +17,13 @@ std::string DirectoryForm(const std::string& dir, const CodePage& codePage) {
     return result;
 }
 
+std::size_t NameStart(const std::string& path) { return NameStart(path, CodePage::System()); }
+
+std::size_t NameStart(const std::string& path, const CodePage& codePage) {
+    std::size_t slash = codePage.FindLastBackslash(path);
+    return slash == std::string::npos ? 0 : slash + 1;
+}
+
 char DriveLetterOf(const std::string& path) {
     if (path.size() < 2 || path[1] != ':') return 0;
     char letter = path[0];

@@ -12,6 +12,11 @@ class CodePage;
 std::string DirectoryForm(const std::string& dir);
 std::string DirectoryForm(const std::string& dir, const CodePage& codePage);
 
+// Where the last component of path starts: after its last backslash (a
+// trail byte of a double-byte character is none), or 0.
+std::size_t NameStart(const std::string& path);
+std::size_t NameStart(const std::string& path, const CodePage& codePage);
+
 // Lower-case letter of "C:..." paths, 0 for network and relative paths.
 char DriveLetterOf(const std::string& path);
 

@@ -151,9 +151,25 @@ TEST_F(MainWindowTest, StartsWithTheLayoutsValues)
     ASSERT_NE(f.TargetList(), nullptr);
     EXPECT_TRUE(f.TargetList()->empty());
     EXPECT_EQ(Application->HintColor(), RGB(0, 255, 0));
-    EXPECT_TRUE(static_cast<bool>(Application->OnMinimize));
     EXPECT_EQ(f.StatusBar1->PanelText(0), std::string(BRISEL_COPYRIGHT));
     EXPECT_EQ(f.FileListBox1->Count(), 0);  // the start directory is the empty temporary folder
+}
+
+// Minimising the application hides the window to the tray; the tray menu's
+// first item brings it back.
+TEST_F(MainWindowTest, MinimisingHidesToTheTrayAndShowBringsTheWindowBack)
+{
+    TForm1& f = *form_;
+    f.Show();
+    Application->Minimize();
+    EXPECT_FALSE(IsWindowVisible(f.Handle()));
+    EXPECT_FALSE(IsWindowVisible(Application->Handle()));
+    EXPECT_TRUE(f.N1->Enabled());
+    EXPECT_FALSE(f.N2->Enabled());
+    f.N1->Click();
+    EXPECT_TRUE(IsWindowVisible(f.Handle()));
+    EXPECT_FALSE(IsIconic(Application->Handle()));
+    EXPECT_FALSE(f.N1->Enabled());
 }
 
 // The user's regional settings as they were, put back when the test ends.

@@ -501,17 +501,21 @@ TEST_F(TaskbarIconTest, LoadedAddsAStoredVisibleEntryOnceMore)
 }
 
 std::vector<std::pair<DWORD, BOOL>> shellResults;
+NOTIFYICONDATAA lastEntry{};
 
 BOOL WINAPI ObserveShell(DWORD command, PNOTIFYICONDATAA data)
 {
     BOOL result = Shell_NotifyIconA(command, data);
     shellResults.emplace_back(command, result);
+    lastEntry = *data;
     return result;
 }
 
-// The real shell under Wine's virtual desktop: where there is a notification area,
-// it accepts an add, refuses a second one, and refuses to modify or delete an absent entry.
-TEST(TaskbarIconShellTest, RealNotificationAreaAcceptsTheFirstLayout)
+// With the real shell under Wine's virtual desktop, where there is a
+// notification area: the entry is taken at the first add, takes every change,
+// and is gone once the component is. What the shell answers to the add that
+// a second show repeats is the shell's business.
+TEST(TaskbarIconShellTest, RealNotificationAreaHoldsTheEntryUntilTheComponentGoes)
 {
     EnsureApplication();
     if (!FindWindowA("Shell_TrayWnd", nullptr)) GTEST_SKIP() << "no notification area on this display";
@@ -526,9 +530,16 @@ TEST(TaskbarIconShellTest, RealNotificationAreaAcceptsTheFirstLayout)
         tray.ShowIcon();
     }
     TaskbarIconCalls::Install(nullptr);
-    const std::vector<std::pair<DWORD, BOOL>> expected{
-        {NIM_ADD, TRUE}, {NIM_MODIFY, TRUE}, {NIM_ADD, FALSE}, {NIM_DELETE, TRUE}};
-    EXPECT_EQ(shellResults, expected);
+    ASSERT_GE(shellResults.size(), 3u);
+    EXPECT_EQ(shellResults.front(), (std::pair<DWORD, BOOL>{NIM_ADD, TRUE}));
+    for (const auto& call : shellResults) {
+        if (call.first == NIM_MODIFY) {
+            EXPECT_TRUE(call.second) << "a change was refused";
+        }
+    }
+    EXPECT_EQ(shellResults.back(), (std::pair<DWORD, BOOL>{NIM_DELETE, TRUE}));
+    NOTIFYICONDATAA entry = lastEntry;
+    EXPECT_FALSE(Shell_NotifyIconA(NIM_DELETE, &entry)) << "an entry was left in the notification area";
 }
 
 }  // namespace
