@@ -18,7 +18,10 @@ wine_env_init() {
 #   caption, menu and status fonts, and the font links of Tahoma and others),
 #   NSimSun and 新宋体. None exists here; each is replaced by the bitmap strikes of
 #   'WenQuanYi Zen Hei Sharp'. The outline 'WenQuanYi Zen Hei' drops one-pixel
-#   horizontal strokes at 12 px (no hyphen, "写" drawn as "与").
+#   horizontal strokes at 12 px (no hyphen, "写" drawn as "与"). Known cost: Wine
+#   measures text by the outlines but draws the strikes, whose advances differ
+#   for most ASCII characters (space 4/6 px, "(" 4/6, "m" 10/8): Latin text can
+#   end a pixel or two off where it was measured to end.
 # - Marlett (the caption buttons' glyphs) and MS Sans Serif come with fonts-wine,
 #   but this Wine does not load its own font folder: they are linked into the
 #   prefix's Fonts folder, where its registry expects them. The other fonts there
