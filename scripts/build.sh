@@ -18,6 +18,6 @@ if [ "$what" = win ] || [ "$what" = all ]; then
   if [ $tests = ON ]; then
     cmake --build "$root/build/win" -j "$jobs"
   else
-    cmake --build "$root/build/win" -j "$jobs" --target Brisel WaitWindow PostClick TrayMenu
+    cmake --build "$root/build/win" -j "$jobs" --target Brisel WaitWindow PostClick PressButton TrayMenu
   fi
 fi

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Remakes docs/main-window.png, docs/about.png and docs/context-menu.png: the
-# program in Wine's virtual desktop, browsing a demo tree, with its about
-# dialog open, then with the file list's menu open.
+# Remakes docs/main-window.png, docs/about.png, docs/context-menu.png,
+# docs/confirmation.png and docs/failure-report.png: the program in Wine's
+# virtual desktop, browsing a demo tree, with its about dialog open, then with
+# the file list's menu open, then asking to change every extension, then
+# reporting the files whose new name another file holds already.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/setup.sh"
@@ -13,6 +15,9 @@ tools="$root/build/win/tools"
 demo=$(mktemp -d /tmp/brisel-demo.XXXXXX)
 mkdir -p "$demo/照片/2020" "$demo/Docs"
 for name in readme.txt Report.TXT 图片.jpg 合同.doc notes.md; do echo demo > "$demo/$name"; done
+# Out of the file list's sight: two files whose name with the extension
+# ".html" (the one the window shows) is taken, for the failure report.
+for name in Docs/说明.txt Docs/说明.html 照片/2020/合影.jpg 照片/2020/合影.html; do echo demo > "$demo/$name"; done
 unset DISPLAY
 xvfb_start
 trap 'wine_server_stop; xvfb_stop; rm -rf "$demo"' EXIT
@@ -43,3 +48,23 @@ wine "$tools/PostClick.exe" TForm1 360 160 right
 sleep 1
 import -window root "$root/docs/context-menu.png"
 echo "screenshot: $root/docs/context-menu.png"
+
+# A fresh start, then the second command button (112 + 105 / 2 across) asks
+# whether to change the extension of every file under the demo tree.
+wineserver -k 2>/dev/null || true
+wine_server_start
+(cd "$demo" && wine "$root/build/win/app/Brisel.exe" >/dev/null 2>&1 &)
+wine "$tools/WaitWindow.exe" TForm1 30000 >/dev/null
+sleep 1
+wine "$tools/PostClick.exe" TForm1 164 28
+wine "$tools/WaitWindow.exe" TMessageForm 10000 >/dev/null
+sleep 1
+import -window root "$root/docs/confirmation.png"
+echo "screenshot: $root/docs/confirmation.png"
+
+# Yes: the batch runs, and the two taken names end it with the failure report.
+wine "$tools/PressButton.exe" TMessageForm '是[Y]'
+wine "$tools/WaitWindow.exe" '#32770' 30000 >/dev/null
+sleep 1
+import -window root "$root/docs/failure-report.png"
+echo "screenshot: $root/docs/failure-report.png"

@@ -10,6 +10,45 @@ wine_env_init() {
     DISPLAY= wineboot -i >/dev/null 2>&1 </dev/null || true
     wineserver -w
   fi
+  wine_fonts_setup
+}
+
+# Fonts, measured under Wine 8 (tests/win/FontTest.cpp checks the outcome):
+# - Chinese text is asked for by "宋体" (the forms), SimSun ("MS Shell Dlg", so the
+#   caption, menu and status fonts, and the font links of Tahoma and others),
+#   NSimSun and 新宋体. None exists here; each is replaced by the bitmap strikes of
+#   'WenQuanYi Zen Hei Sharp'. The outline 'WenQuanYi Zen Hei' drops one-pixel
+#   horizontal strokes at 12 px (no hyphen, "写" drawn as "与"). Known cost: Wine
+#   measures text by the outlines but draws the strikes, whose advances differ
+#   for most ASCII characters (space 4/6 px, "(" 4/6, "m" 10/8): Latin text can
+#   end a pixel or two off where it was measured to end.
+# - Marlett (the caption buttons' glyphs) and MS Sans Serif come with fonts-wine,
+#   but this Wine does not load its own font folder: they are linked into the
+#   prefix's Fonts folder, where its registry expects them. The other fonts there
+#   are left out on purpose: their System font has no Chinese glyphs and no font
+#   link, so the stock system font would draw Chinese as boxes.
+# Applied to new and existing prefixes alike; the registry part only when the
+# prefix's record of it differs.
+BRISEL_CHINESE_FACE='WenQuanYi Zen Hei Sharp'
+BRISEL_CHINESE_NAMES=(宋体 新宋体 SimSun NSimSun)
+
+wine_fonts_setup() {
+  local dir="$WINEPREFIX/drive_c/windows/Fonts" record="$WINEPREFIX/brisel-fonts" want f n ok=1
+  mkdir -p "$dir"
+  for f in /usr/share/wine/fonts/marlett.ttf /usr/share/wine/fonts/ms_sans_serif.ttf \
+           /usr/share/wine/fonts/sserif*.fon /usr/share/wine/fonts/ssef*.fon /usr/share/wine/fonts/ssee*.fon; do
+    [ -e "$f" ] && ln -sfn "$f" "$dir/${f##*/}"
+  done
+  want="Replacements ${BRISEL_CHINESE_NAMES[*]} = $BRISEL_CHINESE_FACE"
+  [ "$(cat "$record" 2>/dev/null)" = "$want" ] && return 0
+  wine reg delete 'HKCU\Software\Wine\Fonts\Replacements' /f >/dev/null 2>&1 </dev/null || true
+  for n in "${BRISEL_CHINESE_NAMES[@]}"; do
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$n" /d "$BRISEL_CHINESE_FACE" /f \
+      >/dev/null 2>&1 </dev/null || ok=0
+  done
+  wineserver -w
+  [ $ok = 1 ] && echo "$want" > "$record"
+  return 0
 }
 
 # 'desktop' = Wine's virtual desktop (faithful headless windows); 'native' = the user's display.
@@ -20,7 +59,6 @@ wine_display_mode() {
   else
     wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1 || true
   fi
-  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 宋体 /d 'WenQuanYi Zen Hei' /f >/dev/null 2>&1
   wineserver -w
 }
 
