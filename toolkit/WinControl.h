@@ -31,6 +31,8 @@ public:
     void HandleNeeded() { Handle(); }
     void DestroyHandle();
     static TWinControl* FromHandle(HWND window);
+    // The window procedure of every class the toolkit registers.
+    static const WNDPROC WindowProc;
 
     void SetParent(TWinControl* parent) override;
     void SetVisible(bool visible) override;
@@ -108,9 +110,6 @@ protected:
     static int alignLock_;
 
 private:
-    friend LRESULT CALLBACK ToolkitWindowProc(HWND, UINT, WPARAM, LPARAM);
     TControl* GraphicControlAt(int x, int y);
     void AlignControls(RECT& rect, TAlign align);
 };
-
-LRESULT CALLBACK ToolkitWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
