@@ -3,6 +3,7 @@
 #include "BrowserTestHost.h"
 #include "LinuxShell.h"
 #include "TempDir.h"
+#include "browser/CompareIgnoreCase.h"
 #include "core/DirectoryPath.h"
 #include "toolkit/Label.h"
 
@@ -152,8 +153,7 @@ TEST_F(DirectoryListBoxTest, SortsSubdirectoriesInUserCollation)
     std::vector<std::string> names = Subdirectories(*list);
     ASSERT_EQ(names.size(), 10u);
     for (size_t i = 1; i < names.size(); ++i) {
-        EXPECT_NE(CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, names[i - 1].c_str(), -1, names[i].c_str(), -1),
-                  CSTR_GREATER_THAN)
+        EXPECT_NE(CompareIgnoreCase(names[i - 1], names[i]), CSTR_GREATER_THAN)
             << names[i - 1] << " before " << names[i];
     }
     EXPECT_EQ(names.back(), "Zeta");
