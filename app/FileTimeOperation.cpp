@@ -53,7 +53,7 @@ bool Fail(std::string& reason)
 
 bool ApplyFileTime(const std::string& path, double value, FileTimeSlot slot, std::string& reason)
 {
-    const FileTimeCalls& calls = FileTimeCalls::Current();
+    const FileTimeCalls& calls = CallTable<FileTimeCalls>::Current();
     ScopedHandle file(calls.createFile(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr),
                       calls.closeHandle);
     if (!file.IsOpen()) return Fail(reason);

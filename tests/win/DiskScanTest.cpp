@@ -567,7 +567,7 @@ protected:
     void SetUp() override
     {
         DiskScanTest::SetUp();
-        DiskScanCalls::Install(&fake);
+        CallTable<DiskScanCalls>::Install(&fake);
         FakeDrives::queried.clear();
         FakeDrives::fail = false;
         // Letters no drive of this machine uses, so nothing real is walked.
@@ -576,7 +576,7 @@ protected:
             if (!(used & (1u << (letter - 'A')))) letters.insert(letters.begin(), letter);
         ASSERT_EQ(letters.size(), 6u);
     }
-    void TearDown() override { DiskScanCalls::Install(nullptr); }
+    void TearDown() override { CallTable<DiskScanCalls>::Install(nullptr); }
 
     DiskScanCalls fake{FakeDrives::LogicalDriveStrings, FakeDrives::DriveType};
     std::string letters;

@@ -85,11 +85,11 @@ public:
     {
         current = this;
         table_ = {RecordOpen, SystemTimeToFileTime, RecordSetTime, RecordClose};
-        FileTimeCalls::Install(&table_);
+        CallTable<FileTimeCalls>::Install(&table_);
     }
     ~RecordingCalls()
     {
-        FileTimeCalls::Install(nullptr);
+        CallTable<FileTimeCalls>::Install(nullptr);
         current = nullptr;
     }
 

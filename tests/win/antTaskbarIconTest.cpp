@@ -90,11 +90,11 @@ struct ScopedCalls {
     explicit ScopedCalls(Recorder& rec)
     {
         recorder = &rec;
-        TaskbarIconCalls::Install(&recordingCalls);
+        CallTable<TaskbarIconCalls>::Install(&recordingCalls);
     }
     ~ScopedCalls()
     {
-        TaskbarIconCalls::Install(nullptr);
+        CallTable<TaskbarIconCalls>::Install(nullptr);
         recorder = nullptr;
     }
 };
@@ -517,7 +517,7 @@ TEST(TaskbarIconShellTest, RealNotificationAreaAcceptsTheFirstLayout)
     if (!FindWindowA("Shell_TrayWnd", nullptr)) GTEST_SKIP() << "no notification area on this display";
     shellResults.clear();
     const TaskbarIconCalls observing{ObserveShell, GetCursorPos, GetKeyState, SetForegroundWindow, PostMessageA};
-    TaskbarIconCalls::Install(&observing);
+    CallTable<TaskbarIconCalls>::Install(&observing);
     {
         TantTaskbarIcon tray(nullptr);
         tray.Icon().SetHandle(MakeIcon(32));
@@ -525,7 +525,7 @@ TEST(TaskbarIconShellTest, RealNotificationAreaAcceptsTheFirstLayout)
         tray.SetHint("Brisel批量文件更改器 V2.0");
         tray.ShowIcon();
     }
-    TaskbarIconCalls::Install(nullptr);
+    CallTable<TaskbarIconCalls>::Install(nullptr);
     const std::vector<std::pair<DWORD, BOOL>> expected{
         {NIM_ADD, TRUE}, {NIM_MODIFY, TRUE}, {NIM_ADD, FALSE}, {NIM_DELETE, TRUE}};
     EXPECT_EQ(shellResults, expected);
