@@ -4,7 +4,7 @@
 #include "browser/DirectoryListBox.h"
 #include "browser/DriveComboBox.h"
 #include "browser/FileListBox.h"
-#include "tests/win/TempDir.h"
+#include "tests/ui/driver/TempDir.h"
 #include "tests/win/TestApplication.h"
 #include "toolkit/Application.h"
 #include "toolkit/Button.h"
