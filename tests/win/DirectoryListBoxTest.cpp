@@ -2,7 +2,6 @@
 
 #include "BrowserTestHost.h"
 #include "LinuxShell.h"
-#include "TempDir.h"
 #include "browser/CompareIgnoreCase.h"
 #include "core/DirectoryPath.h"
 #include "toolkit/Label.h"
@@ -52,27 +51,16 @@ bool IsHidden(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_HIDDEN);
 }
 
-class DirectoryListBoxTest : public ::testing::Test {
+class DirectoryListBoxTest : public BrowserTest {
 protected:
     void SetUp() override
     {
-        EnsureApplication();
-        ASSERT_FALSE(temp.Path().empty());
-        photos = temp.Create("Data\\Photos");
+        ASSERT_NO_FATAL_FAILURE(Enter("Data\\Photos", &photos));
         temp.Create("Data\\Photos\\beta");
         temp.Create("Data\\Photos\\Alpha");
         temp.Create("Data\\Photos\\gamma");
         temp.Create("Data\\Photos\\Delta");
         temp.WriteFile("Data\\Photos\\file.txt", "x");
-        cwd = std::make_unique<WorkingDirectory>(photos);
-        ASSERT_TRUE(cwd->Changed());
-        host = std::make_unique<TBrowserHost>();
-    }
-
-    void TearDown() override
-    {
-        host.reset();
-        cwd.reset();
     }
 
     TDirectoryListBox* MakeList(int width = 260)
@@ -83,10 +71,7 @@ protected:
         return host->Place(list, 8, 8, width, 300);
     }
 
-    TempDir temp;
     std::string photos;
-    std::unique_ptr<WorkingDirectory> cwd;
-    std::unique_ptr<TBrowserHost> host;
     int changes = 0;
 };
 
