@@ -4,6 +4,7 @@
 #include "TempDir.h"
 #include "TestApplication.h"
 #include "components/DiskScanCalls.h"
+#include "toolkit/ScopedHandle.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -418,9 +419,10 @@ private:
         if (directory) {
             ok = CreateDirectoryW(wide.c_str(), nullptr) != FALSE;
         } else {
-            HANDLE file = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-            ok = file != INVALID_HANDLE_VALUE;
-            if (ok) CloseHandle(file);
+            ScopedHandle file(
+                CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr),
+                CloseHandle);
+            ok = file.IsOpen();
         }
         if (ok) made_.emplace_back(wide, directory);
         return ok;
