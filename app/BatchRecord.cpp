@@ -5,6 +5,7 @@
 #include "core/CaseMapping.h"
 #include "core/DirectoryPath.h"
 #include "toolkit/Object.h"
+#include "toolkit/ScopedHandle.h"
 
 #include <algorithm>
 
@@ -115,10 +116,9 @@ bool BatchRecord::UndoRename(const Rename& rename, core::FileFailure& failure)
 
 bool BatchRecord::UndoTimes(const Times& times, core::FileFailure& failure)
 {
-    HANDLE file = CreateFileA(times.path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return Fail(times.path, SystemErrorText(GetLastError()), failure);
-    bool set = SetFileTime(file, &times.creation, &times.lastAccess, &times.lastWrite) != FALSE;
-    DWORD error = set ? ERROR_SUCCESS : GetLastError();
-    CloseHandle(file);
-    return set || Fail(times.path, SystemErrorText(error), failure);
+    ScopedHandle file(CreateFileA(times.path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr),
+                      CloseHandle);
+    if (!file.IsOpen() || !SetFileTime(file.Get(), &times.creation, &times.lastAccess, &times.lastWrite))
+        return Fail(times.path, SystemErrorText(GetLastError()), failure);
+    return true;
 }

@@ -2,6 +2,7 @@
 
 #include "toolkit/SystemErrorText.h"
 #include "toolkit/ExactName.h"
+#include "toolkit/ScopedHandle.h"
 
 #include <windows.h>
 
@@ -28,10 +29,8 @@ bool Fail(const std::string& path, const std::string& reason, core::FileFailure&
 std::wstring NameAt(const std::string& path)
 {
     WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW(ToWide(path).c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return std::wstring();
-    FindClose(find);
-    return data.cFileName;
+    ScopedHandle find(FindFirstFileW(ToWide(path).c_str(), &data), FindClose);
+    return find.IsOpen() ? data.cFileName : std::wstring();
 }
 
 // A free-looking name in the folder for the step between the two names;

@@ -2,6 +2,8 @@
 // can observe what is asked of the file system (Wine keeps no creation time).
 #pragma once
 
+#include "toolkit/CallTable.h"
+
 #include <windows.h>
 
 struct FileTimeCalls {
@@ -12,10 +14,6 @@ struct FileTimeCalls {
                               const FILETIME* lastWrite);
     BOOL(WINAPI* closeHandle)(HANDLE handle);
 
-    // The real calls.
+    // The real calls; CallTable<FileTimeCalls>::Current() gives the table in use.
     static const FileTimeCalls& Platform();
-    // The table in use: the real calls unless a test has installed its own.
-    static const FileTimeCalls& Current();
-    // nullptr goes back to the real calls. The table must outlive its use.
-    static void Install(const FileTimeCalls* calls);
 };

@@ -4,28 +4,12 @@
 #include "core/Calendar.h"
 #include "core/DateTimeText.h"
 #include "toolkit/Object.h"
+#include "toolkit/ScopedHandle.h"
 #include "toolkit/SystemErrorText.h"
 
 #include <windows.h>
 
 namespace {
-
-// Closes the handle on every way out, also when an exception passes.
-class FileHandle {
-public:
-    FileHandle(HANDLE handle, const FileTimeCalls& calls) : handle_(handle), calls_(calls) {}
-    ~FileHandle()
-    {
-        if (handle_ != INVALID_HANDLE_VALUE) calls_.closeHandle(handle_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    HANDLE Get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-    const FileTimeCalls& calls_;
-};
 
 SYSTEMTIME ToSystemTime(const core::CalendarFields& fields)
 {
@@ -53,12 +37,10 @@ double ReadDateTime(const std::string& text, int currentYear)
 // Creation, last-access and last-write time, read before the batch changes them.
 bool ReadFileTimes(const std::string& path, FILETIME (&times)[3])
 {
-    HANDLE file = CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    bool read = GetFileTime(file, &times[0], &times[1], &times[2]) != FALSE;
-    CloseHandle(file);
-    return read;
+    ScopedHandle file(CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, 0, nullptr),
+                      CloseHandle);
+    return file.IsOpen() && GetFileTime(file.Get(), &times[0], &times[1], &times[2]);
 }
 
 bool Fail(std::string& reason)
@@ -71,10 +53,10 @@ bool Fail(std::string& reason)
 
 bool ApplyFileTime(const std::string& path, double value, FileTimeSlot slot, std::string& reason)
 {
-    const FileTimeCalls& calls = FileTimeCalls::Current();
-    FileHandle file(calls.createFile(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr),
-                    calls);
-    if (file.Get() == INVALID_HANDLE_VALUE) return Fail(reason);
+    const FileTimeCalls& calls = CallTable<FileTimeCalls>::Current();
+    ScopedHandle file(calls.createFile(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr),
+                      calls.closeHandle);
+    if (!file.IsOpen()) return Fail(reason);
 
     SYSTEMTIME fields = ToSystemTime(core::SplitDateTime(value));
     FILETIME time;

@@ -1,6 +1,7 @@
 #include "app/LinkCheck.h"
 
 #include "toolkit/ExactName.h"
+#include "toolkit/ScopedHandle.h"
 
 #include <windows.h>
 
@@ -10,13 +11,13 @@ namespace {
 // knows links; where it does not, the path resolves to the link's target.
 std::wstring FinalPath(const std::string& path)
 {
-    HANDLE handle = CreateFileW(ToWide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT,
-                                nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return std::wstring();
+    ScopedHandle handle(CreateFileW(ToWide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT,
+                                    nullptr),
+                        CloseHandle);
+    if (!handle.IsOpen()) return std::wstring();
     wchar_t buffer[MAX_PATH * 2];
-    DWORD length = GetFinalPathNameByHandleW(handle, buffer, MAX_PATH * 2, FILE_NAME_NORMALIZED);
-    CloseHandle(handle);
+    DWORD length = GetFinalPathNameByHandleW(handle.Get(), buffer, MAX_PATH * 2, FILE_NAME_NORMALIZED);
     if (length == 0 || length >= MAX_PATH * 2) return std::wstring();
     std::wstring result(buffer, length);
     while (!result.empty() && result.back() == L'\\') result.pop_back();

@@ -12,6 +12,8 @@
 #include "toolkit/Form.h"
 #include "toolkit/ProgressBar.h"
 
+#include "TempDir.h"
+
 #include <windows.h>
 #include <psapi.h>
 
@@ -51,52 +53,24 @@ double Time(const std::function<void()>& work)
     return watch.Milliseconds();
 }
 
-void RemoveTree(const std::string& folder)
-{
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = entry.cFileName;
-            if (name == "." || name == "..") continue;
-            std::string path = folder + "\\" + name;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(path);
-            else DeleteFileA(path.c_str());
-        } while (FindNextFileA(find, &entry));
-        FindClose(find);
-    }
-    RemoveDirectoryA(folder.c_str());
-}
-
 // A fresh tree of empty files with mixed-case names; removed with the object.
 class Tree {
 public:
-    explicit Tree(const std::string& name, int folders = kFolders, int filesPerFolder = kFilesPerFolder)
+    explicit Tree(int folders = kFolders, int filesPerFolder = kFilesPerFolder)
     {
-        char base[MAX_PATH];
-        GetTempPathA(sizeof base, base);
-        root_ = std::string(base) + "brisel-bench-" + std::to_string(GetCurrentProcessId()) + "-" + name;
-        CreateDirectoryA(root_.c_str(), nullptr);
         for (int folder = 0; folder < folders; ++folder) {
-            std::string directory = root_ + "\\Folder" + std::to_string(folder);
-            CreateDirectoryA(directory.c_str(), nullptr);
-            for (int file = 0; file < filesPerFolder; ++file) {
-                std::string path = directory + "\\File" + std::to_string(file) + ".TXT";
-                HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-                if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
-                files_.push_back(path);
-            }
+            const std::string directory = "Folder" + std::to_string(folder);
+            root_.Create(directory);
+            for (int file = 0; file < filesPerFolder; ++file)
+                files_.push_back(root_.WriteFile(directory + "\\File" + std::to_string(file) + ".TXT"));
         }
     }
-    ~Tree() { RemoveTree(root_); }
-    Tree(const Tree&) = delete;
-    Tree& operator=(const Tree&) = delete;
 
-    const std::string& Root() const { return root_; }
+    const std::string& Root() const { return root_.Path(); }
     const std::vector<std::string>& Files() const { return files_; }
 
 private:
-    std::string root_;
+    TempDir root_;
     std::vector<std::string> files_;
 };
 
@@ -227,7 +201,7 @@ BatchProgress AsTheWindowRuns(ProgressBarFeed& feed)
 
 void ExtensionBench(BarWindow& window)
 {
-    Tree tree("ext");
+    Tree tree;
     const auto& files = tree.Files();
     const auto renamed = Mapped(files, [](const std::string& path) { return core::ReplaceExtension(path, ".html"); });
     auto text = [] { return std::string(".html"); };
@@ -261,7 +235,7 @@ void LowerCaseBench(BarWindow& window)
     {
         // The plain case-only call leaves the names here, so the tree stays
         // as it was for the batch.
-        Tree tree("lower");
+        Tree tree;
         const auto& files = tree.Files();
         const auto lowered = Mapped(files, lower);
         bare = Time([&] { MoveAll(files, lowered); });
@@ -273,8 +247,8 @@ void LowerCaseBench(BarWindow& window)
         // which changes nothing under Wine, then the way through a temporary
         // name. Folder by folder, alternating with the batch on a twin tree,
         // so that drift of the file system's speed hits both alike.
-        Tree bareTree("lower2");
-        Tree batchTree("lower2b");
+        Tree bareTree;
+        Tree batchTree;
         const auto& bareFiles = bareTree.Files();
         const auto& batchFiles = batchTree.Files();
         const auto lowered = Mapped(bareFiles, lower);
@@ -300,7 +274,7 @@ void LowerCaseBench(BarWindow& window)
     }
     {
         // What the effect costs at the least: through a temporary name.
-        Tree tree("lower3");
+        Tree tree;
         const auto& files = tree.Files();
         const auto temporary = Mapped(files, [](const std::string& path) { return path + ".~tmp"; });
         const auto lowered = Mapped(files, [&](const std::string& path) {
@@ -318,7 +292,7 @@ void LowerCaseBench(BarWindow& window)
 
 void FileTimeBench(BarWindow& window)
 {
-    Tree tree("time");
+    Tree tree;
     const auto& files = tree.Files();
     SYSTEMTIME fields = {2020, 12, 6, 12, 12, 12, 12, 0};
     FILETIME time;
@@ -366,9 +340,9 @@ void BareWalk(const std::string& folder, std::vector<std::string>& found)
 }
 
 // The scanner against a bare walk over a tree of the given shape.
-void ScanBench(const char* what, const char* name, int folders, int filesPerFolder)
+void ScanBench(const char* what, int folders, int filesPerFolder)
 {
-    Tree tree(name, folders, filesPerFolder);
+    Tree tree(folders, filesPerFolder);
     std::vector<std::string> bareFound, scanFound;
     TDiskScan scan(nullptr);
     scan.SetStartDirectory(tree.Root());
@@ -400,7 +374,7 @@ double PeakWorkingSetMB()
 void LargeTreeBench(BarWindow& window)
 {
     constexpr int kLargeFolders = 100;
-    Tree tree("large", kLargeFolders, kFilesPerFolder);
+    Tree tree(kLargeFolders, kFilesPerFolder);
     std::printf("%d files in %d folders\n", kLargeFolders * kFilesPerFolder, kLargeFolders);
     const double peakBefore = PeakWorkingSetMB();
     auto text = [] { return std::string(".html"); };
@@ -463,9 +437,9 @@ int main(int argc, char** argv)
     if (wanted("lower")) LowerCaseBench(window);
     if (wanted("time")) FileTimeBench(window);
     if (wanted("scan")) {
-        ScanBench("scanner / bare recursive walk", "scan", kFolders, kFilesPerFolder);
+        ScanBench("scanner / bare recursive walk", kFolders, kFilesPerFolder);
         // The scanner's cost per folder shows where folders are many and small.
-        ScanBench("scanner / bare walk, 2000 folders of 5 files", "scan2", 2000, 5);
+        ScanBench("scanner / bare walk, 2000 folders of 5 files", 2000, 5);
     }
     // Minutes: run only when asked for by name.
     if (argc >= 2 && wanted("large")) LargeTreeBench(window);

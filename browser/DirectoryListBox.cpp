@@ -1,5 +1,6 @@
 #include "browser/DirectoryListBox.h"
 
+#include "browser/CompareIgnoreCase.h"
 #include "browser/WorkingDirectory.h"
 
 #include "core/CaseMapping.h"
@@ -53,8 +54,7 @@ bool ReadSubdirectories(const std::string& dir, std::vector<std::string>& names)
     }
     SetErrorMode(previousMode);
     std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) ==
-               CSTR_LESS_THAN;
+        return CompareIgnoreCase(a, b) == CSTR_LESS_THAN;
     });
     return entered;
 }
@@ -103,7 +103,7 @@ void TDirectoryListBox::ReadVolumeFlags()
 bool TDirectoryListBox::SamePath(const std::string& a, const std::string& b) const
 {
     if (caseSensitive_) return a == b;
-    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_EQUAL;
+    return CompareIgnoreCase(a, b) == CSTR_EQUAL;
 }
 
 void TDirectoryListBox::BuildList(const std::vector<std::string>& subdirectories)

@@ -1,5 +1,6 @@
 #include "browser/FileListBox.h"
 
+#include "browser/CompareIgnoreCase.h"
 #include "browser/WorkingDirectory.h"
 
 #include "core/DirectoryItems.h"
@@ -48,9 +49,7 @@ void TFileListBox::HandleCreated()
 
 void TFileListBox::SetDirectory(const std::string& directory)
 {
-    if (CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, directory.c_str(), -1, directory_.c_str(), -1) ==
-        CSTR_EQUAL)
-        return;
+    if (CompareIgnoreCase(directory, directory_) == CSTR_EQUAL) return;
     directory_ = directory;
     ReadFileNames();
 }
@@ -62,7 +61,7 @@ void TFileListBox::Reread()
     // Names are compared as the file system does, so a file renamed to
     // another case stays selected.
     auto less = [](const std::string& a, const std::string& b) {
-        return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_LESS_THAN;
+        return CompareIgnoreCase(a, b) == CSTR_LESS_THAN;
     };
     std::set<std::string, decltype(less)> selected(less);
     for (int i = 0; i < Count(); ++i) {

@@ -94,7 +94,7 @@ void TDiskScan::Scan()
     cancelled_ = false;
     const std::string start = startDirectory_;
     if (start.empty()) {
-        const DiskScanCalls& calls = DiskScanCalls::Current();
+        const DiskScanCalls& calls = CallTable<DiskScanCalls>::Current();
         char drives[MAX_PATH] = {};
         DWORD length = calls.getLogicalDriveStrings(MAX_PATH, drives);
         if (length > 0 && length < MAX_PATH) {

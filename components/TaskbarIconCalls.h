@@ -2,6 +2,8 @@
 // can observe what the component asks of the shell.
 #pragma once
 
+#include "toolkit/CallTable.h"
+
 #include <windows.h>
 #include <shellapi.h>
 
@@ -12,10 +14,6 @@ struct TaskbarIconCalls {
     BOOL(WINAPI* setForegroundWindow)(HWND window);
     BOOL(WINAPI* postMessage)(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-    // The real calls.
+    // The real calls; CallTable<TaskbarIconCalls>::Current() gives the table in use.
     static const TaskbarIconCalls& Platform();
-    // The table in use: the real calls unless a test has installed its own.
-    static const TaskbarIconCalls& Current();
-    // nullptr goes back to the real calls. The table must outlive its use.
-    static void Install(const TaskbarIconCalls* calls);
 };

@@ -64,7 +64,7 @@ LRESULT TantTaskbarIcon::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message != CallbackMessage || !enabled_) return DefWindowProcA(window_.Handle(), message, wParam, lParam);
     POINT cursor{};
-    TaskbarIconCalls::Current().getCursorPos(&cursor);
+    CallTable<TaskbarIconCalls>::Current().getCursorPos(&cursor);
     switch (static_cast<UINT>(lParam)) {
     case WM_LBUTTONDOWN: HandleLeftButtonDown(cursor); break;
     case WM_LBUTTONUP: HandleLeftButtonUp(cursor); break;
@@ -109,7 +109,7 @@ void TantTaskbarIcon::CallShell(DWORD command, const char* failureFormat)
 {
     try {
         FillIconData();
-        TaskbarIconCalls::Current().shellNotifyIcon(command, &iconData_);
+        CallTable<TaskbarIconCalls>::Current().shellNotifyIcon(command, &iconData_);
     } catch (...) {
         throw EantTaskbarIcon(FormatName(failureFormat, Name()));
     }
@@ -130,7 +130,7 @@ void TantTaskbarIcon::MouseDown(TMouseButton button, TShiftState shift, int x, i
 
 void TantTaskbarIcon::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
-    TaskbarIconCalls::Current().setForegroundWindow(Application ? Application->Handle() : nullptr);
+    CallTable<TaskbarIconCalls>::Current().setForegroundWindow(Application ? Application->Handle() : nullptr);
     Fire(OnMouseUp, this, button, shift, x, y);
 }
 
@@ -212,7 +212,7 @@ void TantTaskbarIcon::HideIcon()
 void TantTaskbarIcon::PopupAtCursor()
 {
     if (!popupMenu_) return;
-    const TaskbarIconCalls& calls = TaskbarIconCalls::Current();
+    const TaskbarIconCalls& calls = CallTable<TaskbarIconCalls>::Current();
     POINT cursor{};
     calls.getCursorPos(&cursor);
     popupMenu_->Popup(cursor.x, cursor.y);
@@ -223,7 +223,7 @@ void TantTaskbarIcon::PopupAtCursor()
 
 TShiftState TantTaskbarIcon::GetShiftState() const
 {
-    const TaskbarIconCalls& calls = TaskbarIconCalls::Current();
+    const TaskbarIconCalls& calls = CallTable<TaskbarIconCalls>::Current();
     TShiftState shift = 0;
     if (calls.getKeyState(VK_SHIFT) < 0) shift |= ssShift;
     if (calls.getKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
@@ -248,7 +248,7 @@ void TantTaskbarIcon::HandleLeftButtonUp(POINT cursor)
 void TantTaskbarIcon::HandleRightButtonDown(POINT cursor)
 {
     // The menu opened on release only closes on an outside click while this thread is in front.
-    TaskbarIconCalls::Current().setForegroundWindow(window_.Handle());
+    CallTable<TaskbarIconCalls>::Current().setForegroundWindow(window_.Handle());
     MouseDown(TMouseButton::Right, GetShiftState() | ssRight, cursor.x, cursor.y);
 }
 

@@ -3,6 +3,7 @@
 #include "core/CodePage.h"
 
 #include "core/Messages.h"
+#include "toolkit/BoundWindowProc.h"
 #include "toolkit/Form.h"
 
 #include <commctrl.h>
@@ -12,19 +13,6 @@
 TApplication* Application = nullptr;
 
 namespace {
-
-LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (Application && Application->Handle() == window) {
-        try {
-            return Application->WndProc(message, wParam, lParam);
-        } catch (const std::exception& error) {
-            Application->ShowException(error);
-            return 0;
-        }
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
 
 std::string LocaleText(LCTYPE type)
 {
@@ -60,7 +48,7 @@ void TApplication::Initialize()
     if (startup.dwFlags & STARTF_USESHOWWINDOW) startupShow_ = startup.wShowWindow;
 
     WNDCLASSEXA cls{sizeof cls};
-    cls.lpfnWndProc = ApplicationWindowProc;
+    cls.lpfnWndProc = BoundWindowProc<TApplication, &TApplication::handle_, &TApplication::WndProc>;
     cls.hInstance = GetModuleHandleA(nullptr);
     cls.hIcon = LoadIconA(cls.hInstance, MAKEINTRESOURCEA(1));
     cls.hCursor = LoadCursorA(nullptr, IDC_ARROW);
@@ -68,9 +56,9 @@ void TApplication::Initialize()
     RegisterClassExA(&cls);
     // A zero-size window in the middle of the screen: it only carries the taskbar button.
     int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
-    handle_ = CreateWindowExA(0, "TApplication", title_.c_str(),
-                              WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                              x, y, 0, 0, nullptr, nullptr, cls.hInstance, nullptr);
+    CreateWindowExA(0, "TApplication", title_.c_str(),
+                    WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                    x, y, 0, 0, nullptr, nullptr, cls.hInstance, this);
     ReadFormatSettings();
 }
 

@@ -62,27 +62,19 @@ bool IsExactEntryName(const std::wstring& name, std::string& ansi)
 }
 
 DirectoryEntries::DirectoryEntries(const std::string& pattern)
+    : find_(FindFirstFileW(ToWide(pattern).c_str(), &data_), FindClose)
 {
-    find_ = FindFirstFileW(ToWide(pattern).c_str(), &data_);
-    if (find_ == INVALID_HANDLE_VALUE) {
-        error_ = GetLastError();
-        return;
-    }
-    pending_ = true;
-}
-
-DirectoryEntries::~DirectoryEntries()
-{
-    if (find_ != INVALID_HANDLE_VALUE) FindClose(find_);
+    pending_ = find_.IsOpen();
+    if (!pending_) error_ = GetLastError();
 }
 
 bool DirectoryEntries::Next()
 {
-    if (find_ == INVALID_HANDLE_VALUE) return false;
+    if (!find_.IsOpen()) return false;
     for (;;) {
         if (pending_) {
             pending_ = false;
-        } else if (!FindNextFileW(find_, &data_)) {
+        } else if (!FindNextFileW(find_.Get(), &data_)) {
             return false;
         }
         if (std::wcscmp(data_.cFileName, L".") == 0 || std::wcscmp(data_.cFileName, L"..") == 0) continue;

@@ -3,6 +3,8 @@
 // characters the code page lacks, which would name another file or none.
 #pragma once
 
+#include "toolkit/ScopedHandle.h"
+
 #include <windows.h>
 
 #include <string>
@@ -27,12 +29,9 @@ class DirectoryEntries {
 public:
     // pattern: a folder path with a search pattern, in the system code page.
     explicit DirectoryEntries(const std::string& pattern);
-    ~DirectoryEntries();
-    DirectoryEntries(const DirectoryEntries&) = delete;
-    DirectoryEntries& operator=(const DirectoryEntries&) = delete;
 
     // False when the folder could not be read; Error() tells why.
-    bool IsOpen() const { return find_ != INVALID_HANDLE_VALUE; }
+    bool IsOpen() const { return find_.IsOpen(); }
     // The error of the first call, or ERROR_SUCCESS; an empty folder gives
     // ERROR_FILE_NOT_FOUND, which is no failure.
     DWORD Error() const { return error_; }
@@ -49,10 +48,10 @@ public:
 private:
     void Take();
 
-    HANDLE find_;
+    WIN32_FIND_DATAW data_{};  // before find_, which fills it first
+    ScopedHandle find_;
     DWORD error_ = ERROR_SUCCESS;
     bool pending_ = false;  // the first entry is read but not yet handed out
-    WIN32_FIND_DATAW data_{};
     bool exact_ = false;
     std::string name_;
 };

@@ -1,12 +1,12 @@
 #include "toolkit/FileInformation.h"
 
+#include "toolkit/ScopedHandle.h"
+
 bool ReadFileInformation(const std::string& path, DWORD flags, BY_HANDLE_FILE_INFORMATION& info)
 {
     const DWORD sharing = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-    HANDLE file = CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, sharing, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_BACKUP_SEMANTICS | flags, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    bool read = GetFileInformationByHandle(file, &info) != FALSE;
-    CloseHandle(file);
-    return read;
+    ScopedHandle file(CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, sharing, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_BACKUP_SEMANTICS | flags, nullptr),
+                      CloseHandle);
+    return file.IsOpen() && GetFileInformationByHandle(file.Get(), &info);
 }

@@ -13,10 +13,14 @@ public:
 // Events are optional callbacks taking the sender first; an empty one is skipped.
 using TNotifyEvent = std::function<void(TObject* sender)>;
 
+// Calls a copy: a handler may assign or clear its own event, which frees the
+// stored closure while the handler still runs in it.
 template <typename Event, typename... Args>
 void Fire(const Event& event, Args&&... args)
 {
-    if (event) event(std::forward<Args>(args)...);
+    if (!event) return;
+    const Event running = event;
+    running(std::forward<Args>(args)...);
 }
 
 class Exception : public std::exception {

@@ -1,40 +1,12 @@
 #include "toolkit/UtilityWindow.h"
 
-#include "toolkit/Application.h"
+#include "toolkit/BoundWindowProc.h"
 
 namespace {
 
 const char* const utilityClassName = "TUtilityWindow";
 
 }  // namespace
-
-LRESULT CALLBACK UtilityWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    auto* self = reinterpret_cast<TUtilityWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (message == WM_NCCREATE) {
-        self = static_cast<TUtilityWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        if (self) {
-            self->handle_ = window;
-            SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        }
-    }
-    if (!self || !self->handler_) return DefWindowProcA(window, message, wParam, lParam);
-
-    LRESULT result = 0;
-    // An exception must not unwind through the system's dispatch: report it here.
-    try {
-        result = self->handler_(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        if (Application) Application->ShowException(error);
-    } catch (...) {
-        if (Application) Application->ShowException(Exception("Unknown error"));
-    }
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        self->handle_ = nullptr;
-    }
-    return result;
-}
 
 TUtilityWindow::~TUtilityWindow()
 {
@@ -49,7 +21,7 @@ void TUtilityWindow::Create(THandler handler)
     WNDCLASSEXA cls{sizeof cls};
     if (!GetClassInfoExA(instance, utilityClassName, &cls)) {
         cls = WNDCLASSEXA{sizeof cls};
-        cls.lpfnWndProc = UtilityWindowProc;
+        cls.lpfnWndProc = BoundWindowProc<TUtilityWindow, &TUtilityWindow::handle_, &TUtilityWindow::Dispatch>;
         cls.hInstance = instance;
         cls.lpszClassName = utilityClassName;
         RegisterClassExA(&cls);
@@ -57,6 +29,12 @@ void TUtilityWindow::Create(THandler handler)
     CreateWindowExA(WS_EX_TOOLWINDOW, utilityClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
                     this);
     if (!handle_) throw Exception("Cannot create window " + std::string(utilityClassName));
+}
+
+LRESULT TUtilityWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (!handler_) return DefWindowProcA(handle_, message, wParam, lParam);
+    return handler_(message, wParam, lParam);
 }
 
 void TUtilityWindow::Destroy()

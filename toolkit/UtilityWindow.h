@@ -22,7 +22,7 @@ public:
     HWND Handle() const { return handle_; }
 
 private:
-    friend LRESULT CALLBACK UtilityWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND handle_ = nullptr;
     THandler handler_;

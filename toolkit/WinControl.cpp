@@ -1,6 +1,7 @@
 #include "toolkit/WinControl.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/BoundWindowProc.h"
 
 #include <windowsx.h>
 
@@ -33,7 +34,7 @@ WNDPROC RegisterToolkitClass(const TCreateParams& params)
     }
     cls.hInstance = instance;
     cls.lpszClassName = params.className.c_str();
-    cls.lpfnWndProc = ToolkitWindowProc;
+    cls.lpfnWndProc = TWinControl::WindowProc;
     cls.style &= ~CS_GLOBALCLASS;
     ATOM atom = RegisterClassExA(&cls);
     if (!atom) return nullptr;
@@ -53,10 +54,13 @@ WNDPROC EnsureClass(const TCreateParams& params)
     return RegisterToolkitClass(params);
 }
 
-WNDPROC DefaultProcOf(HWND window)
+// Messages of a toolkit class's window that has no object (created by someone
+// else) go to the class's default procedure.
+LRESULT CALLBACK CallDefaultProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto found = DefaultProcs().find(static_cast<ATOM>(GetClassLongPtrA(window, GCW_ATOM)));
-    return found != DefaultProcs().end() ? found->second : DefWindowProcA;
+    WNDPROC proc = found != DefaultProcs().end() ? found->second : DefWindowProcA;
+    return CallWindowProcA(proc, window, message, wParam, lParam);
 }
 
 int NextControlId()
@@ -67,33 +71,8 @@ int NextControlId()
 
 }  // namespace
 
-LRESULT CALLBACK ToolkitWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    auto* self = reinterpret_cast<TWinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        self = static_cast<TWinControl*>(create->lpCreateParams);
-        if (self) {
-            self->handle_ = window;
-            SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        }
-    }
-    if (!self) return CallWindowProcA(DefaultProcOf(window), window, message, wParam, lParam);
-
-    LRESULT result = 0;
-    try {
-        result = self->WndProc(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        Application->ShowException(error);
-    } catch (...) {
-        Application->ShowException(Exception("Unknown error"));
-    }
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        self->handle_ = nullptr;
-    }
-    return result;
-}
+const WNDPROC TWinControl::WindowProc =
+    BoundWindowProc<TWinControl, &TWinControl::handle_, &TWinControl::WndProc, CallDefaultProc>;
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner), color_(GetSysColor(COLOR_BTNFACE))
 {
@@ -110,7 +89,7 @@ TWinControl* TWinControl::FromHandle(HWND window)
 {
     if (!window) return nullptr;
     WNDPROC proc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
-    if (proc != ToolkitWindowProc) return nullptr;
+    if (proc != WindowProc) return nullptr;
     return reinterpret_cast<TWinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 

@@ -30,6 +30,8 @@ public:
     bool HandleAllocated() const { return handle_ != nullptr; }
     void DestroyHandle();
     static TWinControl* FromHandle(HWND window);
+    // The window procedure of every class the toolkit registers.
+    static const WNDPROC WindowProc;
 
     void SetParent(TWinControl* parent) override;
     void SetVisible(bool visible) override;
@@ -103,9 +105,6 @@ protected:
     static int alignLock_;
 
 private:
-    friend LRESULT CALLBACK ToolkitWindowProc(HWND, UINT, WPARAM, LPARAM);
     TControl* GraphicControlAt(int x, int y);
     void AlignControls(RECT& rect, TAlign align);
 };
-
-LRESULT CALLBACK ToolkitWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

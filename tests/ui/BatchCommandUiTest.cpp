@@ -58,14 +58,11 @@ protected:
     void AddFiles(const std::vector<std::string>& files)
     {
         for (const std::string& file : files) {
-            for (size_t slash = file.find('\\'); slash != std::string::npos;
-                 slash = file.find('\\', slash + 1)) {
-                std::string folder = file.substr(0, slash);
-                if (!TempDir::FolderExists(folder_.PathOf(folder))) {
-                    ASSERT_TRUE(folder_.AddFolder(folder)) << folder;
-                }
+            size_t slash = file.rfind('\\');
+            if (slash != std::string::npos) {
+                ASSERT_NE(folder_.Create(file.substr(0, slash)), "") << file;
             }
-            ASSERT_TRUE(folder_.AddFile(file, file)) << file;
+            ASSERT_NE(folder_.WriteFile(file, file), "") << file;
         }
     }
 

@@ -69,9 +69,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(folder_.IsValid());
-        ASSERT_TRUE(folder_.AddFolder("Sub"));
+        ASSERT_NE(folder_.Create("Sub"), "");
         for (const char* file : kFiles)
-            ASSERT_TRUE(folder_.AddFile(file, "data"));
+            ASSERT_NE(folder_.WriteFile(file, "data"), "");
         ASSERT_TRUE(app_.Start(folder_.Path())) << app_.Error();
     }
 

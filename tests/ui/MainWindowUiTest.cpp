@@ -25,11 +25,11 @@ protected:
     {
         ASSERT_TRUE(folder_.IsValid());
         for (const char* name : {"b.txt", "A.TXT", "图片.jpg", "Zeta.log", "c.dat"})
-            ASSERT_TRUE(folder_.AddFile(name, "data"));
-        ASSERT_TRUE(folder_.AddFile("hidden.ini", "", FILE_ATTRIBUTE_HIDDEN));
+            ASSERT_NE(folder_.WriteFile(name, "data"), "");
+        ASSERT_NE(folder_.WriteFile("hidden.ini", "", FILE_ATTRIBUTE_HIDDEN), "");
         ASSERT_TRUE(GetFileAttributesA(folder_.PathOf("hidden.ini").c_str()) & FILE_ATTRIBUTE_HIDDEN);
-        ASSERT_TRUE(folder_.AddFolder("Sub"));
-        ASSERT_TRUE(folder_.AddFile("Sub\\inner.txt"));
+        ASSERT_NE(folder_.Create("Sub"), "");
+        ASSERT_NE(folder_.WriteFile("Sub\\inner.txt"), "");
 
         ASSERT_TRUE(app_.Start(folder_.Path())) << app_.Error();
         ReportStartUp();
@@ -45,9 +45,7 @@ protected:
 
     std::vector<std::string> NamesOnDisk() const
     {
-        std::vector<std::string> names = TempDir::Names(folder_.Path());
-        std::sort(names.begin(), names.end());
-        return names;
+        return TempDir::Names(folder_.Path());
     }
 
     // Declared first so it outlives the program, which runs inside it.
@@ -72,7 +70,6 @@ TEST_F(MainWindowUiTest, ListsTheFilesOfItsWorkingDirectory)
     EXPECT_EQ(list.Items(), kListedFiles);
     std::vector<std::string> files = TempDir::Names(folder_.Path(), TempDir::Kind::Files);
     std::vector<std::string> listed = list.Items();
-    std::sort(files.begin(), files.end());
     std::sort(listed.begin(), listed.end());
     EXPECT_EQ(listed, files);
     EXPECT_EQ(list.ItemHeight(), BriselApp::Scaled(12));

@@ -3,6 +3,7 @@
 #include "app/RenameOperation.h"
 
 #include "TempDir.h"
+#include "toolkit/ScopedHandle.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -23,9 +24,9 @@ struct Times {
 Times TimesOf(const std::string& path)
 {
     Times times;
-    HANDLE file = CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    GetFileTime(file, nullptr, &times.lastAccess, &times.lastWrite);
-    CloseHandle(file);
+    ScopedHandle file(
+        CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr), CloseHandle);
+    GetFileTime(file.Get(), nullptr, &times.lastAccess, &times.lastWrite);
     return times;
 }
 
@@ -44,9 +45,8 @@ TEST(BatchRecordTest, UndoPutsEveryCommandBack)
     // An old time, which the time command is sure to change.
     FILETIME old{0x12345678, 0x01C00000};
     for (const std::string& path : targets) {
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        SetFileTime(file, &old, &old, &old);
-        CloseHandle(file);
+        ScopedHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr), CloseHandle);
+        SetFileTime(file.Get(), &old, &old, &old);
     }
     const std::vector<std::string> top = TempDir::Names(temp.Path()), sub = TempDir::Names(temp.Path() + "\\Sub");
     const Times before = TimesOf(targets[1]);

@@ -5,7 +5,6 @@
 #include "browser/FileListBox.h"
 
 #include "BrowserTestHost.h"
-#include "TempDir.h"
 #include "core/DirectoryPath.h"
 #include "toolkit/Label.h"
 
@@ -17,22 +16,17 @@
 
 namespace {
 
-class BrowserChainTest : public ::testing::Test {
+class BrowserChainTest : public BrowserTest {
 protected:
     void SetUp() override
     {
-        EnsureApplication();
-        ASSERT_FALSE(temp.Path().empty());
-        data = temp.Create("Data");
+        ASSERT_NO_FATAL_FAILURE(Enter("Data", &data));
         temp.Create("Data\\Photos");
         temp.Create("Data\\Gone");
         temp.WriteFile("Data\\notes.txt");
         temp.WriteFile("Data\\Photos\\trip.jpg");
         temp.WriteFile("Data\\Photos\\beach.jpg");
-        cwd = std::make_unique<WorkingDirectory>(data);
-        ASSERT_TRUE(cwd->Changed());
 
-        host = std::make_unique<TBrowserHost>();
         label = new TLabel(host.get());
         label->SetBounds(8, 8, 0, 12);
         label->SetParent(host.get());
@@ -57,12 +51,6 @@ protected:
         };
     }
 
-    void TearDown() override
-    {
-        host.reset();
-        cwd.reset();
-    }
-
     std::vector<std::string> FileNames() const
     {
         std::vector<std::string> names;
@@ -79,10 +67,7 @@ protected:
         directories->OpenCurrent();
     }
 
-    TempDir temp;
     std::string data;
-    std::unique_ptr<WorkingDirectory> cwd;
-    std::unique_ptr<TBrowserHost> host;
     TLabel* label = nullptr;  // the controls belong to host
     TDriveComboBox* drives = nullptr;
     TDirectoryListBox* directories = nullptr;

@@ -2,11 +2,14 @@
 // the main window's font, and a working directory that is put back.
 #pragma once
 
+#include "tests/ui/driver/TempDir.h"
 #include "tests/win/TestApplication.h"
 #include "toolkit/Form.h"
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -48,6 +51,28 @@ public:
 private:
     std::string previous_;
     bool changed_ = false;
+};
+
+// The browser tests' fixture: a temporary folder, a working directory in it
+// and the host window, which go in the reverse order.
+class BrowserTest : public ::testing::Test {
+protected:
+    // Makes relative (made below the temporary folder; empty: the folder
+    // itself) the working directory and opens the host window.
+    void Enter(const std::string& relative, std::string* path = nullptr)
+    {
+        EnsureApplication();
+        host = std::make_unique<TBrowserHost>();
+        ASSERT_TRUE(temp.IsValid());
+        const std::string folder = relative.empty() ? temp.Path() : temp.Create(relative);
+        cwd = std::make_unique<WorkingDirectory>(folder);
+        ASSERT_TRUE(cwd->Changed()) << folder;
+        if (path) *path = folder;
+    }
+
+    TempDir temp;
+    std::unique_ptr<WorkingDirectory> cwd;
+    std::unique_ptr<TBrowserHost> host;
 };
 
 // Draws item index of an owner-drawn list into a bitmap as it would be drawn on

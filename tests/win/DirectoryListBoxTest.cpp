@@ -2,7 +2,7 @@
 
 #include "BrowserTestHost.h"
 #include "LinuxShell.h"
-#include "TempDir.h"
+#include "browser/CompareIgnoreCase.h"
 #include "core/DirectoryPath.h"
 #include "toolkit/Label.h"
 
@@ -51,27 +51,16 @@ bool IsHidden(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_HIDDEN);
 }
 
-class DirectoryListBoxTest : public ::testing::Test {
+class DirectoryListBoxTest : public BrowserTest {
 protected:
     void SetUp() override
     {
-        EnsureApplication();
-        ASSERT_FALSE(temp.Path().empty());
-        photos = temp.Create("Data\\Photos");
+        ASSERT_NO_FATAL_FAILURE(Enter("Data\\Photos", &photos));
         temp.Create("Data\\Photos\\beta");
         temp.Create("Data\\Photos\\Alpha");
         temp.Create("Data\\Photos\\gamma");
         temp.Create("Data\\Photos\\Delta");
         temp.WriteFile("Data\\Photos\\file.txt", "x");
-        cwd = std::make_unique<WorkingDirectory>(photos);
-        ASSERT_TRUE(cwd->Changed());
-        host = std::make_unique<TBrowserHost>();
-    }
-
-    void TearDown() override
-    {
-        host.reset();
-        cwd.reset();
     }
 
     TDirectoryListBox* MakeList(int width = 260)
@@ -82,10 +71,7 @@ protected:
         return host->Place(list, 8, 8, width, 300);
     }
 
-    TempDir temp;
     std::string photos;
-    std::unique_ptr<WorkingDirectory> cwd;
-    std::unique_ptr<TBrowserHost> host;
     int changes = 0;
 };
 
@@ -152,8 +138,7 @@ TEST_F(DirectoryListBoxTest, SortsSubdirectoriesInUserCollation)
     std::vector<std::string> names = Subdirectories(*list);
     ASSERT_EQ(names.size(), 10u);
     for (size_t i = 1; i < names.size(); ++i) {
-        EXPECT_NE(CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, names[i - 1].c_str(), -1, names[i].c_str(), -1),
-                  CSTR_GREATER_THAN)
+        EXPECT_NE(CompareIgnoreCase(names[i - 1], names[i]), CSTR_GREATER_THAN)
             << names[i - 1] << " before " << names[i];
     }
     EXPECT_EQ(names.back(), "Zeta");

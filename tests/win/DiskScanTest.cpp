@@ -4,6 +4,7 @@
 #include "TempDir.h"
 #include "TestApplication.h"
 #include "components/DiskScanCalls.h"
+#include "toolkit/ScopedHandle.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -418,9 +419,10 @@ private:
         if (directory) {
             ok = CreateDirectoryW(wide.c_str(), nullptr) != FALSE;
         } else {
-            HANDLE file = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-            ok = file != INVALID_HANDLE_VALUE;
-            if (ok) CloseHandle(file);
+            ScopedHandle file(
+                CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr),
+                CloseHandle);
+            ok = file.IsOpen();
         }
         if (ok) made_.emplace_back(wide, directory);
         return ok;
@@ -567,7 +569,7 @@ protected:
     void SetUp() override
     {
         DiskScanTest::SetUp();
-        DiskScanCalls::Install(&fake);
+        CallTable<DiskScanCalls>::Install(&fake);
         FakeDrives::queried.clear();
         FakeDrives::fail = false;
         // Letters no drive of this machine uses, so nothing real is walked.
@@ -576,7 +578,7 @@ protected:
             if (!(used & (1u << (letter - 'A')))) letters.insert(letters.begin(), letter);
         ASSERT_EQ(letters.size(), 6u);
     }
-    void TearDown() override { DiskScanCalls::Install(nullptr); }
+    void TearDown() override { CallTable<DiskScanCalls>::Install(nullptr); }
 
     DiskScanCalls fake{FakeDrives::LogicalDriveStrings, FakeDrives::DriveType};
     std::string letters;

@@ -1,7 +1,6 @@
 #include "browser/DriveComboBox.h"
 
 #include "BrowserTestHost.h"
-#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -11,22 +10,9 @@
 
 namespace {
 
-class DriveComboBoxTest : public ::testing::Test {
+class DriveComboBoxTest : public BrowserTest {
 protected:
-    void SetUp() override
-    {
-        EnsureApplication();
-        ASSERT_FALSE(temp.Path().empty());
-        cwd = std::make_unique<WorkingDirectory>(temp.Path());
-        ASSERT_TRUE(cwd->Changed());
-        host = std::make_unique<TBrowserHost>();
-    }
-
-    void TearDown() override
-    {
-        host.reset();
-        cwd.reset();
-    }
+    void SetUp() override { Enter(""); }
 
     TDriveComboBox* MakeSelector()
     {
@@ -44,9 +30,6 @@ protected:
                      reinterpret_cast<LPARAM>(combo));
     }
 
-    TempDir temp;
-    std::unique_ptr<WorkingDirectory> cwd;
-    std::unique_ptr<TBrowserHost> host;
     int changes = 0;
 };
 

@@ -2,7 +2,6 @@
 
 #include "BrowserTestHost.h"
 #include "LinuxShell.h"
-#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -20,23 +19,12 @@ std::vector<std::string> Names(const TFileListBox& list)
     return names;
 }
 
-class FileListBoxTest : public ::testing::Test {
+class FileListBoxTest : public BrowserTest {
 protected:
     void SetUp() override
     {
-        EnsureApplication();
-        ASSERT_FALSE(temp.Path().empty());
-        folder = temp.Create("Files");
+        ASSERT_NO_FATAL_FAILURE(Enter("Files", &folder));
         other = temp.Create("Other");
-        cwd = std::make_unique<WorkingDirectory>(folder);
-        ASSERT_TRUE(cwd->Changed());
-        host = std::make_unique<TBrowserHost>();
-    }
-
-    void TearDown() override
-    {
-        host.reset();
-        cwd.reset();
     }
 
     TFileListBox* MakeList()
@@ -47,11 +35,8 @@ protected:
         return host->Place(list, 8, 8, 300, 300);
     }
 
-    TempDir temp;
     std::string folder;
     std::string other;
-    std::unique_ptr<WorkingDirectory> cwd;
-    std::unique_ptr<TBrowserHost> host;
 };
 
 TEST_F(FileListBoxTest, ListsEveryFileOfTheWorkingDirectoryButNoDirectories)

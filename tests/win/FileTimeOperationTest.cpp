@@ -3,6 +3,7 @@
 #include "app/FileTimeOperation.h"
 #include "core/Calendar.h"
 #include "toolkit/Object.h"
+#include "toolkit/ScopedHandle.h"
 
 #include "TempDir.h"
 
@@ -43,13 +44,13 @@ struct Times {
 Times TimesOf(const std::string& path)
 {
     Times times;
-    HANDLE file = CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    EXPECT_NE(file, INVALID_HANDLE_VALUE) << path;
-    if (file == INVALID_HANDLE_VALUE) return times;
+    ScopedHandle file(CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, 0, nullptr),
+                      CloseHandle);
+    EXPECT_TRUE(file.IsOpen()) << path;
+    if (!file.IsOpen()) return times;
     FILETIME creation, access, write;
-    EXPECT_TRUE(GetFileTime(file, &creation, &access, &write));
-    CloseHandle(file);
+    EXPECT_TRUE(GetFileTime(file.Get(), &creation, &access, &write));
     times.lastAccess = Ticks(access);
     times.lastWrite = Ticks(write);
     return times;
@@ -59,12 +60,12 @@ Times TimesOf(const std::string& path)
 std::string OldFile(const TempDir& temp, const std::string& name)
 {
     std::string path = temp.WriteFile(name, "x");
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ScopedHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr),
+                      CloseHandle);
     SYSTEMTIME fields = {2001, 2, 0, 3, 4, 5, 6, 0};
     FILETIME time;
     SystemTimeToFileTime(&fields, &time);
-    SetFileTime(file, &time, &time, &time);
-    CloseHandle(file);
+    SetFileTime(file.Get(), &time, &time, &time);
     return path;
 }
 
@@ -85,11 +86,11 @@ public:
     {
         current = this;
         table_ = {RecordOpen, SystemTimeToFileTime, RecordSetTime, RecordClose};
-        FileTimeCalls::Install(&table_);
+        CallTable<FileTimeCalls>::Install(&table_);
     }
     ~RecordingCalls()
     {
-        FileTimeCalls::Install(nullptr);
+        CallTable<FileTimeCalls>::Install(nullptr);
         current = nullptr;
     }
 

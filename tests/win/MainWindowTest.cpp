@@ -4,7 +4,7 @@
 #include "browser/DirectoryListBox.h"
 #include "browser/DriveComboBox.h"
 #include "browser/FileListBox.h"
-#include "tests/win/TempDir.h"
+#include "tests/ui/driver/TempDir.h"
 #include "tests/win/TestApplication.h"
 #include "toolkit/Application.h"
 #include "toolkit/Button.h"
@@ -12,6 +12,7 @@
 #include "toolkit/MenuItem.h"
 #include "toolkit/Panel.h"
 #include "toolkit/ProgressBar.h"
+#include "toolkit/ScopedHandle.h"
 #include "toolkit/SpeedButton.h"
 #include "toolkit/StatusBar.h"
 #include "resources/maker.h"
@@ -236,14 +237,12 @@ TEST_F(MainWindowTest, RenameOperationsWorkThroughTheTargetListAndDriveTheBar)
     f.Button3->Click();
     WIN32_FIND_DATAA data;
     for (const char* expected : {"Sub\\one.txt", "two.txt"}) {
-        HANDLE find = FindFirstFileA((dir_.Path() + "\\" + expected).c_str(), &data);
-        ASSERT_NE(find, INVALID_HANDLE_VALUE) << expected;
-        FindClose(find);
+        ScopedHandle find(FindFirstFileA((dir_.Path() + "\\" + expected).c_str(), &data), FindClose);
+        ASSERT_TRUE(find.IsOpen()) << expected;
         EXPECT_EQ(std::string(data.cFileName), std::string(expected).substr(std::string(expected).rfind('\\') + 1));
     }
-    HANDLE find = FindFirstFileA((dir_.Path() + "\\sub").c_str(), &data);
-    ASSERT_NE(find, INVALID_HANDLE_VALUE);
-    FindClose(find);
+    ScopedHandle find(FindFirstFileA((dir_.Path() + "\\sub").c_str(), &data), FindClose);
+    ASSERT_TRUE(find.IsOpen());
     EXPECT_EQ(std::string(data.cFileName), "Sub");
     EXPECT_EQ(f.ProgressBar1->Max(), 2);
     EXPECT_EQ(f.ProgressBar1->Position(), 2);

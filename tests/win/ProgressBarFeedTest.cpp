@@ -55,8 +55,12 @@ TEST(ProgressBarFeedTest, BarAlwaysLooksCurrentWithFewRepaints)
             // The bar may hold an earlier position only while it looks the same:
             // it fills its client area less a one-pixel frame.
             ASSERT_EQ(Filled(shown, count, width - 2), Filled(i, count, width - 2)) << i;
-            if (i == 1 || i == count) ASSERT_EQ(shown, i);
-            if (count == 5000 && i % 997 == 0) EXPECT_EQ(FilledPixels(handle), Filled(i, count, width - 2)) << i;
+            if (i == 1 || i == count) {
+                ASSERT_EQ(shown, i);
+            }
+            if (count == 5000 && i % 997 == 0) {
+                EXPECT_EQ(FilledPixels(handle), Filled(i, count, width - 2)) << i;
+            }
         }
         EXPECT_LE(feed.Repaints(), width + 2);
     }

@@ -5,6 +5,7 @@
 #include "LinuxShell.h"
 #include "TempDir.h"
 #include "core/CaseMapping.h"
+#include "toolkit/ScopedHandle.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -19,22 +20,20 @@ namespace {
 std::string NameOnDisk(const std::string& path)
 {
     WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA(path.c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return std::string();
-    FindClose(find);
-    return data.cFileName;
+    ScopedHandle find(FindFirstFileA(path.c_str(), &data), FindClose);
+    return find.IsOpen() ? data.cFileName : std::string();
 }
 
 std::vector<std::string> NamesIn(const std::string& folder) { return TempDir::Names(folder); }
 
 std::string Content(const std::string& path)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "<missing>";
+    ScopedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr),
+                      CloseHandle);
+    if (!file.IsOpen()) return "<missing>";
     char buffer[256];
     DWORD read = 0;
-    ReadFile(file, buffer, sizeof buffer, &read, nullptr);
-    CloseHandle(file);
+    ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr);
     return std::string(buffer, read);
 }
 

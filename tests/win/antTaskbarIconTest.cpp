@@ -90,11 +90,11 @@ struct ScopedCalls {
     explicit ScopedCalls(Recorder& rec)
     {
         recorder = &rec;
-        TaskbarIconCalls::Install(&recordingCalls);
+        CallTable<TaskbarIconCalls>::Install(&recordingCalls);
     }
     ~ScopedCalls()
     {
-        TaskbarIconCalls::Install(nullptr);
+        CallTable<TaskbarIconCalls>::Install(nullptr);
         recorder = nullptr;
     }
 };
@@ -521,7 +521,7 @@ TEST(TaskbarIconShellTest, RealNotificationAreaHoldsTheEntryUntilTheComponentGoe
     if (!FindWindowA("Shell_TrayWnd", nullptr)) GTEST_SKIP() << "no notification area on this display";
     shellResults.clear();
     const TaskbarIconCalls observing{ObserveShell, GetCursorPos, GetKeyState, SetForegroundWindow, PostMessageA};
-    TaskbarIconCalls::Install(&observing);
+    CallTable<TaskbarIconCalls>::Install(&observing);
     {
         TantTaskbarIcon tray(nullptr);
         tray.Icon().SetHandle(MakeIcon(32));
@@ -529,7 +529,7 @@ TEST(TaskbarIconShellTest, RealNotificationAreaHoldsTheEntryUntilTheComponentGoe
         tray.SetHint("Brisel批量文件更改器 V2.0");
         tray.ShowIcon();
     }
-    TaskbarIconCalls::Install(nullptr);
+    CallTable<TaskbarIconCalls>::Install(nullptr);
     ASSERT_GE(shellResults.size(), 3u);
     EXPECT_EQ(shellResults.front(), (std::pair<DWORD, BOOL>{NIM_ADD, TRUE}));
     for (const auto& call : shellResults) {

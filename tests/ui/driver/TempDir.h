@@ -1,11 +1,13 @@
+// A unique folder under the temporary directory, removed with everything in
+// it when the object goes, for the win tests, the ui tests and the benchmark.
+// Relative paths use backslashes; names are system code page bytes (GBK here).
 #pragma once
+
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
-// A unique folder under %TEMP%, removed with everything in it when the
-// object dies. Names are system code page bytes (GBK here).
 class TempDir {
 public:
     TempDir();
@@ -14,24 +16,21 @@ public:
     TempDir& operator=(const TempDir&) = delete;
 
     bool IsValid() const { return !path_.empty(); }
-    // The folder, without a trailing backslash.
+    // The folder, without a trailing backslash; empty if it could not be made.
     const std::string& Path() const { return path_; }
-    std::string PathOf(const std::string& relative) const { return path_ + "\\" + relative; }
+    std::string PathOf(const std::string& relativePath) const { return path_ + "\\" + relativePath; }
+    // Makes a folder and the folders on the way; returns its full path, empty if it is not there.
+    std::string Create(const std::string& relativePath) const;
+    // Writes a file (its folder must exist), then sets attributes unless normal;
+    // returns its full path, empty if any step failed.
+    std::string WriteFile(const std::string& relativePath, const std::string& content = std::string(),
+                          DWORD attributes = FILE_ATTRIBUTE_NORMAL) const;
 
-    // Creates a file (folders on the way must exist) holding content, then
-    // sets attributes when they are not FILE_ATTRIBUTE_NORMAL.
-    bool AddFile(const std::string& relative, const std::string& content = std::string(),
-                 DWORD attributes = FILE_ATTRIBUTE_NORMAL) const;
-    bool AddFolder(const std::string& relative) const;
-
-    // Names (not paths) of the entries of folder, "." and ".." left out;
-    // files only, folders only, or both.
     enum class Kind { Files, Folders, All };
+    // The names in folder as the file system hands them out, "." and ".." left out.
+    static std::vector<std::string> EntriesInOrder(const std::string& folder, Kind kind = Kind::All);
+    // The same, sorted.
     static std::vector<std::string> Names(const std::string& folder, Kind kind = Kind::All);
-    static bool FileExists(const std::string& path);
-    static bool FolderExists(const std::string& path);
-    // Deletes folder and everything under it, read-only entries included.
-    static bool RemoveTree(const std::string& folder);
 
 private:
     std::string path_;

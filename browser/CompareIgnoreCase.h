@@ -1,0 +1,13 @@
+// Names and paths compared as the lists order them: by the user's locale,
+// case ignored, so that a file renamed to another case keeps its place.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// CSTR_LESS_THAN, CSTR_EQUAL or CSTR_GREATER_THAN; 0 when the call fails.
+inline int CompareIgnoreCase(const std::string& a, const std::string& b)
+{
+    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1);
+}
