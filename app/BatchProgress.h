@@ -11,5 +11,13 @@ struct BatchProgress {
     std::function<void(int position)> advance;
     std::function<bool()> stop;
 
+    void Start(int max) const
+    {
+        if (start) start(max);
+    }
+    void Advance(int position) const
+    {
+        if (advance) advance(position);
+    }
     bool Stopped() const { return stop && stop(); }
 };

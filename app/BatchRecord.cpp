@@ -1,11 +1,10 @@
 #include "app/BatchRecord.h"
 
 #include "app/CaseOnlyRename.h"
-#include "toolkit/SystemErrorText.h"
+#include "platform/SystemErrorText.h"
 #include "core/CaseMapping.h"
 #include "core/DirectoryPath.h"
-#include "toolkit/Object.h"
-#include "toolkit/ScopedHandle.h"
+#include "platform/ScopedHandle.h"
 
 #include <algorithm>
 
@@ -78,7 +77,7 @@ void BatchRecord::AddTimes(const std::string& path, const FILETIME& creation, co
 std::vector<core::FileFailure> BatchRecord::Undo(const BatchProgress& progress)
 {
     std::vector<core::FileFailure> failures;
-    Fire(progress.start, static_cast<int>(Count()));
+    progress.Start(static_cast<int>(Count()));
     int done = 0;
     // Each change leaves the record as it is tried, so a stop keeps the rest
     // for the next undo.
@@ -86,13 +85,13 @@ std::vector<core::FileFailure> BatchRecord::Undo(const BatchProgress& progress)
         core::FileFailure failure;
         if (!UndoRename(renames_.back(), failure)) failures.push_back(std::move(failure));
         renames_.pop_back();
-        Fire(progress.advance, ++done);
+        progress.Advance(++done);
     }
     while (!times_.empty() && !progress.Stopped()) {
         core::FileFailure failure;
         if (!UndoTimes(times_.back(), failure)) failures.push_back(std::move(failure));
         times_.pop_back();
-        Fire(progress.advance, ++done);
+        progress.Advance(++done);
     }
     return failures;
 }

@@ -1,8 +1,8 @@
 #include "app/CaseOnlyRename.h"
 
-#include "toolkit/SystemErrorText.h"
-#include "toolkit/ExactName.h"
-#include "toolkit/ScopedHandle.h"
+#include "platform/SystemErrorText.h"
+#include "platform/ExactName.h"
+#include "platform/ScopedHandle.h"
 
 #include <windows.h>
 

@@ -2,7 +2,7 @@
 // can observe what is asked of the file system (Wine keeps no creation time).
 #pragma once
 
-#include "toolkit/CallTable.h"
+#include "platform/CallTable.h"
 
 #include <windows.h>
 

@@ -3,9 +3,8 @@
 #include "app/FileTimeCalls.h"
 #include "core/Calendar.h"
 #include "core/DateTimeText.h"
-#include "toolkit/Object.h"
-#include "toolkit/ScopedHandle.h"
-#include "toolkit/SystemErrorText.h"
+#include "platform/ScopedHandle.h"
+#include "platform/SystemErrorText.h"
 
 #include <windows.h>
 
@@ -25,13 +24,20 @@ SYSTEMTIME ToSystemTime(const core::CalendarFields& fields)
     return time;
 }
 
-double ReadDateTime(const std::string& text, int currentYear)
+// False, with the message the window shows, for a text that cannot be
+// written as a file time.
+bool ReadDateTime(const std::string& text, int currentYear, double& value, std::string& refusal)
 {
-    double value = 0;
-    if (!core::TryReadDateTime(text, currentYear, value)) throw EConvertError(core::InvalidDateTimeMessage(text));
+    if (!core::TryReadDateTime(text, currentYear, value)) {
+        refusal = core::InvalidDateTimeMessage(text);
+        return false;
+    }
     // Written, it would leave every time as it was and look like success.
-    if (core::IsFileTimeOrigin(value)) throw EConvertError(core::UnwritableFileTimeMessage(text));
-    return value;
+    if (core::IsFileTimeOrigin(value)) {
+        refusal = core::UnwritableFileTimeMessage(text);
+        return false;
+    }
+    return true;
 }
 
 // Creation, last-access and last-write time, read before the batch changes them.
@@ -69,20 +75,9 @@ bool ApplyFileTime(const std::string& path, double value, FileTimeSlot slot, std
     return true;
 }
 
-bool ApplyFileTime(const std::string& path, double value, FileTimeSlot slot)
-{
-    std::string reason;
-    return ApplyFileTime(path, value, slot, reason);
-}
-
 bool StampCreationTime(const std::string& path, double value, std::string& reason)
 {
     return ApplyFileTime(path, value, FileTimeSlot::Creation, reason);
-}
-
-bool StampCreationTime(const std::string& path, double value)
-{
-    return ApplyFileTime(path, value, FileTimeSlot::Creation);
 }
 
 bool StampLastWriteTime(const std::string& path, double value, std::string& reason)
@@ -90,51 +85,35 @@ bool StampLastWriteTime(const std::string& path, double value, std::string& reas
     return ApplyFileTime(path, value, FileTimeSlot::LastWrite, reason);
 }
 
-bool StampLastWriteTime(const std::string& path, double value)
-{
-    return ApplyFileTime(path, value, FileTimeSlot::LastWrite);
-}
-
 bool StampLastAccessTime(const std::string& path, double value, std::string& reason)
 {
     return ApplyFileTime(path, value, FileTimeSlot::LastAccess, reason);
 }
 
-bool StampLastAccessTime(const std::string& path, double value)
+BatchResult RunFileTimeBatch(const std::vector<std::string>& targets, const std::string& dateTimeText,
+                             int currentYear, const BatchProgress& progress, BatchRecord* record)
 {
-    return ApplyFileTime(path, value, FileTimeSlot::LastAccess);
-}
-
-std::vector<core::FileFailure> RunFileTimeBatch(const std::vector<std::string>& targets,
-                                                const std::string& dateTimeText, int currentYear,
-                                                const BatchProgress& progress, BatchRecord* record)
-{
-    std::vector<core::FileFailure> failures;
+    BatchResult result;
     const int count = static_cast<int>(targets.size());
-    Fire(progress.start, count);
+    progress.Start(count);
+    double value = 0;
     for (int i = 1; i <= count && !progress.Stopped(); ++i) {
         const std::string& path = targets[i - 1];
-        Fire(progress.advance, i);
-        bool stamped = true;
-        std::string firstReason;
-        auto note = [&](bool ok, const std::string& reason) {
-            if (!ok && stamped) firstReason = reason;
-            stamped = stamped && ok;
-        };
-        std::string reason;
-        const double creation = ReadDateTime(dateTimeText, currentYear);
+        progress.Advance(i);
+        // The text is the same for every file and time: read as the first file comes up.
+        if (i == 1 && !ReadDateTime(dateTimeText, currentYear, value, result.refusal)) return result;
         FILETIME before[3] = {};
         const bool known = record && ReadFileTimes(path, before);
-        bool anyStamped = false;
-        auto stamp = [&](bool ok) {
-            note(ok, reason);
-            anyStamped = anyStamped || ok;
-        };
-        stamp(StampCreationTime(path, creation, reason));
-        stamp(StampLastWriteTime(path, ReadDateTime(dateTimeText, currentYear), reason));
-        stamp(StampLastAccessTime(path, ReadDateTime(dateTimeText, currentYear), reason));
-        if (!stamped) failures.push_back(core::FileFailure{path, firstReason});
-        if (known && anyStamped) record->AddTimes(path, before[0], before[1], before[2]);
+        std::string reason, firstReason;
+        bool all = true, any = false;
+        for (auto stamp : {StampCreationTime, StampLastWriteTime, StampLastAccessTime}) {
+            const bool stamped = stamp(path, value, reason);
+            if (!stamped && all) firstReason = reason;
+            all = all && stamped;
+            any = any || stamped;
+        }
+        if (!all) result.failures.push_back(core::FileFailure{path, firstReason});
+        if (known && any) record->AddTimes(path, before[0], before[1], before[2]);
     }
-    return failures;
+    return result;
 }

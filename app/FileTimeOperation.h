@@ -3,6 +3,7 @@
 
 #include "app/BatchProgress.h"
 #include "app/BatchRecord.h"
+#include "app/BatchResult.h"
 #include "core/FailureReport.h"
 
 #include <string>
@@ -10,26 +11,20 @@
 
 enum class FileTimeSlot { LastAccess = 0, LastWrite = 1, Creation = 2 };
 
-// True only when the file was opened and that one time was set. The value is
-// stored as the file time itself, without conversion from local time.
-bool ApplyFileTime(const std::string& path, double value, FileTimeSlot slot);
-// The same; on failure reason holds the system's text for the failing call.
+// True only when the file was opened and that one time was set; on failure
+// reason holds the system's text for the failing call. The value is stored
+// as the file time itself, without conversion from local time.
 bool ApplyFileTime(const std::string& path, double value, FileTimeSlot slot, std::string& reason);
 
-bool StampCreationTime(const std::string& path, double value);
 bool StampCreationTime(const std::string& path, double value, std::string& reason);
-bool StampLastWriteTime(const std::string& path, double value);
 bool StampLastWriteTime(const std::string& path, double value, std::string& reason);
-bool StampLastAccessTime(const std::string& path, double value);
 bool StampLastAccessTime(const std::string& path, double value, std::string& reason);
 
 // Sets the creation, last-write and last-access time of every target to the
-// date and time in dateTimeText, read afresh before each of the three. The
-// bar advances before each file. A text that cannot be read throws
-// EConvertError at the first reading, before any file is touched. A file
-// with a time that could not be set is listed once, with the first reason;
-// the batch goes on. With a record, the times each changed file had before
-// are added to it.
-std::vector<core::FileFailure> RunFileTimeBatch(const std::vector<std::string>& targets,
-                                                const std::string& dateTimeText, int currentYear,
-                                                const BatchProgress& progress, BatchRecord* record = nullptr);
+// date and time in dateTimeText. The bar advances before each file. A text
+// that cannot be written as a file time is refused as the first file comes
+// up, before any file is touched. A file with a time that could not be set is
+// listed once, with the first reason; the batch goes on. With a record, the
+// times each changed file had before are added to it.
+BatchResult RunFileTimeBatch(const std::vector<std::string>& targets, const std::string& dateTimeText,
+                             int currentYear, const BatchProgress& progress, BatchRecord* record = nullptr);

@@ -1,7 +1,7 @@
 #include "app/LinkCheck.h"
 
-#include "toolkit/ExactName.h"
-#include "toolkit/ScopedHandle.h"
+#include "platform/ExactName.h"
+#include "platform/ScopedHandle.h"
 
 #include <windows.h>
 

@@ -3,8 +3,7 @@
 #include "core/CaseMapping.h"
 #include "core/DirectoryPath.h"
 #include "core/ExtensionMapping.h"
-#include "toolkit/Object.h"
-#include "toolkit/SystemErrorText.h"
+#include "platform/SystemErrorText.h"
 
 #include <windows.h>
 
@@ -73,7 +72,7 @@ std::vector<core::FileFailure> RunRenameBatch(const std::vector<std::string>& ta
 {
     std::vector<core::FileFailure> failures;
     const int count = static_cast<int>(targets.size());
-    Fire(progress.start, count);
+    progress.Start(count);
     RenameOperation operation(kind, extensionText);
     for (int i = 1; i <= count && !progress.Stopped(); ++i) {
         core::FileFailure failure;
@@ -83,7 +82,7 @@ std::vector<core::FileFailure> RunRenameBatch(const std::vector<std::string>& ta
         } else if (!renamedTo.empty()) {
             record->AddRename(targets[i - 1], renamedTo);
         }
-        Fire(progress.advance, i);
+        progress.Advance(i);
     }
     return failures;
 }

@@ -13,6 +13,7 @@
 #include "core/ExtensionMapping.h"
 #include "core/DateTimeText.h"
 #include "core/FailureReport.h"
+#include "core/Messages.h"
 #include "toolkit/Icon.h"
 #include "toolkit/MenuItem.h"
 #include "toolkit/MessageDialog.h"
@@ -23,7 +24,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/Button.h"
 #include "toolkit/Edit.h"
-#include "toolkit/ExactName.h"
+#include "platform/ExactName.h"
 #include "toolkit/Label.h"
 #include "toolkit/Panel.h"
 #include "toolkit/ProgressBar.h"
@@ -433,7 +434,7 @@ void TForm1::UndoItemClick(TObject*)
             const std::size_t count = record_.Count();
             std::vector<core::FileFailure> failures = record_.Undo(Progress());
             filesDone_ = static_cast<int>(count - record_.Count());
-            ShowFailureReport(failures, count);
+            ShowBatchResult({{}, failures}, count);
         }
     }
     if (closeRequested_) TForm::Close();
@@ -588,11 +589,19 @@ void TForm1::KeepResponding()
     nextDispatch_ = now + kDispatchMs;
 }
 
-void TForm1::ShowFailureReport(const std::vector<core::FileFailure>& failures, std::size_t total)
+// The one way from a batch's outcome to the user: a refusal as an error, in
+// the form the application gives errors; else what failed, was skipped or
+// was not tried. The file list then shows the names as they are.
+void TForm1::ShowBatchResult(const BatchResult& result, std::size_t total)
 {
+    const std::string caption = Application->Title();
+    if (!result.refusal.empty()) {
+        MessageBoxA(Handle(), core::AddFullStop(result.refusal).c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
+        return;
+    }
     const std::size_t notTried = stopRequested_ && static_cast<std::size_t>(filesDone_) < total ? total - filesDone_ : 0;
-    const std::string report = core::BuildFailureReport(failures, total, skipped_, notTried);
-    if (!report.empty()) MessageBoxA(Handle(), report.c_str(), Application->Title().c_str(), MB_OK | MB_ICONWARNING);
+    const std::string report = core::BuildFailureReport(result.failures, total, skipped_, notTried);
+    if (!report.empty()) MessageBoxA(Handle(), report.c_str(), caption.c_str(), MB_OK | MB_ICONWARNING);
     FileListBox1->Reread();
 }
 
@@ -610,7 +619,7 @@ void TForm1::Button1Click(TObject*)
                                                        Edit5->Text(), Edit6->Text());
     SYSTEMTIME now;
     GetLocalTime(&now);
-    ShowFailureReport(RunFileTimeBatch(*targetList_, text, now.wYear, Progress(), &record_), targetList_->size());
+    ShowBatchResult(RunFileTimeBatch(*targetList_, text, now.wYear, Progress(), &record_), targetList_->size());
 }
 
 // Gives every target the extension typed in Edit7.
@@ -621,21 +630,21 @@ void TForm1::Button2Click(TObject*)
                     MB_OK | MB_ICONWARNING);
         return;
     }
-    ShowFailureReport(
-        RunRenameBatch(*targetList_, RenameKind::Extension, [this] { return Edit7->Text(); }, Progress(), &record_),
-        targetList_->size());
+    auto extension = [this] { return Edit7->Text(); };
+    ShowBatchResult({{}, RunRenameBatch(*targetList_, RenameKind::Extension, extension, Progress(), &record_)},
+                    targetList_->size());
 }
 
 // Renames every target to lower case.
 void TForm1::Button3Click(TObject*)
 {
-    ShowFailureReport(RunRenameBatch(*targetList_, RenameKind::LowerCase, nullptr, Progress(), &record_),
-                      targetList_->size());
+    ShowBatchResult({{}, RunRenameBatch(*targetList_, RenameKind::LowerCase, nullptr, Progress(), &record_)},
+                    targetList_->size());
 }
 
 // Renames every target to upper case.
 void TForm1::Button4Click(TObject*)
 {
-    ShowFailureReport(RunRenameBatch(*targetList_, RenameKind::UpperCase, nullptr, Progress(), &record_),
-                      targetList_->size());
+    ShowBatchResult({{}, RunRenameBatch(*targetList_, RenameKind::UpperCase, nullptr, Progress(), &record_)},
+                    targetList_->size());
 }

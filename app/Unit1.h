@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/BatchRecord.h"
+#include "app/BatchResult.h"
 #include "app/RenameOperation.h"
 #include "core/FailureReport.h"
 #include "toolkit/Form.h"
@@ -129,7 +130,7 @@ private:
     bool OnShortCut(const MSG& message);
     void KeepResponding();
     void GatherTargets();
-    void ShowFailureReport(const std::vector<core::FileFailure>& failures, std::size_t total);
+    void ShowBatchResult(const BatchResult& result, std::size_t total);
     BatchProgress Progress();
 
     static constexpr UINT kStartNotice = WM_APP + 1;

@@ -7,7 +7,7 @@
 #include "core/DirectoryPath.h"
 #include "core/PathShortening.h"
 #include "resources/resource.h"
-#include "toolkit/ExactName.h"
+#include "platform/ExactName.h"
 #include "toolkit/Label.h"
 
 #include <algorithm>

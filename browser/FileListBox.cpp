@@ -6,7 +6,7 @@
 #include "core/DirectoryItems.h"
 #include "core/DirectoryPath.h"
 #include "core/SortedNames.h"
-#include "toolkit/ExactName.h"
+#include "platform/ExactName.h"
 
 #include <set>
 

@@ -1,7 +1,7 @@
 #include "browser/WorkingDirectory.h"
 
 #include "core/DirectoryPath.h"
-#include "toolkit/ExactName.h"
+#include "platform/ExactName.h"
 
 #include <windows.h>
 

@@ -1,10 +1,10 @@
 #include "components/DiskScan.h"
 
 #include "components/DiskScanCalls.h"
-#include "toolkit/FileInformation.h"
+#include "platform/FileInformation.h"
 #include "toolkit/Application.h"
-#include "toolkit/ExactName.h"
-#include "toolkit/SystemErrorText.h"
+#include "platform/ExactName.h"
+#include "platform/SystemErrorText.h"
 
 #include <windows.h>
 

@@ -2,7 +2,7 @@
 // this machine (which drives there are and of what type), as a table.
 #pragma once
 
-#include "toolkit/CallTable.h"
+#include "platform/CallTable.h"
 
 #include <windows.h>
 

@@ -2,7 +2,7 @@
 // can observe what the component asks of the shell.
 #pragma once
 
-#include "toolkit/CallTable.h"
+#include "platform/CallTable.h"
 
 #include <windows.h>
 #include <shellapi.h>

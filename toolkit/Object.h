@@ -32,8 +32,3 @@ public:
 private:
     std::string message_;
 };
-
-class EConvertError : public Exception {
-public:
-    using Exception::Exception;
-};

@@ -3,7 +3,7 @@
 #include "app/RenameOperation.h"
 
 #include "TempDir.h"
-#include "toolkit/ScopedHandle.h"
+#include "platform/ScopedHandle.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -69,7 +69,7 @@ TEST(BatchRecordTest, UndoPutsEveryCommandBack)
     }
 
     BatchRecord record;
-    ASSERT_TRUE(RunFileTimeBatch(targets, "2020-12-12 12:12:12", 2026, BatchProgress{}, &record).empty());
+    ASSERT_TRUE(RunFileTimeBatch(targets, "2020-12-12 12:12:12", 2026, BatchProgress{}, &record).failures.empty());
     ASSERT_FALSE(TimesOf(targets[1]) == before);
     EXPECT_TRUE(record.Undo(BatchProgress{}).empty());
     EXPECT_TRUE(TimesOf(targets[1]) == before);

@@ -4,7 +4,7 @@
 #include "TempDir.h"
 #include "TestApplication.h"
 #include "components/DiskScanCalls.h"
-#include "toolkit/ScopedHandle.h"
+#include "platform/ScopedHandle.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

@@ -1,4 +1,4 @@
-#include "toolkit/ExactName.h"
+#include "platform/ExactName.h"
 
 #include "LinuxShell.h"
 #include "TempDir.h"

@@ -3,7 +3,7 @@
 #include "app/FileTimeOperation.h"
 #include "core/Calendar.h"
 #include "toolkit/Object.h"
-#include "toolkit/ScopedHandle.h"
+#include "platform/ScopedHandle.h"
 
 #include "TempDir.h"
 
@@ -148,7 +148,7 @@ TEST(FileTimeOperationTest, BatchSetsTheTypedTimeAsTheFileTime)
     std::vector<std::string> targets = {OldFile(temp, "a.txt"), OldFile(temp, "sub\\图片.jpg")};
     ProgressLog progress;
 
-    auto failures = RunFileTimeBatch(targets, kDefaultText, kCurrentYear, progress.Callbacks());
+    auto failures = RunFileTimeBatch(targets, kDefaultText, kCurrentYear, progress.Callbacks()).failures;
 
     EXPECT_TRUE(failures.empty());
     const unsigned long long expected = Expected(2020, 12, 12, 12, 12, 12);
@@ -167,7 +167,7 @@ TEST(FileTimeOperationTest, EachFileIsOpenedThreeTimesWithOneSlotEach)
     std::string path = OldFile(temp, "a.txt");
     RecordingCalls calls;
 
-    auto failures = RunFileTimeBatch({path}, "2020-1-5 05:0:07", kCurrentYear, BatchProgress{});
+    auto failures = RunFileTimeBatch({path}, "2020-1-5 05:0:07", kCurrentYear, BatchProgress{}).failures;
 
     EXPECT_TRUE(failures.empty());
     ASSERT_EQ(calls.opens.size(), 3u);
@@ -233,7 +233,7 @@ void ExpectOnlyBlockedFileFails(const TempDir& temp, const std::string& blocked)
     const Times before = TimesOf(blocked);
     RecordingCalls calls;
 
-    auto failures = RunFileTimeBatch({first, blocked, last}, kDefaultText, kCurrentYear, BatchProgress{});
+    auto failures = RunFileTimeBatch({first, blocked, last}, kDefaultText, kCurrentYear, BatchProgress{}).failures;
 
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_EQ(failures[0].path, blocked);
@@ -276,7 +276,7 @@ TEST(FileTimeOperationTest, YearBefore1601ChangesNoFile)
     std::vector<Times> before = {TimesOf(targets[0]), TimesOf(targets[1])};
     RecordingCalls calls;
 
-    auto failures = RunFileTimeBatch(targets, "0020-12-12 12:12:12", kCurrentYear, BatchProgress{});
+    auto failures = RunFileTimeBatch(targets, "0020-12-12 12:12:12", kCurrentYear, BatchProgress{}).failures;
 
     ASSERT_EQ(failures.size(), 2u);
     EXPECT_EQ(failures[0].path, targets[0]);
@@ -290,7 +290,7 @@ TEST(FileTimeOperationTest, YearBefore1601ChangesNoFile)
 }
 
 // Time 0 would be taken as "leave unchanged": refused like an unreadable text.
-TEST(FileTimeOperationTest, UnreadableOrUnwritableTextThrowsAtTheFirstFileBeforeTouchingIt)
+TEST(FileTimeOperationTest, UnreadableOrUnwritableTextIsRefusedAtTheFirstFileBeforeTouchingIt)
 {
     const struct {
         const char* text;
@@ -307,12 +307,10 @@ TEST(FileTimeOperationTest, UnreadableOrUnwritableTextThrowsAtTheFirstFileBefore
         RecordingCalls calls;
         ProgressLog progress;
 
-        try {
-            RunFileTimeBatch(targets, c.text, kCurrentYear, progress.Callbacks());
-            ADD_FAILURE() << "no exception";
-        } catch (const EConvertError& error) {
-            EXPECT_STREQ(error.what(), c.message);
-        }
+        BatchResult result = RunFileTimeBatch(targets, c.text, kCurrentYear, progress.Callbacks());
+
+        EXPECT_EQ(result.refusal, c.message);
+        EXPECT_TRUE(result.failures.empty());
         EXPECT_EQ(progress.calls, (std::vector<std::string>{"start 2", "advance 1"}));
         EXPECT_TRUE(calls.opens.empty());
         EXPECT_EQ(TimesOf(targets[0]), before);
@@ -322,8 +320,9 @@ TEST(FileTimeOperationTest, UnreadableOrUnwritableTextThrowsAtTheFirstFileBefore
 TEST(FileTimeOperationTest, EmptyListReadsNothing)
 {
     ProgressLog progress;
-    auto failures = RunFileTimeBatch({}, "not a date", kCurrentYear, progress.Callbacks());
-    EXPECT_TRUE(failures.empty());
+    BatchResult result = RunFileTimeBatch({}, "not a date", kCurrentYear, progress.Callbacks());
+    EXPECT_TRUE(result.refusal.empty());
+    EXPECT_TRUE(result.failures.empty());
     EXPECT_EQ(progress.calls, std::vector<std::string>{"start 0"});
 }
 

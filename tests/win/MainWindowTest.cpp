@@ -12,7 +12,7 @@
 #include "toolkit/MenuItem.h"
 #include "toolkit/Panel.h"
 #include "toolkit/ProgressBar.h"
-#include "toolkit/ScopedHandle.h"
+#include "platform/ScopedHandle.h"
 #include "toolkit/SpeedButton.h"
 #include "toolkit/StatusBar.h"
 #include "resources/maker.h"

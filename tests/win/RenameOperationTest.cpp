@@ -1,11 +1,11 @@
 #include "app/BatchProgress.h"
 #include "app/RenameOperation.h"
-#include "toolkit/SystemErrorText.h"
+#include "platform/SystemErrorText.h"
 
 #include "LinuxShell.h"
 #include "TempDir.h"
 #include "core/CaseMapping.h"
-#include "toolkit/ScopedHandle.h"
+#include "platform/ScopedHandle.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

@@ -1,4 +1,4 @@
-#include "toolkit/SystemErrorText.h"
+#include "platform/SystemErrorText.h"
 
 std::string SystemErrorText(DWORD error)
 {

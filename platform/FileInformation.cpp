@@ -1,6 +1,6 @@
-#include "toolkit/FileInformation.h"
+#include "platform/FileInformation.h"
 
-#include "toolkit/ScopedHandle.h"
+#include "platform/ScopedHandle.h"
 
 bool ReadFileInformation(const std::string& path, DWORD flags, BY_HANDLE_FILE_INFORMATION& info)
 {

@@ -3,7 +3,7 @@
 // characters the code page lacks, which would name another file or none.
 #pragma once
 
-#include "toolkit/ScopedHandle.h"
+#include "platform/ScopedHandle.h"
 
 #include <windows.h>
 
