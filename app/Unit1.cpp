@@ -149,45 +149,46 @@ void TForm1::BuildSettingsBar()
 {
     // Created last for the tab order; its top puts it below the command bar.
     Panel6 = NewPanel("Panel6", this, TAlign::Top, {0, 57, 587, 34});
+    // Each place holds a label or an edit field.
     struct Place {
-        bool isEdit;
-        void* field;
+        TLabel** label;
+        TEdit** edit;
         const char* name;
         int left;
         int width;
         const char* text;
     } places[] = {
-        {false, &Label2, "Label2", 8, 84, "文件时间设定："},
-        {true, &Edit1, "Edit1", 96, 41, "2020"},
-        {false, &Label3, "Label3", 144, 12, "年"},
-        {true, &Edit2, "Edit2", 164, 29, "12"},
-        {false, &Label4, "Label4", 200, 12, "月"},
-        {true, &Edit3, "Edit3", 220, 29, "12"},
-        {false, &Label5, "Label5", 256, 12, "日"},
-        {true, &Edit4, "Edit4", 276, 29, "12"},
-        {false, &Label6, "Label6", 312, 12, "时"},
-        {true, &Edit5, "Edit5", 332, 29, "12"},
-        {false, &Label7, "Label7", 368, 12, "分"},
-        {true, &Edit6, "Edit6", 388, 29, "12"},
-        {false, &Label8, "Label8", 424, 12, "秒"},
-        {false, &Label9, "Label9", 448, 72, "<扩展名改为>"},
-        {true, &Edit7, "Edit7", 528, 55, ".html"},
+        {&Label2, nullptr, "Label2", 8, 84, "文件时间设定："},
+        {nullptr, &Edit1, "Edit1", 96, 41, "2020"},
+        {&Label3, nullptr, "Label3", 144, 12, "年"},
+        {nullptr, &Edit2, "Edit2", 164, 29, "12"},
+        {&Label4, nullptr, "Label4", 200, 12, "月"},
+        {nullptr, &Edit3, "Edit3", 220, 29, "12"},
+        {&Label5, nullptr, "Label5", 256, 12, "日"},
+        {nullptr, &Edit4, "Edit4", 276, 29, "12"},
+        {&Label6, nullptr, "Label6", 312, 12, "时"},
+        {nullptr, &Edit5, "Edit5", 332, 29, "12"},
+        {&Label7, nullptr, "Label7", 368, 12, "分"},
+        {nullptr, &Edit6, "Edit6", 388, 29, "12"},
+        {&Label8, nullptr, "Label8", 424, 12, "秒"},
+        {&Label9, nullptr, "Label9", 448, 72, "<扩展名改为>"},
+        {nullptr, &Edit7, "Edit7", 528, 55, ".html"},
     };
     for (const Place& place : places) {
-        if (place.isEdit) {
+        if (place.edit) {
             auto* edit = new TEdit(this);
             edit->SetName(place.name);
             edit->SetParent(Panel6);
             edit->SetDesignBounds(place.left, 8, place.width, 20);
             edit->SetText(place.text);
-            *static_cast<TEdit**>(place.field) = edit;
+            *place.edit = edit;
         } else {
             auto* label = new TLabel(this);
             label->SetName(place.name);
             label->SetParent(Panel6);
             label->SetDesignBounds(place.left, 12, place.width, 12);
             label->SetCaption(place.text);
-            *static_cast<TLabel**>(place.field) = label;
+            *place.label = label;
         }
     }
 }
