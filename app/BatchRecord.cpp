@@ -4,6 +4,7 @@
 #include "platform/SystemErrorText.h"
 #include "core/CaseMapping.h"
 #include "core/DirectoryPath.h"
+#include "platform/RenamableFile.h"
 #include "platform/ScopedHandle.h"
 
 #include <algorithm>
@@ -109,7 +110,9 @@ bool BatchRecord::UndoRename(const Rename& rename, core::FileFailure& failure)
                                failure);
     }
     // The rename never replaces a file: a taken old name makes it fail.
-    if (!MoveFileA(newPath.c_str(), oldPath.c_str())) return Fail(newPath, SystemErrorText(GetLastError()), failure);
+    RenamableFile file(newPath);
+    if (!file.IsOpen()) return Fail(newPath, SystemErrorText(file.Error()), failure);
+    if (!file.MoveTo(oldPath)) return Fail(newPath, SystemErrorText(GetLastError()), failure);
     return true;
 }
 

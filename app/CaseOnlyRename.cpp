@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 namespace {
 
 constexpr char kOtherCaseTaken[] = "文件夹中已有只是大小写不同的同名文件，没有更改";
@@ -59,7 +61,7 @@ void CaseOnlyRename::ReadFolder(const std::string& folder)
 }
 
 bool CaseOnlyRename::Rename(const std::string& folder, const std::string& oldName, const std::string& newName,
-                            core::FileFailure& failure, bool* changed)
+                            core::FileFailure& failure, bool* changed, RenamableFile* file)
 {
     if (changed) *changed = false;
     const std::string oldPath = folder + oldName;
@@ -82,10 +84,15 @@ bool CaseOnlyRename::Rename(const std::string& folder, const std::string& oldNam
     std::string onDisk;
     if (!ToExactAnsi(entry.name, onDisk)) return Fail(oldPath, SystemErrorText(ERROR_INVALID_NAME), failure);
     const std::string currentPath = folder + onDisk;
+    std::unique_ptr<RenamableFile> opened;
+    if (!file) {
+        opened = std::make_unique<RenamableFile>(currentPath);
+        file = opened.get();
+    }
+    if (!file->IsOpen()) return Fail(oldPath, SystemErrorText(file->Error()), failure);
 
     if (folder != caseBlindFolder_) {
-        if (!MoveFileA(currentPath.c_str(), finalPath.c_str()))
-            return Fail(oldPath, SystemErrorText(GetLastError()), failure);
+        if (!file->MoveTo(finalPath)) return Fail(oldPath, SystemErrorText(GetLastError()), failure);
         std::wstring now = NameAt(currentPath);
         if (now.empty()) now = NameAt(finalPath);
         if (now == wideNew) {
@@ -96,7 +103,7 @@ bool CaseOnlyRename::Rename(const std::string& folder, const std::string& oldNam
         if (now != entry.name) return Fail(oldPath, SystemErrorText(ERROR_FILE_NOT_FOUND), failure);
         caseBlindFolder_ = folder;
     }
-    if (!MoveThroughTemporary(folder, currentPath, finalPath, failure)) {
+    if (!MoveThroughTemporary(*file, folder, currentPath, finalPath, failure)) {
         failure.path = oldPath;
         return false;
     }
@@ -105,22 +112,23 @@ bool CaseOnlyRename::Rename(const std::string& folder, const std::string& oldNam
     return true;
 }
 
-bool CaseOnlyRename::MoveThroughTemporary(const std::string& folder, const std::string& currentPath,
-                                          const std::string& finalPath, core::FileFailure& failure)
+bool CaseOnlyRename::MoveThroughTemporary(RenamableFile& file, const std::string& folder,
+                                          const std::string& currentPath, const std::string& finalPath,
+                                          core::FileFailure& failure)
 {
     // The rename itself finds a free temporary name: it never replaces a file.
     std::string temporary;
     for (unsigned counter = 0;; ++counter) {
         temporary = TemporaryPath(folder, counter);
         if (temporary.empty()) return Fail(currentPath, SystemErrorText(ERROR_FILENAME_EXCED_RANGE), failure);
-        if (MoveFileA(currentPath.c_str(), temporary.c_str())) break;
+        if (file.MoveTo(temporary)) break;
         DWORD error = GetLastError();
         if ((error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) || counter >= 1000)
             return Fail(currentPath, SystemErrorText(error), failure);
     }
-    if (MoveFileA(temporary.c_str(), finalPath.c_str())) return true;
+    if (file.MoveTo(finalPath)) return true;
     std::string reason = SystemErrorText(GetLastError());
     // Put the old name back; should that fail too, say where the file is now.
-    if (!MoveFileA(temporary.c_str(), currentPath.c_str())) reason += kStrandedPrefix + temporary;
+    if (!file.MoveTo(currentPath)) reason += kStrandedPrefix + temporary;
     return Fail(currentPath, reason, failure);
 }

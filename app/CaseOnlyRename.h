@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/FailureReport.h"
+#include "platform/RenamableFile.h"
 
 #include <string>
 #include <unordered_map>
@@ -14,8 +15,9 @@ class CaseOnlyRename {
 public:
     // folder ends with its separator; oldName and newName differ only in case.
     // changed tells whether the name on disk changed (it may have been the new one already).
+    // file, when given, is the file already opened for the rename.
     bool Rename(const std::string& folder, const std::string& oldName, const std::string& newName,
-                core::FileFailure& failure, bool* changed = nullptr);
+                core::FileFailure& failure, bool* changed = nullptr, RenamableFile* file = nullptr);
 
 private:
     struct Entry {
@@ -24,8 +26,8 @@ private:
     };
 
     void ReadFolder(const std::string& folder);
-    bool MoveThroughTemporary(const std::string& folder, const std::string& currentPath,
-                              const std::string& finalPath, core::FileFailure& failure);
+    static bool MoveThroughTemporary(RenamableFile& file, const std::string& folder, const std::string& currentPath,
+                                     const std::string& finalPath, core::FileFailure& failure);
 
     // The folder whose names were read last, by their case-folded form.
     std::string listedFolder_;

@@ -3,13 +3,16 @@
 // renaming it renames the file it points to and drops the link.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
 class LinkCheck {
 public:
-    // True when folder + name (folder ends with its separator) resolves to
-    // the same place as the path itself, or cannot be opened to tell.
-    bool NamesItself(const std::string& folder, const std::string& name);
+    // True when file, opened as folder + name (folder ends with its
+    // separator), resolves to the same place as the path itself, or when
+    // that cannot be told.
+    bool NamesItself(const std::string& folder, const std::string& name, HANDLE file);
 
 private:
     std::string folder_;            // the folder last asked about

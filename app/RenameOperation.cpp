@@ -3,6 +3,7 @@
 #include "core/CaseMapping.h"
 #include "core/DirectoryPath.h"
 #include "core/ExtensionMapping.h"
+#include "platform/RenamableFile.h"
 #include "platform/SystemErrorText.h"
 
 #include <windows.h>
@@ -49,7 +50,10 @@ bool RenameOperation::Apply(const std::string& oldPath, core::FileFailure& failu
     // Renaming a file to its own name changes nothing, whatever the call says.
     if (newPath == oldPath) return true;
     const std::size_t nameStart = core::NameStart(oldPath);
-    if (!links_.NamesItself(oldPath.substr(0, nameStart), oldPath.substr(nameStart))) {
+    // One open tells where the name leads and does the rename.
+    RenamableFile file(oldPath);
+    if (!file.IsOpen()) return Fail(oldPath, file.Error(), failure);
+    if (!links_.NamesItself(oldPath.substr(0, nameStart), oldPath.substr(nameStart), file.Handle())) {
         failure.path = oldPath;
         failure.reason = kFollowedLink;
         return false;
@@ -57,9 +61,9 @@ bool RenameOperation::Apply(const std::string& oldPath, core::FileFailure& failu
     bool changed = true;
     if (core::DiffersOnlyInCase(oldPath, newPath) && core::NameStart(newPath) == nameStart) {
         if (!caseOnly_.Rename(oldPath.substr(0, nameStart), oldPath.substr(nameStart), newPath.substr(nameStart),
-                              failure, &changed))
+                              failure, &changed, &file))
             return false;
-    } else if (!MoveFileA(oldPath.c_str(), newPath.c_str())) {
+    } else if (!file.MoveTo(newPath)) {
         return Fail(oldPath, GetLastError(), failure);
     }
     if (changed && renamedTo) *renamedTo = newPath;

@@ -243,10 +243,11 @@ void LowerCaseBench(BarWindow& window)
         batch = Time([&] { RunRenameBatch(files, RenameKind::LowerCase, nullptr, feed.Callbacks()); });
     }
     {
-        // The same rename calls the batch makes here: the one case-only call,
-        // which changes nothing under Wine, then the way through a temporary
-        // name. Folder by folder, alternating with the batch on a twin tree,
-        // so that drift of the file system's speed hits both alike.
+        // The renames the batch makes here, as MoveFileA calls: the one
+        // case-only call, which changes nothing under Wine, then the way
+        // through a temporary name. Folder by folder, alternating with the
+        // batch on a twin tree, so that drift of the file system's speed hits
+        // both alike.
         Tree bareTree;
         Tree batchTree;
         const auto& bareFiles = bareTree.Files();
@@ -270,7 +271,7 @@ void LowerCaseBench(BarWindow& window)
             BatchProgress progress{nullptr, [&](int position) { feed.Advance(static_cast<int>(first) + position); }};
             interleavedBatch += Time([&] { RunRenameBatch(part, RenameKind::LowerCase, nullptr, progress); });
         }
-        Report("lower-case batch / bare loop of the same calls", interleavedBatch, sameCalls);
+        Report("lower-case batch / the same renames by MoveFileA", interleavedBatch, sameCalls);
     }
     {
         // What the effect costs at the least: through a temporary name.

@@ -1,0 +1,29 @@
+#include "platform/RenamableFile.h"
+
+#include "platform/ExactName.h"
+
+#include <cstring>
+#include <vector>
+
+RenamableFile::RenamableFile(const std::string& path)
+    : handle_(CreateFileW(ToWide(path).c_str(), DELETE | SYNCHRONIZE | FILE_READ_ATTRIBUTES,
+                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                          FILE_FLAG_OPEN_REPARSE_POINT, nullptr),
+              CloseHandle)
+{
+    if (!handle_.IsOpen()) error_ = GetLastError();
+}
+
+bool RenamableFile::MoveTo(const std::string& path)
+{
+    // The rename takes the system's own form of the path: \??\C:\... or \??\UNC\server\...
+    const std::wstring wide = ToWide(path);
+    const std::wstring name = wide.compare(0, 2, L"\\\\") == 0 ? L"\\??\\UNC\\" + wide.substr(2) : L"\\??\\" + wide;
+    std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + name.size() * sizeof(wchar_t));
+    auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+    info->ReplaceIfExists = FALSE;
+    info->RootDirectory = nullptr;
+    info->FileNameLength = static_cast<DWORD>(name.size() * sizeof(wchar_t));
+    std::memcpy(info->FileName, name.data(), info->FileNameLength);
+    return SetFileInformationByHandle(handle_.Get(), FileRenameInfo, info, static_cast<DWORD>(buffer.size())) != FALSE;
+}
