@@ -28,11 +28,8 @@ bool ReadFileIdentity(const std::string& path, FileIdentity& identity)
     // Wine than a handle, which the batch would pay for every file.
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return false;
-    identity.attributes = data.dwFileAttributes;
-    identity.sizeHigh = data.nFileSizeHigh;
-    identity.sizeLow = data.nFileSizeLow;
-    identity.creation = data.ftCreationTime;
-    identity.lastWrite = data.ftLastWriteTime;
+    identity = FileIdentity{data.dwFileAttributes, data.nFileSizeHigh, data.nFileSizeLow, data.ftCreationTime,
+                            data.ftLastWriteTime};
     return true;
 }
 

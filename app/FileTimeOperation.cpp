@@ -12,16 +12,8 @@ namespace {
 
 SYSTEMTIME ToSystemTime(const core::CalendarFields& fields)
 {
-    SYSTEMTIME time;
-    time.wYear = fields.year;
-    time.wMonth = fields.month;
-    time.wDayOfWeek = fields.dayOfWeek;
-    time.wDay = fields.day;
-    time.wHour = fields.hour;
-    time.wMinute = fields.minute;
-    time.wSecond = fields.second;
-    time.wMilliseconds = fields.milliseconds;
-    return time;
+    return SYSTEMTIME{fields.year,   fields.month,  fields.dayOfWeek, fields.day,
+                      fields.hour,   fields.minute, fields.second,    fields.milliseconds};
 }
 
 // False, with the message the window shows, for a text that cannot be

@@ -22,17 +22,9 @@ unset DISPLAY
 xvfb_start
 trap 'wine_server_stop; xvfb_stop; rm -rf "$demo"' EXIT
 wine_display_mode desktop
-wine_server_start
-
-(cd "$demo" && wine "$build/app/Brisel.exe" >/dev/null 2>&1 &)
-wine "$tools/WaitWindow.exe" TForm1 30000 >/dev/null
-sleep 1
+brisel_start "$build/app/Brisel.exe" "$demo" "$tools"
 wine "$tools/TrayMenu.exe" TForm1
-sleep 1
-import -window root "$root/docs/tray.png"
-echo "screenshot: $root/docs/tray.png"
+screenshot "$root/docs/tray.png"
 
 wine "$tools/TrayMenu.exe" TForm1 hide
-sleep 1
-import -window root "$root/docs/tray-hidden.png"
-echo "screenshot: $root/docs/tray-hidden.png"
+screenshot "$root/docs/tray-hidden.png"

@@ -22,49 +22,31 @@ unset DISPLAY
 xvfb_start
 trap 'wine_server_stop; xvfb_stop; rm -rf "$demo"' EXIT
 wine_display_mode desktop
-wine_server_start
+exe="$root/build/win/app/Brisel.exe"
+docs="$root/docs"
 
-(cd "$demo" && wine "$root/build/win/app/Brisel.exe" >/dev/null 2>&1 &)
-wine "$tools/WaitWindow.exe" TForm1 30000 >/dev/null
-sleep 1
-import -window root "$root/docs/main-window.png"
-echo "screenshot: $root/docs/main-window.png"
+brisel_start "$exe" "$demo" "$tools"
+screenshot "$docs/main-window.png"
 
 # The about button is the fifth command button: 436 + 105 / 2 across, 8 + 41 / 2 down.
 wine "$tools/PostClick.exe" TForm1 488 28
 wine "$tools/WaitWindow.exe" TAboutBox 10000 >/dev/null
-sleep 1
-import -window root "$root/docs/about.png"
-echo "screenshot: $root/docs/about.png"
+screenshot "$docs/about.png"
 
 # A fresh start, then a right click on the file list (left 273, top 123 of
 # the client area) opens its menu.
-wineserver -k 2>/dev/null || true
-wine_server_start
-(cd "$demo" && wine "$root/build/win/app/Brisel.exe" >/dev/null 2>&1 &)
-wine "$tools/WaitWindow.exe" TForm1 30000 >/dev/null
-sleep 1
+brisel_start "$exe" "$demo" "$tools"
 wine "$tools/PostClick.exe" TForm1 360 160 right
-sleep 1
-import -window root "$root/docs/context-menu.png"
-echo "screenshot: $root/docs/context-menu.png"
+screenshot "$docs/context-menu.png"
 
 # A fresh start, then the second command button (112 + 105 / 2 across) asks
 # whether to change the extension of every file under the demo tree.
-wineserver -k 2>/dev/null || true
-wine_server_start
-(cd "$demo" && wine "$root/build/win/app/Brisel.exe" >/dev/null 2>&1 &)
-wine "$tools/WaitWindow.exe" TForm1 30000 >/dev/null
-sleep 1
+brisel_start "$exe" "$demo" "$tools"
 wine "$tools/PostClick.exe" TForm1 164 28
 wine "$tools/WaitWindow.exe" TMessageForm 10000 >/dev/null
-sleep 1
-import -window root "$root/docs/confirmation.png"
-echo "screenshot: $root/docs/confirmation.png"
+screenshot "$docs/confirmation.png"
 
 # Yes: the batch runs, and the two taken names end it with the failure report.
 wine "$tools/PressButton.exe" TMessageForm '是[Y]'
 wine "$tools/WaitWindow.exe" '#32770' 30000 >/dev/null
-sleep 1
-import -window root "$root/docs/failure-report.png"
-echo "screenshot: $root/docs/failure-report.png"
+screenshot "$docs/failure-report.png"

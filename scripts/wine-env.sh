@@ -87,3 +87,18 @@ wine_server_start() {
 }
 
 wine_server_stop() { wineserver -k 2>/dev/null || true; }
+
+# For the screenshot scripts: starts exe in folder under a fresh wineserver
+# and waits for the main window; then screenshot saves the virtual desktop.
+brisel_start() {  # exe folder tools
+  wineserver -k 2>/dev/null || true
+  wine_server_start
+  (cd "$2" && wine "$1" >/dev/null 2>&1 &)
+  wine "$3/WaitWindow.exe" TForm1 30000 >/dev/null
+  sleep 1
+}
+screenshot() {  # png
+  sleep 1
+  import -window root "$1"
+  echo "screenshot: $1"
+}

@@ -138,33 +138,61 @@ SIZE BitmapSize(HBITMAP bitmap)
     return SIZE{info.bmWidth, std::abs(info.bmHeight)};
 }
 
+namespace {
+
+// A bitmap selected into a memory DC, with its size and its transparent
+// colour: the colour of its bottom-left pixel.
+class SelectedBitmap {
+public:
+    SelectedBitmap(HDC dc, HBITMAP bitmap) : size_(BitmapSize(bitmap))
+    {
+        if (!size_.cx) return;
+        source_ = CreateCompatibleDC(dc);
+        old_ = SelectObject(source_, bitmap);
+        transparent_ = GetPixel(source_, 0, size_.cy - 1);
+    }
+    ~SelectedBitmap()
+    {
+        if (!source_) return;
+        SelectObject(source_, old_);
+        DeleteDC(source_);
+    }
+    SelectedBitmap(const SelectedBitmap&) = delete;
+    SelectedBitmap& operator=(const SelectedBitmap&) = delete;
+
+    bool Empty() const { return !source_; }
+    HDC Source() const { return source_; }
+    SIZE Size() const { return size_; }
+    COLORREF Transparent() const { return transparent_; }
+
+private:
+    SIZE size_;
+    HDC source_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+    COLORREF transparent_ = 0;
+};
+
+}  // namespace
+
 void DrawTransparentBitmap(HDC dc, HBITMAP bitmap, int x, int y)
 {
-    SIZE size = BitmapSize(bitmap);
-    if (!size.cx) return;
-    HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(source, bitmap);
-    COLORREF transparent = GetPixel(source, 0, size.cy - 1);
-    TransparentBlt(dc, x, y, size.cx, size.cy, source, 0, 0, size.cx, size.cy, transparent);
-    SelectObject(source, old);
-    DeleteDC(source);
+    SelectedBitmap picture(dc, bitmap);
+    if (picture.Empty()) return;
+    const SIZE size = picture.Size();
+    TransparentBlt(dc, x, y, size.cx, size.cy, picture.Source(), 0, 0, size.cx, size.cy, picture.Transparent());
 }
 
 void DrawDisabledBitmap(HDC dc, HBITMAP bitmap, int x, int y)
 {
     // Embossed look: the picture's shape in highlight, then in shadow.
-    SIZE size = BitmapSize(bitmap);
-    if (!size.cx) return;
-    HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(source, bitmap);
-    COLORREF transparent = GetPixel(source, 0, size.cy - 1);
+    SelectedBitmap picture(dc, bitmap);
+    if (picture.Empty()) return;
+    const SIZE size = picture.Size();
     for (int row = 0; row < size.cy; ++row) {
         for (int col = 0; col < size.cx; ++col) {
-            if (GetPixel(source, col, row) == transparent) continue;
+            if (GetPixel(picture.Source(), col, row) == picture.Transparent()) continue;
             SetPixel(dc, x + col + 1, y + row + 1, GetSysColor(COLOR_BTNHIGHLIGHT));
             SetPixel(dc, x + col, y + row, GetSysColor(COLOR_BTNSHADOW));
         }
     }
-    SelectObject(source, old);
-    DeleteDC(source);
 }
