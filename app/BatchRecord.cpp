@@ -115,8 +115,9 @@ bool BatchRecord::UndoRename(const Rename& rename, core::FileFailure& failure)
 
 bool BatchRecord::UndoTimes(const Times& times, core::FileFailure& failure)
 {
-    ScopedHandle file(CreateFileA(times.path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr),
-                      CloseHandle);
+    ScopedHandle file(
+        CreateFileA(times.path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr),
+        CloseHandle);
     if (!file.IsOpen() || !SetFileTime(file.Get(), &times.creation, &times.lastAccess, &times.lastWrite))
         return Fail(times.path, SystemErrorText(GetLastError()), failure);
     return true;

@@ -28,8 +28,9 @@ struct FileIdentity {
 
     bool operator==(const FileIdentity& other) const
     {
-        return attributes != INVALID_FILE_ATTRIBUTES && attributes == other.attributes && sizeHigh == other.sizeHigh && sizeLow == other.sizeLow &&
-               CompareFileTime(&creation, &other.creation) == 0 && CompareFileTime(&lastWrite, &other.lastWrite) == 0;
+        return attributes != INVALID_FILE_ATTRIBUTES && attributes == other.attributes && sizeHigh == other.sizeHigh &&
+               sizeLow == other.sizeLow && CompareFileTime(&creation, &other.creation) == 0 &&
+               CompareFileTime(&lastWrite, &other.lastWrite) == 0;
     }
 };
 

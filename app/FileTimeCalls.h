@@ -7,11 +7,12 @@
 #include <windows.h>
 
 struct FileTimeCalls {
-    HANDLE(WINAPI* createFile)(LPCSTR name, DWORD access, DWORD shareMode, LPSECURITY_ATTRIBUTES security,
-                               DWORD disposition, DWORD flags, HANDLE templateFile);
+    HANDLE(WINAPI* createFile)
+    (LPCSTR name, DWORD access, DWORD shareMode, LPSECURITY_ATTRIBUTES security, DWORD disposition, DWORD flags,
+     HANDLE templateFile);
     BOOL(WINAPI* systemTimeToFileTime)(const SYSTEMTIME* systemTime, LPFILETIME fileTime);
-    BOOL(WINAPI* setFileTime)(HANDLE file, const FILETIME* creation, const FILETIME* lastAccess,
-                              const FILETIME* lastWrite);
+    BOOL(WINAPI* setFileTime)
+    (HANDLE file, const FILETIME* creation, const FILETIME* lastAccess, const FILETIME* lastWrite);
     BOOL(WINAPI* closeHandle)(HANDLE handle);
 
     // The real calls; CallTable<FileTimeCalls>::Current() gives the table in use.

@@ -12,8 +12,8 @@ namespace {
 
 SYSTEMTIME ToSystemTime(const core::CalendarFields& fields)
 {
-    return SYSTEMTIME{fields.year,   fields.month,  fields.dayOfWeek, fields.day,
-                      fields.hour,   fields.minute, fields.second,    fields.milliseconds};
+    return SYSTEMTIME{fields.year, fields.month,  fields.dayOfWeek, fields.day,
+                      fields.hour, fields.minute, fields.second,    fields.milliseconds};
 }
 
 // False, with the message the window shows, for a text that cannot be
@@ -52,8 +52,9 @@ bool Fail(std::string& reason)
 bool ApplyFileTime(const std::string& path, double value, FileTimeSlot slot, std::string& reason)
 {
     const FileTimeCalls& calls = CallTable<FileTimeCalls>::Current();
-    ScopedHandle file(calls.createFile(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr),
-                      calls.closeHandle);
+    ScopedHandle file(
+        calls.createFile(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr),
+        calls.closeHandle);
     if (!file.IsOpen()) return Fail(reason);
 
     SYSTEMTIME fields = ToSystemTime(core::SplitDateTime(value));
@@ -82,8 +83,8 @@ bool StampLastAccessTime(const std::string& path, double value, std::string& rea
     return ApplyFileTime(path, value, FileTimeSlot::LastAccess, reason);
 }
 
-BatchResult RunFileTimeBatch(const std::vector<std::string>& targets, const std::string& dateTimeText,
-                             int currentYear, const BatchProgress& progress, BatchRecord* record)
+BatchResult RunFileTimeBatch(const std::vector<std::string>& targets, const std::string& dateTimeText, int currentYear,
+                             const BatchProgress& progress, BatchRecord* record)
 {
     BatchResult result;
     const int count = static_cast<int>(targets.size());

@@ -26,5 +26,5 @@ bool StampLastAccessTime(const std::string& path, double value, std::string& rea
 // up, before any file is touched. A file with a time that could not be set is
 // listed once, with the first reason; the batch goes on. With a record, the
 // times each changed file had before are added to it.
-BatchResult RunFileTimeBatch(const std::vector<std::string>& targets, const std::string& dateTimeText,
-                             int currentYear, const BatchProgress& progress, BatchRecord* record = nullptr);
+BatchResult RunFileTimeBatch(const std::vector<std::string>& targets, const std::string& dateTimeText, int currentYear,
+                             const BatchProgress& progress, BatchRecord* record = nullptr);

@@ -68,7 +68,6 @@ bool DirectoryCanBeRead(const std::string& directory)
     return entries.IsOpen() || entries.Error() == ERROR_FILE_NOT_FOUND;
 }
 
-
 }  // namespace
 
 TForm1::TForm1(TComponent* owner) : TForm(owner, "TForm1")
@@ -158,20 +157,13 @@ void TForm1::BuildSettingsBar()
         int width;
         const char* text;
     } places[] = {
-        {&Label2, nullptr, "Label2", 8, 84, "文件时间设定："},
-        {nullptr, &Edit1, "Edit1", 96, 41, "2020"},
-        {&Label3, nullptr, "Label3", 144, 12, "年"},
-        {nullptr, &Edit2, "Edit2", 164, 29, "12"},
-        {&Label4, nullptr, "Label4", 200, 12, "月"},
-        {nullptr, &Edit3, "Edit3", 220, 29, "12"},
-        {&Label5, nullptr, "Label5", 256, 12, "日"},
-        {nullptr, &Edit4, "Edit4", 276, 29, "12"},
-        {&Label6, nullptr, "Label6", 312, 12, "时"},
-        {nullptr, &Edit5, "Edit5", 332, 29, "12"},
-        {&Label7, nullptr, "Label7", 368, 12, "分"},
-        {nullptr, &Edit6, "Edit6", 388, 29, "12"},
-        {&Label8, nullptr, "Label8", 424, 12, "秒"},
-        {&Label9, nullptr, "Label9", 448, 72, "<扩展名改为>"},
+        {&Label2, nullptr, "Label2", 8, 84, "文件时间设定："}, {nullptr, &Edit1, "Edit1", 96, 41, "2020"},
+        {&Label3, nullptr, "Label3", 144, 12, "年"},           {nullptr, &Edit2, "Edit2", 164, 29, "12"},
+        {&Label4, nullptr, "Label4", 200, 12, "月"},           {nullptr, &Edit3, "Edit3", 220, 29, "12"},
+        {&Label5, nullptr, "Label5", 256, 12, "日"},           {nullptr, &Edit4, "Edit4", 276, 29, "12"},
+        {&Label6, nullptr, "Label6", 312, 12, "时"},           {nullptr, &Edit5, "Edit5", 332, 29, "12"},
+        {&Label7, nullptr, "Label7", 368, 12, "分"},           {nullptr, &Edit6, "Edit6", 388, 29, "12"},
+        {&Label8, nullptr, "Label8", 424, 12, "秒"},           {&Label9, nullptr, "Label9", 448, 72, "<扩展名改为>"},
         {nullptr, &Edit7, "Edit7", 528, 55, ".html"},
     };
     for (const Place& place : places) {
@@ -339,9 +331,9 @@ LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 void TForm1::OnStartNotice()
 {
     const StartDirectory start = ReadStartDirectory();
-    std::string message = "启动时的当前目录路径过长，或含有本系统代码页不能表示的字符，本程序无法处理：\r" + start.wanted;
-    message += start.directory.empty() ? std::string("\r没有可以显示的目录。")
-                                       : "\r现在显示的是：\r" + start.directory;
+    std::string message =
+        "启动时的当前目录路径过长，或含有本系统代码页不能表示的字符，本程序无法处理：\r" + start.wanted;
+    message += start.directory.empty() ? std::string("\r没有可以显示的目录。") : "\r现在显示的是：\r" + start.directory;
     MessageBoxA(Handle(), message.c_str(), Application->Title().c_str(), MB_OK | MB_ICONWARNING);
 }
 
@@ -496,11 +488,22 @@ void TForm1::DirectoryListBox1Change(TObject*)
     FileListBox1->SetDirectory(DirectoryListBox1->Directory());
 }
 
-
-void TForm1::SpeedButton1Click(TObject*) { RunCommand("更改文件的创建时间和修改时间吗？", Button1); }
-void TForm1::SpeedButton2Click(TObject*) { RunCommand("更改文件的扩展名吗？", Button2); }
-void TForm1::SpeedButton3Click(TObject*) { RunCommand("更改文件名为小写吗？", Button3); }
-void TForm1::SpeedButton4Click(TObject*) { RunCommand("更改文件名为大写吗？", Button4); }
+void TForm1::SpeedButton1Click(TObject*)
+{
+    RunCommand("更改文件的创建时间和修改时间吗？", Button1);
+}
+void TForm1::SpeedButton2Click(TObject*)
+{
+    RunCommand("更改文件的扩展名吗？", Button2);
+}
+void TForm1::SpeedButton3Click(TObject*)
+{
+    RunCommand("更改文件名为小写吗？", Button3);
+}
+void TForm1::SpeedButton4Click(TObject*)
+{
+    RunCommand("更改文件名为大写吗？", Button4);
+}
 
 void TForm1::SpeedButton5Click(TObject*)
 {
@@ -600,7 +603,8 @@ void TForm1::ShowBatchResult(const BatchResult& result, std::size_t total)
         MessageBoxA(Handle(), core::AddFullStop(result.refusal).c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
         return;
     }
-    const std::size_t notTried = stopRequested_ && static_cast<std::size_t>(filesDone_) < total ? total - filesDone_ : 0;
+    const std::size_t notTried =
+        stopRequested_ && static_cast<std::size_t>(filesDone_) < total ? total - filesDone_ : 0;
     const std::string report = core::BuildFailureReport(result.failures, total, skipped_, notTried);
     if (!report.empty()) MessageBoxA(Handle(), report.c_str(), caption.c_str(), MB_OK | MB_ICONWARNING);
     FileListBox1->Reread();

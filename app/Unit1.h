@@ -139,9 +139,9 @@ private:
     bool commandRunning_ = false;
     bool closeRequested_ = false;
     bool stopRequested_ = false;
-    int filesDone_ = 0;              // the last file the running batch reached
-    ULONGLONG nextDispatch_ = 0;     // when the running batch next lets messages through
-    BatchRecord record_;             // what the last batch changed
+    int filesDone_ = 0;                       // the last file the running batch reached
+    ULONGLONG nextDispatch_ = 0;              // when the running batch next lets messages through
+    BatchRecord record_;                      // what the last batch changed
     std::vector<core::FileFailure> skipped_;  // entries the last scan left out
     std::unique_ptr<ProgressBarFeed> progressFeed_;
 

@@ -164,8 +164,7 @@ void ProgressAlone(BarWindow& window)
         });
     };
     double bare = Time([&] {
-        for (volatile int i = 1; i <= count; i = i + 1) {
-        }
+        for (volatile int i = 1; i <= count; i = i + 1) {}
     });
     double everyFile = run(window.EveryFile());
     double widthChanges = run(window.WidthChanges());
@@ -267,7 +266,8 @@ void LowerCaseBench(BarWindow& window)
                     MoveFileA(temporary.c_str(), (bareFiles[i].substr(0, name) + lowered[i].substr(name)).c_str());
                 }
             });
-            const std::vector<std::string> part(batchFiles.begin() + first, batchFiles.begin() + first + kFilesPerFolder);
+            const std::vector<std::string> part(batchFiles.begin() + first,
+                                                batchFiles.begin() + first + kFilesPerFolder);
             BatchProgress progress{nullptr, [&](int position) { feed.Advance(static_cast<int>(first) + position); }};
             interleavedBatch += Time([&] { RunRenameBatch(part, RenameKind::LowerCase, nullptr, progress); });
         }
@@ -334,8 +334,10 @@ void BareWalk(const std::string& folder, std::vector<std::string>& found)
     do {
         std::string name = entry.cFileName;
         if (name == "." || name == "..") continue;
-        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) BareWalk(folder + "\\" + name, found);
-        else found.push_back(folder + "\\" + name);
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            BareWalk(folder + "\\" + name, found);
+        else
+            found.push_back(folder + "\\" + name);
     } while (FindNextFileA(find, &entry));
     FindClose(find);
 }
@@ -409,8 +411,8 @@ void LargeTreeBench(BarWindow& window)
     Report("undo / bare loop", undo, bareBack);
     const double pathMB = pathBytes / (1024.0 * 1024.0);
     std::printf("  %zu files recorded; paths %.1f MB\n", recorded, pathMB);
-    std::printf("  peak working set %.1f MB before, %.1f MB after: grew %.1f MB (target at most %.1f MB)\n",
-                peakBefore, peakAfter, peakAfter - peakBefore, 2 * pathMB + 16);
+    std::printf("  peak working set %.1f MB before, %.1f MB after: grew %.1f MB (target at most %.1f MB)\n", peakBefore,
+                peakAfter, peakAfter - peakBefore, 2 * pathMB + 16);
     std::printf("  of which the target list %.1f MB, the record %.1f MB, the undo %.1f MB\n", peakScanned - peakBefore,
                 peakRecorded - peakScanned, peakAfter - peakRecorded);
 }

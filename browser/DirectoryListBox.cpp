@@ -165,7 +165,10 @@ void TDirectoryListBox::OpenCurrent()
     SetDirectory(core::DirectoryOfItem(directory_, items_, static_cast<size_t>(index)));
 }
 
-void TDirectoryListBox::DoubleClicked() { OpenCurrent(); }
+void TDirectoryListBox::DoubleClicked()
+{
+    OpenCurrent();
+}
 
 void TDirectoryListBox::SetDirLabel(TLabel* label)
 {
@@ -222,16 +225,14 @@ void TDirectoryListBox::DrawItem(int index, HDC dc, const RECT& rect, bool selec
 LRESULT TDirectoryListBox::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_GETDLGCODE:
-        return OnGetDlgCode(wParam, lParam);
+    case WM_GETDLGCODE: return OnGetDlgCode(wParam, lParam);
     case WM_KEYDOWN:
         if (wParam == VK_RETURN) {
             OpenCurrent();
             return 0;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return TCustomListBox::WndProc(message, wParam, lParam);
 }

@@ -33,5 +33,5 @@ private:
     char drive_ = 0;
     TTextCase textCase_ = TTextCase::LowerCase;
     std::vector<core::DriveGlyph> itemGlyphs_;  // one per item, in item order
-    GlyphSet glyphs_;  // Floppy, Hard, Network, CdRom, Ram
+    GlyphSet glyphs_;                           // Floppy, Hard, Network, CdRom, Ram
 };

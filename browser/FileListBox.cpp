@@ -54,15 +54,16 @@ void TFileListBox::SetDirectory(const std::string& directory)
     ReadFileNames();
 }
 
-void TFileListBox::Update() { ReadFileNames(); }
+void TFileListBox::Update()
+{
+    ReadFileNames();
+}
 
 void TFileListBox::Reread()
 {
     // Names are compared as the file system does, so a file renamed to
     // another case stays selected.
-    auto less = [](const std::string& a, const std::string& b) {
-        return CompareIgnoreCase(a, b) == CSTR_LESS_THAN;
-    };
+    auto less = [](const std::string& a, const std::string& b) { return CompareIgnoreCase(a, b) == CSTR_LESS_THAN; };
     std::set<std::string, decltype(less)> selected(less);
     for (int i = 0; i < Count(); ++i) {
         if (Selected(i)) selected.insert(ItemText(i));

@@ -3,8 +3,8 @@
 GlyphSet::GlyphSet(std::initializer_list<const char*> names)
 {
     for (const char* name : names) {
-        glyphs_.push_back(static_cast<HBITMAP>(
-            LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+        glyphs_.push_back(
+            static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     }
 }
 

@@ -52,7 +52,7 @@ private:
 
     std::string searchPattern_;
     std::string startDirectory_;
-    unsigned scanCount_ = 0;          // scans started so far; numbers each scan
-    unsigned cancelledThrough_ = 0;   // scans numbered up to this one are cancelled
+    unsigned scanCount_ = 0;         // scans started so far; numbers each scan
+    unsigned cancelledThrough_ = 0;  // scans numbered up to this one are cancelled
     bool cancelled_ = false;
 };

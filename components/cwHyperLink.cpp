@@ -47,7 +47,10 @@ void TcwHyperLink::SetCaption(const std::string& caption)
     Repaint();
 }
 
-void TcwHyperLink::SetURL(const std::string& url) { url_ = url; }
+void TcwHyperLink::SetURL(const std::string& url)
+{
+    url_ = url;
+}
 
 void TcwHyperLink::Paint()
 {

@@ -11,7 +11,8 @@ constexpr long long kMsPerDay = 24LL * 60 * 60 * 1000;
 constexpr long long kEpochOffset = -25569;
 
 // Days from 1970-01-01 in the proleptic Gregorian calendar.
-long long DaysFromCivil(long long y, unsigned m, unsigned d) {
+long long DaysFromCivil(long long y, unsigned m, unsigned d)
+{
     y -= m <= 2;
     const long long era = (y >= 0 ? y : y - 399) / 400;
     const unsigned yoe = static_cast<unsigned>(y - era * 400);
@@ -20,7 +21,8 @@ long long DaysFromCivil(long long y, unsigned m, unsigned d) {
     return era * 146097 + static_cast<long long>(doe) - 719468;
 }
 
-void CivilFromDays(long long z, long long& y, unsigned& m, unsigned& d) {
+void CivilFromDays(long long z, long long& y, unsigned& m, unsigned& d)
+{
     z += 719468;
     const long long era = (z >= 0 ? z : z - 146096) / 146097;
     const unsigned doe = static_cast<unsigned>(z - era * 146097);
@@ -34,37 +36,48 @@ void CivilFromDays(long long z, long long& y, unsigned& m, unsigned& d) {
 
 }  // namespace
 
-bool IsLeapYear(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
+bool IsLeapYear(int year)
+{
+    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
 
-int DaysInMonth(int year, int month) {
+int DaysInMonth(int year, int month)
+{
     static const int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (month < 1 || month > 12) return 0;
     return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
 }
 
-bool IsValidDate(int year, int month, int day) {
+bool IsValidDate(int year, int month, int day)
+{
     return year >= 1 && year <= 9999 && day >= 1 && day <= DaysInMonth(year, month);
 }
 
-bool IsValidTime(int hour, int minute, int second, int milliseconds) {
-    return hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59 && second >= 0 && second <= 59 &&
-           milliseconds >= 0 && milliseconds <= 999;
+bool IsValidTime(int hour, int minute, int second, int milliseconds)
+{
+    return hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59 && second >= 0 && second <= 59 && milliseconds >= 0 &&
+           milliseconds <= 999;
 }
 
-double EncodeDate(int year, int month, int day) {
-    return static_cast<double>(DaysFromCivil(year, static_cast<unsigned>(month),
-                                             static_cast<unsigned>(day)) -
+double EncodeDate(int year, int month, int day)
+{
+    return static_cast<double>(DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) -
                                kEpochOffset);
 }
 
-double EncodeTime(int hour, int minute, int second, int milliseconds) {
+double EncodeTime(int hour, int minute, int second, int milliseconds)
+{
     long long ms = ((hour * 60LL + minute) * 60 + second) * 1000 + milliseconds;
     return static_cast<double>(ms) / kMsPerDay;
 }
 
-double CombineDateTime(double date, double time) { return date < 0 ? date - time : date + time; }
+double CombineDateTime(double date, double time)
+{
+    return date < 0 ? date - time : date + time;
+}
 
-CalendarFields SplitDateTime(double value) {
+CalendarFields SplitDateTime(double value)
+{
     CalendarFields fields;
     const double first = EncodeDate(1, 1, 1);
     const double last = EncodeDate(9999, 12, 31) + 1;

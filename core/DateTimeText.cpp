@@ -10,13 +10,15 @@ class Scanner {
 public:
     explicit Scanner(const std::string& text) : text_(text) {}
 
-    void SkipSpaces() {
+    void SkipSpaces()
+    {
         while (pos_ < text_.size() && text_[pos_] == ' ') ++pos_;
     }
 
     // Digits are taken while the value is below 1000, so leading zeros are
     // free and at most four significant digits count.
-    bool Number(int& value, int& digits) {
+    bool Number(int& value, int& digits)
+    {
         SkipSpaces();
         value = 0;
         digits = 0;
@@ -28,7 +30,8 @@ public:
         return digits > 0;
     }
 
-    bool Separator(char c) {
+    bool Separator(char c)
+    {
         SkipSpaces();
         if (pos_ < text_.size() && text_[pos_] == c) {
             ++pos_;
@@ -39,7 +42,8 @@ public:
 
     bool Blank() const { return pos_ < text_.size() && text_[pos_] == ' '; }
 
-    bool AtEndAfterSpaces() {
+    bool AtEndAfterSpaces()
+    {
         SkipSpaces();
         return pos_ == text_.size();
     }
@@ -51,7 +55,8 @@ private:
     std::size_t pos_ = 0;
 };
 
-int WindowedYear(int year, int digits, int currentYear) {
+int WindowedYear(int year, int digits, int currentYear)
+{
     if (digits > 2) return year;
     int windowStart = currentYear - 50;
     int century = windowStart / 100 * 100;
@@ -61,17 +66,17 @@ int WindowedYear(int year, int digits, int currentYear) {
 
 }  // namespace
 
-bool TryReadDateTime(const std::string& text, int currentYear, double& out) {
+bool TryReadDateTime(const std::string& text, int currentYear, double& out)
+{
     Scanner scanner(text);
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
     int yearDigits = 0, digits = 0;
-    if (!scanner.Number(year, yearDigits) || !scanner.Separator('-') ||
-        !scanner.Number(month, digits) || !scanner.Separator('-') || !scanner.Number(day, digits))
+    if (!scanner.Number(year, yearDigits) || !scanner.Separator('-') || !scanner.Number(month, digits) ||
+        !scanner.Separator('-') || !scanner.Number(day, digits))
         return false;
     if (!scanner.Blank()) return false;
-    if (!scanner.Number(hour, digits) || !scanner.Separator(':') ||
-        !scanner.Number(minute, digits) || !scanner.Separator(':') ||
-        !scanner.Number(second, digits) || !scanner.AtEndAfterSpaces())
+    if (!scanner.Number(hour, digits) || !scanner.Separator(':') || !scanner.Number(minute, digits) ||
+        !scanner.Separator(':') || !scanner.Number(second, digits) || !scanner.AtEndAfterSpaces())
         return false;
     year = WindowedYear(year, yearDigits, currentYear);
     if (!IsValidDate(year, month, day) || !IsValidTime(hour, minute, second, 0)) return false;
@@ -79,27 +84,31 @@ bool TryReadDateTime(const std::string& text, int currentYear, double& out) {
     return true;
 }
 
-std::string PadTimeField(const std::string& field) {
+std::string PadTimeField(const std::string& field)
+{
     return field.size() < 2 ? "0" + field : field;
 }
 
-std::string ComposeDateTimeText(const std::string& year, const std::string& month,
-                                const std::string& day, const std::string& hour,
-                                const std::string& minute, const std::string& second) {
+std::string ComposeDateTimeText(const std::string& year, const std::string& month, const std::string& day,
+                                const std::string& hour, const std::string& minute, const std::string& second)
+{
     return year + "-" + month + "-" + day + " " + hour + ":" + minute + ":" + second;
 }
 
-std::string InvalidDateTimeMessage(const std::string& text) {
+std::string InvalidDateTimeMessage(const std::string& text)
+{
     return "'" + text + "' is not a valid date and time";
 }
 
-bool IsFileTimeOrigin(double value) {
+bool IsFileTimeOrigin(double value)
+{
     const CalendarFields fields = SplitDateTime(value);
-    return fields.year == 1601 && fields.month == 1 && fields.day == 1 && fields.hour == 0 &&
-           fields.minute == 0 && fields.second == 0 && fields.milliseconds == 0;
+    return fields.year == 1601 && fields.month == 1 && fields.day == 1 && fields.hour == 0 && fields.minute == 0 &&
+           fields.second == 0 && fields.milliseconds == 0;
 }
 
-std::string UnwritableFileTimeMessage(const std::string& text) {
+std::string UnwritableFileTimeMessage(const std::string& text)
+{
     return "'" + text + "' 是文件时间的起点，系统把它当作“不更改”，不能写入文件";
 }
 

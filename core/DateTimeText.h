@@ -13,9 +13,8 @@ bool TryReadDateTime(const std::string& text, int currentYear, double& out);
 // "5" -> "05", "" -> "0"; two or more bytes stay as they are.
 std::string PadTimeField(const std::string& field);
 
-std::string ComposeDateTimeText(const std::string& year, const std::string& month,
-                                const std::string& day, const std::string& hour,
-                                const std::string& minute, const std::string& second);
+std::string ComposeDateTimeText(const std::string& year, const std::string& month, const std::string& day,
+                                const std::string& hour, const std::string& minute, const std::string& second);
 
 // "'<text>' is not a valid date and time"
 std::string InvalidDateTimeMessage(const std::string& text);

@@ -9,10 +9,14 @@ namespace {
 constexpr int kIndentStep = 4;
 constexpr int kFirstGlyphLeft = 2;
 
-int GlyphLeft(std::size_t level) { return kIndentStep * static_cast<int>(level) + kFirstGlyphLeft; }
+int GlyphLeft(std::size_t level)
+{
+    return kIndentStep * static_cast<int>(level) + kFirstGlyphLeft;
+}
 
 // The components after the drive designator, e.g. {"Data", "Photos"}.
-std::vector<std::string> PathComponents(const std::string& path, const CodePage& codePage) {
+std::vector<std::string> PathComponents(const std::string& path, const CodePage& codePage)
+{
     std::vector<std::string> components;
     std::size_t start = DriveDesignator(path, codePage).size();
     while (start < path.size()) {
@@ -30,9 +34,13 @@ std::vector<std::string> PathComponents(const std::string& path, const CodePage&
 
 }  // namespace
 
-std::string DriveDesignator(const std::string& path) { return DriveDesignator(path, CodePage::System()); }
+std::string DriveDesignator(const std::string& path)
+{
+    return DriveDesignator(path, CodePage::System());
+}
 
-std::string DriveDesignator(const std::string& path, const CodePage& codePage) {
+std::string DriveDesignator(const std::string& path, const CodePage& codePage)
+{
     if (path.size() >= 2 && path[1] == ':') return path.substr(0, 2);
     if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\') {
         std::size_t server = codePage.FindFirstBackslash(path, 2);
@@ -44,37 +52,36 @@ std::string DriveDesignator(const std::string& path, const CodePage& codePage) {
 }
 
 std::vector<DirectoryItem> BuildDirectoryItems(const std::string& current,
-                                               const std::vector<std::string>& subdirectories) {
+                                               const std::vector<std::string>& subdirectories)
+{
     return BuildDirectoryItems(current, subdirectories, CodePage::System());
 }
 
 std::vector<DirectoryItem> BuildDirectoryItems(const std::string& current,
-                                               const std::vector<std::string>& subdirectories,
-                                               const CodePage& codePage) {
+                                               const std::vector<std::string>& subdirectories, const CodePage& codePage)
+{
     std::vector<DirectoryItem> items;
     if (current.empty()) return items;
     std::vector<std::string> components = PathComponents(current, codePage);
     std::string root = DriveDesignator(current, codePage) + "\\";
-    items.push_back({root, components.empty() ? FolderGlyph::CurrentFolder : FolderGlyph::OpenFolder,
-                     GlyphLeft(0)});
+    items.push_back({root, components.empty() ? FolderGlyph::CurrentFolder : FolderGlyph::OpenFolder, GlyphLeft(0)});
     for (std::size_t i = 0; i < components.size(); ++i) {
         bool last = i + 1 == components.size();
-        items.push_back({components[i], last ? FolderGlyph::CurrentFolder : FolderGlyph::OpenFolder,
-                         GlyphLeft(i + 1)});
+        items.push_back({components[i], last ? FolderGlyph::CurrentFolder : FolderGlyph::OpenFolder, GlyphLeft(i + 1)});
     }
     int subdirectoryLeft = GlyphLeft(codePage.CountBackslashes(current) + 1);
-    for (const std::string& name : subdirectories)
-        items.push_back({name, FolderGlyph::ClosedFolder, subdirectoryLeft});
+    for (const std::string& name : subdirectories) items.push_back({name, FolderGlyph::ClosedFolder, subdirectoryLeft});
     return items;
 }
 
-std::string DirectoryOfItem(const std::string& current, const std::vector<DirectoryItem>& items,
-                            std::size_t index) {
+std::string DirectoryOfItem(const std::string& current, const std::vector<DirectoryItem>& items, std::size_t index)
+{
     return DirectoryOfItem(current, items, index, CodePage::System());
 }
 
-std::string DirectoryOfItem(const std::string& current, const std::vector<DirectoryItem>& items,
-                            std::size_t index, const CodePage& codePage) {
+std::string DirectoryOfItem(const std::string& current, const std::vector<DirectoryItem>& items, std::size_t index,
+                            const CodePage& codePage)
+{
     if (index >= items.size() || current.empty()) return std::string();
     std::vector<std::string> components = PathComponents(current, codePage);
     std::size_t pathItems = components.size() + 1;
@@ -85,14 +92,15 @@ std::string DirectoryOfItem(const std::string& current, const std::vector<Direct
     return dir;
 }
 
-std::string WithTrailingBackslash(const std::string& dir) {
+std::string WithTrailingBackslash(const std::string& dir)
+{
     return WithTrailingBackslash(dir, CodePage::System());
 }
 
-std::string WithTrailingBackslash(const std::string& dir, const CodePage& codePage) {
+std::string WithTrailingBackslash(const std::string& dir, const CodePage& codePage)
+{
     std::size_t last = codePage.LastCharIndex(dir);
-    if (last != std::string::npos && codePage.CharLengthAt(dir, last) == 1 && dir[last] == '\\')
-        return dir;
+    if (last != std::string::npos && codePage.CharLengthAt(dir, last) == 1 && dir[last] == '\\') return dir;
     return dir + "\\";
 }
 

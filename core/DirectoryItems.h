@@ -27,10 +27,9 @@ std::vector<DirectoryItem> BuildDirectoryItems(const std::string& current,
 
 // The directory that opening item index makes current; empty when index is
 // out of range (opening it then does nothing).
-std::string DirectoryOfItem(const std::string& current, const std::vector<DirectoryItem>& items,
-                            std::size_t index);
-std::string DirectoryOfItem(const std::string& current, const std::vector<DirectoryItem>& items,
-                            std::size_t index, const CodePage& codePage);
+std::string DirectoryOfItem(const std::string& current, const std::vector<DirectoryItem>& items, std::size_t index);
+std::string DirectoryOfItem(const std::string& current, const std::vector<DirectoryItem>& items, std::size_t index,
+                            const CodePage& codePage);
 
 // "C:" of "C:\Data", "\\server\share" of a network path, else empty.
 std::string DriveDesignator(const std::string& path);

@@ -5,9 +5,13 @@
 
 namespace core {
 
-std::string DirectoryForm(const std::string& dir) { return DirectoryForm(dir, CodePage::System()); }
+std::string DirectoryForm(const std::string& dir)
+{
+    return DirectoryForm(dir, CodePage::System());
+}
 
-std::string DirectoryForm(const std::string& dir, const CodePage& codePage) {
+std::string DirectoryForm(const std::string& dir, const CodePage& codePage)
+{
     std::string designator = DriveDesignator(dir, codePage);
     if (!designator.empty() && designator == dir) return WithTrailingBackslash(dir, codePage);
     std::string result = dir;
@@ -17,14 +21,19 @@ std::string DirectoryForm(const std::string& dir, const CodePage& codePage) {
     return result;
 }
 
-std::size_t NameStart(const std::string& path) { return NameStart(path, CodePage::System()); }
+std::size_t NameStart(const std::string& path)
+{
+    return NameStart(path, CodePage::System());
+}
 
-std::size_t NameStart(const std::string& path, const CodePage& codePage) {
+std::size_t NameStart(const std::string& path, const CodePage& codePage)
+{
     std::size_t slash = codePage.FindLastBackslash(path);
     return slash == std::string::npos ? 0 : slash + 1;
 }
 
-char DriveLetterOf(const std::string& path) {
+char DriveLetterOf(const std::string& path)
+{
     if (path.size() < 2 || path[1] != ':') return 0;
     char letter = path[0];
     if (letter >= 'A' && letter <= 'Z') return static_cast<char>(letter - 'A' + 'a');

@@ -5,14 +5,15 @@
 
 namespace core {
 
-std::string DriveItemText(const DriveInfo& drive, DriveTextCase textCase) {
+std::string DriveItemText(const DriveInfo& drive, DriveTextCase textCase)
+{
     return DriveItemText(drive, textCase, CodePage::System());
 }
 
-std::string DriveItemText(const DriveInfo& drive, DriveTextCase textCase, const CodePage& codePage) {
+std::string DriveItemText(const DriveInfo& drive, DriveTextCase textCase, const CodePage& codePage)
+{
     auto applyCase = [&](const std::string& text) {
-        return textCase == DriveTextCase::Lower ? LowerCasePath(text, codePage)
-                                                : UpperCasePath(text, codePage);
+        return textCase == DriveTextCase::Lower ? LowerCasePath(text, codePage) : UpperCasePath(text, codePage);
     };
     std::string letter = applyCase(std::string(1, drive.letter));
     if (drive.kind == DriveKind::Removable) return letter + ":";
@@ -21,14 +22,15 @@ std::string DriveItemText(const DriveInfo& drive, DriveTextCase textCase, const 
     return letter + ": [" + applyCase(drive.volumeLabel) + "]";
 }
 
-DriveGlyph DriveItemGlyph(DriveKind kind) {
+DriveGlyph DriveItemGlyph(DriveKind kind)
+{
     switch (kind) {
-        case DriveKind::Removable: return DriveGlyph::Floppy;
-        case DriveKind::Fixed: return DriveGlyph::Hard;
-        case DriveKind::Remote: return DriveGlyph::Network;
-        case DriveKind::CdRom: return DriveGlyph::CdRom;
-        case DriveKind::RamDisk: return DriveGlyph::Ram;
-        case DriveKind::Other: break;
+    case DriveKind::Removable: return DriveGlyph::Floppy;
+    case DriveKind::Fixed: return DriveGlyph::Hard;
+    case DriveKind::Remote: return DriveGlyph::Network;
+    case DriveKind::CdRom: return DriveGlyph::CdRom;
+    case DriveKind::RamDisk: return DriveGlyph::Ram;
+    case DriveKind::Other: break;
     }
     return DriveGlyph::None;
 }

@@ -4,12 +4,13 @@
 
 namespace core {
 
-std::string ReplaceExtension(const std::string& path, const std::string& newExt) {
+std::string ReplaceExtension(const std::string& path, const std::string& newExt)
+{
     return ReplaceExtension(path, newExt, CodePage::System());
 }
 
-std::string ReplaceExtension(const std::string& path, const std::string& newExt,
-                             const CodePage& codePage) {
+std::string ReplaceExtension(const std::string& path, const std::string& newExt, const CodePage& codePage)
+{
     // Scan backwards, stepping over whole double-byte characters.
     for (std::size_t i = path.size(); i > 0;) {
         --i;
@@ -24,11 +25,13 @@ std::string ReplaceExtension(const std::string& path, const std::string& newExt,
     return path + newExt;
 }
 
-bool ExtensionTextIsSafe(const std::string& newExt) {
+bool ExtensionTextIsSafe(const std::string& newExt)
+{
     return ExtensionTextIsSafe(newExt, CodePage::System());
 }
 
-bool ExtensionTextIsSafe(const std::string& newExt, const CodePage& codePage) {
+bool ExtensionTextIsSafe(const std::string& newExt, const CodePage& codePage)
+{
     return !codePage.ContainsAnyOf(newExt, "\\/:");
 }
 

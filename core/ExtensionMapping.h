@@ -10,8 +10,7 @@ class CodePage;
 // newExt, or with newExt appended when that component has no dot. newExt is
 // used as typed: it brings its own dot.
 std::string ReplaceExtension(const std::string& path, const std::string& newExt);
-std::string ReplaceExtension(const std::string& path, const std::string& newExt,
-                             const CodePage& codePage);
+std::string ReplaceExtension(const std::string& path, const std::string& newExt, const CodePage& codePage);
 
 // False when the typed extension holds '\', '/' or ':': such a text would
 // move files into another directory or onto another stream.

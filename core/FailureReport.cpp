@@ -5,7 +5,8 @@ namespace core {
 namespace {
 
 // The first few entries with their reasons, then how many more there are.
-void AppendList(const std::vector<FileFailure>& entries, const std::string& more, std::string& report) {
+void AppendList(const std::vector<FileFailure>& entries, const std::string& more, std::string& report)
+{
     std::size_t shown = entries.size() < kReportedFailures ? entries.size() : kReportedFailures;
     for (std::size_t i = 0; i < shown; ++i) {
         report += "\r\n" + entries[i].path;
@@ -17,7 +18,8 @@ void AppendList(const std::vector<FileFailure>& entries, const std::string& more
 }  // namespace
 
 std::string BuildFailureReport(const std::vector<FileFailure>& failures, std::size_t totalFiles,
-                               const std::vector<FileFailure>& skipped, std::size_t notTried) {
+                               const std::vector<FileFailure>& skipped, std::size_t notTried)
+{
     std::string report;
     if (notTried > 0) {
         const std::size_t tried = totalFiles > notTried ? totalFiles - notTried : 0;
@@ -27,8 +29,8 @@ std::string BuildFailureReport(const std::vector<FileFailure>& failures, std::si
     }
     if (!failures.empty()) {
         if (!report.empty()) report += "\r\n\r\n";
-        report += "有 " + std::to_string(failures.size()) + " 个文件(共 " + std::to_string(totalFiles) +
-                 " 个)未能更改：";
+        report +=
+            "有 " + std::to_string(failures.size()) + " 个文件(共 " + std::to_string(totalFiles) + " 个)未能更改：";
         AppendList(failures, " 个文件未能更改", report);
     }
     if (!skipped.empty()) {

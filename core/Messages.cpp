@@ -2,12 +2,14 @@
 
 namespace core {
 
-std::string AddFullStop(const std::string& message) {
+std::string AddFullStop(const std::string& message)
+{
     if (!message.empty() && static_cast<unsigned char>(message.back()) > '.') return message + ".";
     return message;
 }
 
-std::string CutToBytes(const std::string& text, std::size_t maxBytes) {
+std::string CutToBytes(const std::string& text, std::size_t maxBytes)
+{
     return text.size() > maxBytes ? text.substr(0, maxBytes) : text;
 }
 

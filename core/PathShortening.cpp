@@ -7,7 +7,8 @@ namespace core {
 namespace {
 
 // Cuts the first directory off dir and marks the cut with "...\".
-std::string CutFirstDirectory(const std::string& dir, const CodePage& codePage) {
+std::string CutFirstDirectory(const std::string& dir, const CodePage& codePage)
+{
     if (dir == "\\") return std::string();
     std::string rest = dir;
     bool root = !rest.empty() && rest[0] == '\\';
@@ -28,14 +29,14 @@ std::string CutFirstDirectory(const std::string& dir, const CodePage& codePage) 
 
 }  // namespace
 
-std::string MinimizeName(const std::string& path, int maxWidth,
-                         const std::function<int(const std::string&)>& textWidth) {
+std::string MinimizeName(const std::string& path, int maxWidth, const std::function<int(const std::string&)>& textWidth)
+{
     return MinimizeName(path, maxWidth, textWidth, CodePage::System());
 }
 
-std::string MinimizeName(const std::string& path, int maxWidth,
-                         const std::function<int(const std::string&)>& textWidth,
-                         const CodePage& codePage) {
+std::string MinimizeName(const std::string& path, int maxWidth, const std::function<int(const std::string&)>& textWidth,
+                         const CodePage& codePage)
+{
     std::string result = path;
     std::size_t split = codePage.FindLastOf(path, "\\:");
     std::string dir = split == std::string::npos ? std::string() : path.substr(0, split + 1);
@@ -46,9 +47,8 @@ std::string MinimizeName(const std::string& path, int maxWidth,
         dir.erase(0, 2);
     }
     // Every step drops a directory or the drive; the bound only guards the loop.
-    for (std::size_t steps = 0; steps <= 2 * path.size() + 8 && (!drive.empty() || !dir.empty()) &&
-                                textWidth(result) > maxWidth;
-         ++steps) {
+    for (std::size_t steps = 0;
+         steps <= 2 * path.size() + 8 && (!drive.empty() || !dir.empty()) && textWidth(result) > maxWidth; ++steps) {
         if (dir == "\\...\\") {
             drive.clear();
             dir = "...\\";

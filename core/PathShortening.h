@@ -12,8 +12,7 @@ class CodePage;
 // textWidth measures a text in the font it will be drawn with.
 std::string MinimizeName(const std::string& path, int maxWidth,
                          const std::function<int(const std::string&)>& textWidth);
-std::string MinimizeName(const std::string& path, int maxWidth,
-                         const std::function<int(const std::string&)>& textWidth,
+std::string MinimizeName(const std::string& path, int maxWidth, const std::function<int(const std::string&)>& textWidth,
                          const CodePage& codePage);
 
 }  // namespace core

@@ -3,8 +3,7 @@
 // function pointers whose static Platform() gives the real calls.
 #pragma once
 
-template <class Calls>
-class CallTable {
+template <class Calls> class CallTable {
 public:
     // The table in use: the real calls unless a test has installed its own.
     static const Calls& Current() { return installed_ ? *installed_ : Calls::Platform(); }

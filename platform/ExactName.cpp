@@ -5,8 +5,14 @@
 namespace {
 
 // UTF-8 holds every name and refuses both the best-fit flag and the default-character query.
-bool SystemIsUtf8() { return GetACP() == CP_UTF8; }
-DWORD NoBestFit() { return SystemIsUtf8() ? 0 : WC_NO_BEST_FIT_CHARS; }
+bool SystemIsUtf8()
+{
+    return GetACP() == CP_UTF8;
+}
+DWORD NoBestFit()
+{
+    return SystemIsUtf8() ? 0 : WC_NO_BEST_FIT_CHARS;
+}
 
 }  // namespace
 

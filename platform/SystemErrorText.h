@@ -8,4 +8,3 @@
 // FormatMessageA's text in the user's language, without the trailing line
 // break; the bare number when the system has no text for it.
 std::string SystemErrorText(DWORD error);
-

@@ -3,7 +3,7 @@
 #ifndef BRISEL_MAKER_H
 #define BRISEL_MAKER_H
 
-#define BRISEL_VERSION_BIN 2,0,0,0
+#define BRISEL_VERSION_BIN 2, 0, 0, 0
 #define BRISEL_VERSION_STR "2.0.0.0"
 
 #define BRISEL_PRODUCT_NAME "Brisel批量文件更改器"

@@ -5,7 +5,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 
 packages=(
-  cmake make ninja-build g++ googletest libgtest-dev pkg-config clang libclang-rt-14-dev
+  cmake make ninja-build g++ googletest libgtest-dev pkg-config clang clang-format-14 libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
   wine wine64 fonts-wine fonts-wqy-zenhei
   xvfb xauth x11-utils imagemagick

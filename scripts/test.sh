@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds both targets and runs every test tier:
-# native (core under ASan/UBSan, then a few seconds of each fuzz target),
+# the format check, native (core under ASan/UBSan, then a few seconds of each fuzz target),
 # win (under Wine), ui (the real .exe under Wine).
 # Exits non-zero on any failure and ends with a line "N passed, M failed".
 set -uo pipefail
@@ -32,6 +32,15 @@ run_tier() {  # name dir label timeout [ctest options]
   (cd "$2" && ctest -L "$3" --output-on-failure --timeout "$4" "${@:5}") 2>&1 | tee "$log/$1.log"
   tally "$log/$1.log"
 }
+
+# One brace style across the tree, as .clang-format sets it: one test.
+echo "== format"
+if git ls-files '*.cpp' '*.h' | grep -v '^third_party/' | xargs clang-format-14 --dry-run --Werror 2>&1 \
+    | tee "$log/format.log" | head -20 && [ ! -s "$log/format.log" ]; then
+  echo "format: passed"; passed=$((passed + 1))
+else
+  echo "format: FAILED (run clang-format-14 -i on the files above)"; failed=$((failed + 1)); status=1
+fi
 
 run_tier native build/native native 120
 

@@ -57,8 +57,8 @@ void TApplication::Initialize()
     // A zero-size window in the middle of the screen: it only carries the taskbar button.
     int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
     CreateWindowExA(0, "TApplication", title_.c_str(),
-                    WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                    x, y, 0, 0, nullptr, nullptr, cls.hInstance, this);
+                    WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, x, y, 0, 0, nullptr, nullptr,
+                    cls.hInstance, this);
     ReadFormatSettings();
 }
 
@@ -89,8 +89,10 @@ void TApplication::Run()
         mainForm_->Show();
         // Windows may already have applied the start-up command to the first
         // ShowWindow above; the minimise handler must run all the same.
-        if (IsIconic(handle_)) Fire(OnMinimize, this);
-        else Minimize();
+        if (IsIconic(handle_))
+            Fire(OnMinimize, this);
+        else
+            Minimize();
     } else {
         mainForm_->Show();
     }
@@ -168,7 +170,10 @@ void TApplication::ReadFormatSettings()
     formats_.dateOrder = 'M';
     for (char c : formats_.shortDateFormat) {
         char upper = static_cast<char>(c & ~0x20);
-        if (upper == 'Y' || upper == 'M' || upper == 'D') { formats_.dateOrder = upper; break; }
+        if (upper == 'Y' || upper == 'M' || upper == 'D') {
+            formats_.dateOrder = upper;
+            break;
+        }
     }
     auto separatorOf = [](const std::string& format, char fallback) {
         for (char c : format) {
@@ -203,8 +208,7 @@ LRESULT TApplication::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_SETFOCUS:
         // The taskbar button activates this window: hand the focus on to the form.
-        if (mainForm_ && mainForm_->Visible() && mainForm_->HandleAllocated() &&
-            IsWindowEnabled(mainForm_->Handle())) {
+        if (mainForm_ && mainForm_->Visible() && mainForm_->HandleAllocated() && IsWindowEnabled(mainForm_->Handle())) {
             SetFocus(mainForm_->Handle());
         }
         return 0;

@@ -2,7 +2,10 @@
 
 #include "toolkit/Form.h"
 
-TButton::TButton(TComponent* owner) : TWinControl(owner) { tabStop_ = true; }
+TButton::TButton(TComponent* owner) : TWinControl(owner)
+{
+    tabStop_ = true;
+}
 
 void TButton::CreateParams(TCreateParams& params)
 {
@@ -24,7 +27,10 @@ void TButton::Click()
     // A button with a modal result ends the modal form it sits on.
     if (modalResult_) {
         for (TWinControl* p = parent_; p; p = p->Parent()) {
-            if (auto* form = dynamic_cast<TForm*>(p)) { form->SetModalResult(modalResult_); break; }
+            if (auto* form = dynamic_cast<TForm*>(p)) {
+                form->SetModalResult(modalResult_);
+                break;
+            }
         }
     }
     TWinControl::Click();

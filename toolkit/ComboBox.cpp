@@ -5,7 +5,7 @@
 namespace {
 // The window's height includes the dropped-down list.
 constexpr int kDropDownItems = 12;
-}
+}  // namespace
 
 TCustomComboBox::TCustomComboBox(TComponent* owner) : TWinControl(owner)
 {
@@ -41,7 +41,10 @@ void TCustomComboBox::SetItemHeight(int height)
     if (handle_) SendMessageA(handle_, CB_SETITEMHEIGHT, 0, itemHeight_);
 }
 
-void TCustomComboBox::Clear() { SendMessageA(Handle(), CB_RESETCONTENT, 0, 0); }
+void TCustomComboBox::Clear()
+{
+    SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
+}
 
 int TCustomComboBox::AddItem(const std::string& text)
 {
@@ -65,7 +68,10 @@ int TCustomComboBox::ItemIndex() const
     return index == CB_ERR ? -1 : static_cast<int>(index);
 }
 
-void TCustomComboBox::SetItemIndex(int index) { SendMessageA(Handle(), CB_SETCURSEL, index, 0); }
+void TCustomComboBox::SetItemIndex(int index)
+{
+    SendMessageA(Handle(), CB_SETCURSEL, index, 0);
+}
 
 void TCustomComboBox::DrawItem(int index, HDC dc, const RECT& rect, bool selected)
 {
@@ -95,8 +101,7 @@ bool TCustomComboBox::Reflected(UINT message, WPARAM wParam, LPARAM lParam, LRES
         if (HIWORD(wParam) == CBN_SELCHANGE) SelectionChanged();
         result = 0;
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 

@@ -69,7 +69,10 @@ void TControl::SetEnabled(bool enabled)
     Invalidate();
 }
 
-void TControl::Click() { Fire(OnClick, this); }
+void TControl::Click()
+{
+    Fire(OnClick, this);
+}
 
 void TControl::Invalidate()
 {
@@ -126,12 +129,16 @@ void TControl::ParentResized(int parentRight, int parentBottom)
     if (align_ != TAlign::None) return;
     int left = left_, top = top_, width = width_, height = height_;
     if (anchors_ & akRight) {
-        if (anchors_ & akLeft) width = parentRight - anchorRight_ - left;
-        else left = parentRight - anchorRight_ - width;
+        if (anchors_ & akLeft)
+            width = parentRight - anchorRight_ - left;
+        else
+            left = parentRight - anchorRight_ - width;
     }
     if (anchors_ & akBottom) {
-        if (anchors_ & akTop) height = parentBottom - anchorBottom_ - top;
-        else top = parentBottom - anchorBottom_ - height;
+        if (anchors_ & akTop)
+            height = parentBottom - anchorBottom_ - top;
+        else
+            top = parentBottom - anchorBottom_ - height;
     }
     if (width < 0) width = 0;
     if (height < 0) height = 0;

@@ -27,12 +27,8 @@ void TForm::CreateParams(TCreateParams& params)
         params.style = WS_POPUP | WS_CAPTION | WS_DLGFRAME;
         params.exStyle = WS_EX_DLGMODALFRAME;
         break;
-    case TBorderStyle::Single:
-        params.style = WS_OVERLAPPED | WS_CAPTION | WS_BORDER;
-        break;
-    default:
-        params.style = WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME;
-        break;
+    case TBorderStyle::Single: params.style = WS_OVERLAPPED | WS_CAPTION | WS_BORDER; break;
+    default: params.style = WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME; break;
     }
     if (borderIcons_ & biSystemMenu) params.style |= WS_SYSMENU;
     if (borderStyle_ != TBorderStyle::Dialog) {
@@ -118,11 +114,14 @@ TModalResult TForm::ShowModal()
     HWND previous = GetActiveWindow();
     // Every other window of the program waits while this one is open.
     std::vector<HWND> disabled;
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM list) -> BOOL {
-        if (IsWindowVisible(window) && IsWindowEnabled(window))
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&disabled));
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM list) -> BOOL {
+            if (IsWindowVisible(window) && IsWindowEnabled(window))
+                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&disabled));
     for (HWND window : disabled) {
         if (window != handle_) EnableWindow(window, FALSE);
     }
@@ -164,8 +163,10 @@ void TForm::RestoreFocus()
 
 LRESULT TForm::OnActivate(WPARAM wParam)
 {
-    if (LOWORD(wParam) == WA_INACTIVE) SaveFocus();
-    else if (!HIWORD(wParam)) RestoreFocus();
+    if (LOWORD(wParam) == WA_INACTIVE)
+        SaveFocus();
+    else if (!HIWORD(wParam))
+        RestoreFocus();
     return 0;
 }
 
@@ -193,9 +194,7 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CLOSE: Close(); return 0;
-    case WM_ACTIVATE:
-        OnActivate(wParam);
-        return DefaultHandler(message, wParam, lParam);
+    case WM_ACTIVATE: OnActivate(wParam); return DefaultHandler(message, wParam, lParam);
     case WM_SETFOCUS: RestoreFocus(); return 0;
     case WM_COMMAND: return OnCommand(wParam, lParam);
     case WM_SYSCOMMAND: return OnSysCommand(wParam, lParam);

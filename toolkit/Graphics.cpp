@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <initializer_list>
 
-
 int ScreenDpi()
 {
     static int dpi = [] {
@@ -15,7 +14,10 @@ int ScreenDpi()
     return dpi;
 }
 
-int Scale(int designPixels) { return MulDiv(designPixels, ScreenDpi(), 96); }
+int Scale(int designPixels)
+{
+    return MulDiv(designPixels, ScreenDpi(), 96);
+}
 
 static int CALLBACK FaceFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found)
 {
@@ -47,7 +49,10 @@ std::string AvailableFace(const std::string& face, BYTE charset)
 
 TFont::TFont() : name_("MS Sans Serif") {}
 
-TFont::~TFont() { Release(); }
+TFont::~TFont()
+{
+    Release();
+}
 
 void TFont::Assign(const TFont& other)
 {
@@ -59,10 +64,26 @@ void TFont::Assign(const TFont& other)
     Release();
 }
 
-void TFont::SetName(const std::string& name) { name_ = name; Release(); }
-void TFont::SetHeight(int height) { height_ = height; Release(); }
-void TFont::SetCharset(BYTE charset) { charset_ = charset; Release(); }
-void TFont::SetStyle(unsigned style) { style_ = style; Release(); }
+void TFont::SetName(const std::string& name)
+{
+    name_ = name;
+    Release();
+}
+void TFont::SetHeight(int height)
+{
+    height_ = height;
+    Release();
+}
+void TFont::SetCharset(BYTE charset)
+{
+    charset_ = charset;
+    Release();
+}
+void TFont::SetStyle(unsigned style)
+{
+    style_ = style;
+    Release();
+}
 
 void TFont::Release()
 {

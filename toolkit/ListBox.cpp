@@ -30,7 +30,10 @@ void TCustomListBox::SetItemHeight(int designHeight)
     if (handle_) SendMessageA(handle_, LB_SETITEMHEIGHT, 0, itemHeight_);
 }
 
-void TCustomListBox::Clear() { SendMessageA(Handle(), LB_RESETCONTENT, 0, 0); }
+void TCustomListBox::Clear()
+{
+    SendMessageA(Handle(), LB_RESETCONTENT, 0, 0);
+}
 
 int TCustomListBox::AddItem(const std::string& text)
 {
@@ -54,8 +57,10 @@ bool TCustomListBox::Selected(int index) const
 
 void TCustomListBox::SetSelected(int index, bool selected)
 {
-    if (multiSelect_) SendMessageA(Handle(), LB_SETSEL, selected, index);
-    else SendMessageA(Handle(), LB_SETCURSEL, selected ? index : -1, 0);
+    if (multiSelect_)
+        SendMessageA(Handle(), LB_SETSEL, selected, index);
+    else
+        SendMessageA(Handle(), LB_SETCURSEL, selected ? index : -1, 0);
 }
 
 int TCustomListBox::SelCount() const
@@ -75,8 +80,10 @@ int TCustomListBox::ItemIndex() const
 
 void TCustomListBox::SetItemIndex(int index)
 {
-    if (multiSelect_) SendMessageA(Handle(), LB_SETCARETINDEX, index, FALSE);
-    else SendMessageA(Handle(), LB_SETCURSEL, index, 0);
+    if (multiSelect_)
+        SendMessageA(Handle(), LB_SETCARETINDEX, index, FALSE);
+    else
+        SendMessageA(Handle(), LB_SETCURSEL, index, 0);
 }
 
 void TCustomListBox::DrawItem(int index, HDC dc, const RECT& rect, bool selected, bool)
@@ -104,11 +111,12 @@ bool TCustomListBox::Reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         result = TRUE;
         return true;
     case WM_COMMAND:
-        if (HIWORD(wParam) == LBN_DBLCLK) DoubleClicked();
-        else if (HIWORD(wParam) == LBN_SELCHANGE) SelectionChanged();
+        if (HIWORD(wParam) == LBN_DBLCLK)
+            DoubleClicked();
+        else if (HIWORD(wParam) == LBN_SELCHANGE)
+            SelectionChanged();
         result = 0;
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }

@@ -1,8 +1,6 @@
 #include "toolkit/MenuItem.h"
 
-TMenuItem::TMenuItem(const std::string& caption) : TComponent(nullptr), caption_(caption)
-{
-}
+TMenuItem::TMenuItem(const std::string& caption) : TComponent(nullptr), caption_(caption) {}
 
 void TMenuItem::SetCaption(const std::string& caption)
 {

@@ -69,8 +69,8 @@ TMessageForm::TMessageForm(TComponent* owner, const std::string& caption, const 
 void TMessageForm::PaintWindow(HDC dc)
 {
     int margin = Scale(kMargin);
-    DrawIconEx(dc, margin, margin * 2, LoadIconA(nullptr, IDI_QUESTION), Scale(kIconSize), Scale(kIconSize), 0,
-               nullptr, DI_NORMAL);
+    DrawIconEx(dc, margin, margin * 2, LoadIconA(nullptr, IDI_QUESTION), Scale(kIconSize), Scale(kIconSize), 0, nullptr,
+               DI_NORMAL);
     HGDIOBJ old = SelectObject(dc, Font().Handle());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));

@@ -15,8 +15,7 @@ using TNotifyEvent = std::function<void(TObject* sender)>;
 
 // Calls a copy: a handler may assign or clear its own event, which frees the
 // stored closure while the handler still runs in it.
-template <typename Event, typename... Args>
-void Fire(const Event& event, Args&&... args)
+template <typename Event, typename... Args> void Fire(const Event& event, Args&&... args)
 {
     if (!event) return;
     const Event running = event;

@@ -8,8 +8,16 @@ enum class TBevel { None, Lowered, Raised };
 class TPanel : public TWinControl {
 public:
     explicit TPanel(TComponent* owner);
-    void SetBevelOuter(TBevel bevel) { bevelOuter_ = bevel; Invalidate(); }
-    void SetBevelInner(TBevel bevel) { bevelInner_ = bevel; Invalidate(); }
+    void SetBevelOuter(TBevel bevel)
+    {
+        bevelOuter_ = bevel;
+        Invalidate();
+    }
+    void SetBevelInner(TBevel bevel)
+    {
+        bevelInner_ = bevel;
+        Invalidate();
+    }
     RECT AlignRect() override;
 
 protected:

@@ -29,7 +29,7 @@ TMenuItem* TPopupMenu::Add(const std::string& caption)
 void TPopupMenu::Popup(int x, int y)
 {
     if (!window_.Handle()) window_.Create(nullptr);
-    UINT command = static_cast<UINT>(TrackPopupMenu(
-        handle_, TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, 0, window_.Handle(), nullptr));
+    UINT command = static_cast<UINT>(
+        TrackPopupMenu(handle_, TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, 0, window_.Handle(), nullptr));
     if (command >= 1 && command <= items_.size()) items_[command - 1]->Click();
 }

@@ -42,8 +42,10 @@ void TSpeedButton::Paint()
     canvas.SetBrushColor(GetSysColor(COLOR_BTNFACE));
     canvas.FillRect(rect);
     bool hot = MouseInside() && enabled_;
-    if (down_ && hot) DrawEdge(canvas.Handle(), &rect, BDR_SUNKENOUTER, BF_RECT);
-    else if (hot) DrawEdge(canvas.Handle(), &rect, BDR_RAISEDINNER, BF_RECT);
+    if (down_ && hot)
+        DrawEdge(canvas.Handle(), &rect, BDR_SUNKENOUTER, BF_RECT);
+    else if (hot)
+        DrawEdge(canvas.Handle(), &rect, BDR_RAISEDINNER, BF_RECT);
 
     if (parent_) canvas.Font().Assign(parent_->Font());
     canvas.Font().SetColor(GetSysColor(enabled_ ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
@@ -55,8 +57,10 @@ void TSpeedButton::Paint()
     int y = down_ && hot ? 1 : 0;
     if (glyph_) {
         int gy = (height_ - glyph.cy) / 2 + y;
-        if (enabled_) DrawTransparentBitmap(canvas.Handle(), glyph_, x, gy);
-        else DrawDisabledBitmap(canvas.Handle(), glyph_, x, gy);
+        if (enabled_)
+            DrawTransparentBitmap(canvas.Handle(), glyph_, x, gy);
+        else
+            DrawDisabledBitmap(canvas.Handle(), glyph_, x, gy);
     }
     if (!caption_.empty()) canvas.TextOut(x + glyph.cx + spacing, (height_ - text.cy) / 2 + y, caption_);
 }

@@ -9,7 +9,11 @@ public:
     explicit TSpeedButton(TComponent* owner);
     ~TSpeedButton() override;
     const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& caption) { caption_ = caption; Invalidate(); }
+    void SetCaption(const std::string& caption)
+    {
+        caption_ = caption;
+        Invalidate();
+    }
     // Takes ownership of the bitmap.
     void SetGlyph(HBITMAP glyph);
 

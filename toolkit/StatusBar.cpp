@@ -19,9 +19,15 @@ void TStatusBar::AddPanel(int designWidth, const std::string& text)
     if (handle_) ApplyPanels();
 }
 
-void TStatusBar::HandleCreated() { ApplyPanels(); }
+void TStatusBar::HandleCreated()
+{
+    ApplyPanels();
+}
 
-void TStatusBar::Resized() { ApplyPanels(); }
+void TStatusBar::Resized()
+{
+    ApplyPanels();
+}
 
 void TStatusBar::ApplyPanels()
 {

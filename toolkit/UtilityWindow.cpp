@@ -26,8 +26,7 @@ void TUtilityWindow::Create(THandler handler)
         cls.lpszClassName = utilityClassName;
         RegisterClassExA(&cls);
     }
-    CreateWindowExA(WS_EX_TOOLWINDOW, utilityClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
-                    this);
+    CreateWindowExA(WS_EX_TOOLWINDOW, utilityClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, this);
     if (!handle_) throw Exception("Cannot create window " + std::string(utilityClassName));
 }
 

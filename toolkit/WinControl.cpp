@@ -74,9 +74,7 @@ int NextControlId()
 const WNDPROC TWinControl::WindowProc =
     BoundWindowProc<TWinControl, &TWinControl::handle_, &TWinControl::WndProc, CallDefaultProc>;
 
-TWinControl::TWinControl(TComponent* owner) : TControl(owner), color_(GetSysColor(COLOR_BTNFACE))
-{
-}
+TWinControl::TWinControl(TComponent* owner) : TControl(owner), color_(GetSysColor(COLOR_BTNFACE)) {}
 
 TWinControl::~TWinControl()
 {
@@ -125,8 +123,8 @@ void TWinControl::CreateWnd()
     HMENU id = nullptr;
     if (params.style & WS_CHILD) id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextControlId()));
     if (parent_) font_.Assign(parent_->Font());
-    CreateWindowExA(params.exStyle, params.className.c_str(), params.caption.c_str(), params.style,
-                    left_, top_, width_, height_, params.parentWindow, id, GetModuleHandleA(nullptr), this);
+    CreateWindowExA(params.exStyle, params.className.c_str(), params.caption.c_str(), params.style, left_, top_, width_,
+                    height_, params.parentWindow, id, GetModuleHandleA(nullptr), this);
     if (!handle_) throw Exception("Cannot create window " + params.className);
     SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
     HandleCreated();
@@ -135,7 +133,6 @@ void TWinControl::CreateWnd()
     }
     Realign();
 }
-
 
 void TWinControl::SetParent(TWinControl* parent)
 {
@@ -207,8 +204,10 @@ void TWinControl::SetText(const std::string& text)
     if (handle_) SetWindowTextA(handle_, text.c_str());
 }
 
-
-void TWinControl::SetFocus() { ::SetFocus(Handle()); }
+void TWinControl::SetFocus()
+{
+    ::SetFocus(Handle());
+}
 
 int TWinControl::ClientWidth()
 {
@@ -266,9 +265,7 @@ void TWinControl::AlignControls(RECT& rect, TAlign align)
             child->SetBounds(rect.right - child->Width(), rect.top, child->Width(), h);
             rect.right -= child->Width();
             break;
-        case TAlign::Client:
-            child->SetBounds(rect.left, rect.top, std::max(0, w), std::max(0, h));
-            break;
+        case TAlign::Client: child->SetBounds(rect.left, rect.top, std::max(0, w), std::max(0, h)); break;
         default: break;
         }
     }
@@ -304,7 +301,10 @@ LRESULT TWinControl::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam)
     return CallWindowProcA(defaultProc_ ? defaultProc_ : DefWindowProcA, handle_, message, wParam, lParam);
 }
 
-bool TWinControl::Reflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+bool TWinControl::Reflected(UINT, WPARAM, LPARAM, LRESULT&)
+{
+    return false;
+}
 
 LRESULT TWinControl::ForwardToChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -323,22 +323,24 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
         if (OwnPaint() && EraseBackground(reinterpret_cast<HDC>(wParam))) return 1;
         break;
-    case WM_SIZE:
-        OnSize();
-        break;
+    case WM_SIZE: OnSize(); break;
     case WM_COMMAND:
         if (lParam) return ForwardToChild(reinterpret_cast<HWND>(lParam), message, wParam, lParam);
         break;
-    case WM_NOTIFY:
-        return ForwardToChild(reinterpret_cast<NMHDR*>(lParam)->hwndFrom, message, wParam, lParam);
+    case WM_NOTIFY: return ForwardToChild(reinterpret_cast<NMHDR*>(lParam)->hwndFrom, message, wParam, lParam);
     case WM_DRAWITEM:
         return ForwardToChild(reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem, message, wParam, lParam);
-    case WM_MEASUREITEM:
-        return ForwardToChild(GetDlgItem(handle_, static_cast<int>(wParam)), message, wParam, lParam);
-    case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: case WM_CTLCOLORSTATIC: case WM_CTLCOLORBTN:
-        return OnCtlColor(message, wParam, lParam);
-    case WM_MOUSEMOVE: case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN: case WM_RBUTTONUP:
+    case WM_MEASUREITEM: return ForwardToChild(GetDlgItem(handle_, static_cast<int>(wParam)), message, wParam, lParam);
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: return OnCtlColor(message, wParam, lParam);
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
         if (OwnPaint()) return OnMouse(message, wParam, lParam);
         break;
     case WM_MOUSELEAVE:
@@ -347,8 +349,7 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETCURSOR:
         if (OnSetCursor(lParam)) return TRUE;
         break;
-    default:
-        break;
+    default: break;
     }
     return DefaultHandler(message, wParam, lParam);
 }
@@ -416,9 +417,15 @@ LRESULT TWinControl::OnMouse(UINT message, WPARAM wParam, LPARAM lParam)
     if (message == WM_MOUSEMOVE) {
         TControl* hot = GraphicControlAt(x, y);
         if (hot != hotControl_) {
-            if (hotControl_) { hotControl_->SetMouseInside(false); hotControl_->MouseLeave(); }
+            if (hotControl_) {
+                hotControl_->SetMouseInside(false);
+                hotControl_->MouseLeave();
+            }
             hotControl_ = hot;
-            if (hot) { hot->SetMouseInside(true); hot->MouseEnter(); }
+            if (hot) {
+                hot->SetMouseInside(true);
+                hot->MouseEnter();
+            }
         }
         if (!trackingMouse_) {
             TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, handle_, 0};

@@ -10,7 +10,7 @@
 #include <vector>
 
 struct TCreateParams {
-    std::string className;      // registered as a superclass of baseClass, or as our own
+    std::string className;  // registered as a superclass of baseClass, or as our own
     const char* baseClass = nullptr;
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
     DWORD exStyle = 0;

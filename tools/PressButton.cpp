@@ -40,7 +40,8 @@ BOOL CALLBACK CheckTopLevel(HWND window, LPARAM param)
     auto* search = reinterpret_cast<Search*>(param);
     char name[256] = {};
     GetClassNameA(window, name, sizeof name);
-    if (IsWindowVisible(window) && lstrcmpA(name, search->windowClass) == 0) EnumChildWindows(window, CheckChild, param);
+    if (IsWindowVisible(window) && lstrcmpA(name, search->windowClass) == 0)
+        EnumChildWindows(window, CheckChild, param);
     return search->found ? FALSE : TRUE;
 }
 

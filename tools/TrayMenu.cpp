@@ -25,8 +25,7 @@ BOOL CALLBACK Collect(HWND window, LPARAM param)
     GetWindowThreadProcessId(window, &pid);
     char name[64] = "";
     GetClassNameA(window, name, sizeof name);
-    if (pid == search->pid && std::strcmp(name, search->className) == 0)
-        search->found.push_back(window);
+    if (pid == search->pid && std::strcmp(name, search->className) == 0) search->found.push_back(window);
     return TRUE;
 }
 

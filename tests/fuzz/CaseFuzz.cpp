@@ -10,9 +10,13 @@
 
 namespace {
 
-bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsAsciiLetter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
-void CheckMapped(const std::string& path, const std::string& mapped, bool upper, const core::CodePage& codePage) {
+void CheckMapped(const std::string& path, const std::string& mapped, bool upper, const core::CodePage& codePage)
+{
     FUZZ_CHECK(mapped.size() == path.size(), path, mapped);
     const std::vector<bool> starts = fuzz::CharStarts(path, codePage);
     FUZZ_CHECK(fuzz::CharStarts(mapped, codePage) == starts, path, mapped);
@@ -26,7 +30,8 @@ void CheckMapped(const std::string& path, const std::string& mapped, bool upper,
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     fuzz::FuzzInput input(data, size);
     const core::CodePage codePage = input.PickCodePage();
     const std::string path = input.Text();

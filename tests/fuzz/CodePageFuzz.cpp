@@ -8,7 +8,8 @@
 #include "FuzzInput.h"
 #include "core/CodePage.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     fuzz::FuzzInput input(data, size);
     const core::CodePage codePage = input.PickCodePage();
     const std::string text = input.Text();

@@ -10,16 +10,18 @@
 
 namespace {
 
-std::string Fields(const core::CalendarFields& f) {
+std::string Fields(const core::CalendarFields& f)
+{
     char text[64];
-    std::snprintf(text, sizeof text, "%04u-%u-%u %u:%u:%u.%03u", f.year, f.month, f.day, f.hour, f.minute,
-                  f.second, f.milliseconds);
+    std::snprintf(text, sizeof text, "%04u-%u-%u %u:%u:%u.%03u", f.year, f.month, f.day, f.hour, f.minute, f.second,
+                  f.milliseconds);
     return text;
 }
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     fuzz::FuzzInput input(data, size);
     // Years a system clock gives.
     const int currentYear = 1601 + static_cast<std::uint16_t>(input.Int16()) % 8399;
@@ -37,16 +39,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const core::CalendarFields f = core::SplitDateTime(value);
     const std::string fields = Fields(f);
     FUZZ_CHECK(f.year >= 1 && f.year <= 9999 && f.month >= 1 && f.month <= 12 && f.day >= 1 &&
-                   f.day <= core::DaysInMonth(f.year, f.month) && f.hour < 24 && f.minute < 60 &&
-                   f.second < 60 && f.milliseconds == 0 && f.dayOfWeek < 7,
+                   f.day <= core::DaysInMonth(f.year, f.month) && f.hour < 24 && f.minute < 60 && f.second < 60 &&
+                   f.milliseconds == 0 && f.dayOfWeek < 7,
                text, year, fields);
 
     // Four digits keep the year as written, whatever the current year.
     char again[64];
     std::snprintf(again, sizeof again, "%04u-%u-%u %u:%u:%u", f.year, f.month, f.day, f.hour, f.minute, f.second);
     double reread = 0;
-    FUZZ_CHECK(core::TryReadDateTime(again, 9999 - currentYear + 1601, reread) && reread == value, text, year,
-               again);
+    FUZZ_CHECK(core::TryReadDateTime(again, 9999 - currentYear + 1601, reread) && reread == value, text, year, again);
 
     // A year of one or two digits lies in the hundred years from 50 before
     // the current year, and a century later moves it by exactly 100.
@@ -56,8 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(g.month == f.month && g.day == f.day && g.hour == f.hour && g.minute == f.minute &&
                        g.second == f.second,
                    text, year, fields, Fields(g));
-        FUZZ_CHECK(g.year == f.year || (g.year == f.year + 100 && f.year >= currentYear - 50 &&
-                                        f.year < currentYear + 50),
+        FUZZ_CHECK(g.year == f.year ||
+                       (g.year == f.year + 100 && f.year >= currentYear - 50 && f.year < currentYear + 50),
                    text, year, fields, Fields(g));
     }
     return 0;

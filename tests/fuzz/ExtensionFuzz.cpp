@@ -11,19 +11,20 @@
 
 namespace {
 
-std::vector<std::size_t> SeparatorPositions(const std::string& text, const core::CodePage& codePage) {
+std::vector<std::size_t> SeparatorPositions(const std::string& text, const core::CodePage& codePage)
+{
     const std::vector<bool> starts = fuzz::CharStarts(text, codePage);
     std::vector<std::size_t> positions;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (fuzz::IsSingleByteCharAt(text, i, starts) && (text[i] == '\\' || text[i] == ':'))
-            positions.push_back(i);
+        if (fuzz::IsSingleByteCharAt(text, i, starts) && (text[i] == '\\' || text[i] == ':')) positions.push_back(i);
     }
     return positions;
 }
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     fuzz::FuzzInput input(data, size);
     const core::CodePage codePage = input.PickCodePage();
     const std::string path = input.Text();
@@ -42,8 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A listed name ends on a whole character; a lone lead byte at the end
     // would pair with the extension's first byte.
     const std::vector<bool> starts = fuzz::CharStarts(path, codePage);
-    const bool wholeEnd = path.empty() || !(starts[path.size() - 1] &&
-                                            codePage.IsLeadByte(static_cast<unsigned char>(path.back())));
+    const bool wholeEnd =
+        path.empty() || !(starts[path.size() - 1] && codePage.IsLeadByte(static_cast<unsigned char>(path.back())));
     if (safe && (hasExtension || wholeEnd)) {
         FUZZ_CHECK(SeparatorPositions(result, codePage) == SeparatorPositions(path, codePage), path, ext, result);
     }

@@ -21,20 +21,23 @@ public:
     // 0 once the bytes are used up.
     unsigned char Byte() { return pos_ < size_ ? data_[pos_++] : 0; }
 
-    int Int16() {
+    int Int16()
+    {
         unsigned high = Byte();
         return static_cast<std::int16_t>(static_cast<std::uint16_t>(high << 8 | Byte()));
     }
 
     // Texts reach the core as C strings, so a NUL byte ends one.
-    std::string Text() {
+    std::string Text()
+    {
         std::string text;
         while (pos_ < size_ && data_[pos_] != 0) text += static_cast<char>(data_[pos_++]);
         if (pos_ < size_) ++pos_;
         return text;
     }
 
-    std::string Rest() {
+    std::string Rest()
+    {
         std::string rest(reinterpret_cast<const char*>(data_) + pos_, size_ - pos_);
         pos_ = size_;
         return rest;
@@ -42,7 +45,8 @@ public:
 
     // GBK, a single-byte code page, or code page 932's table as GetCPInfo
     // gives it (its second bytes include '\' as well).
-    core::CodePage PickCodePage() {
+    core::CodePage PickCodePage()
+    {
         static const unsigned char kShiftJis[] = {0x81, 0x9F, 0xE0, 0xFC, 0, 0};
         switch (Byte() % 3) {
         case 0: return core::CodePage::Gbk();
@@ -59,19 +63,22 @@ private:
 
 // starts[i] is true where a character begins, reading forward; starts[size]
 // is true.
-inline std::vector<bool> CharStarts(const std::string& text, const core::CodePage& codePage) {
+inline std::vector<bool> CharStarts(const std::string& text, const core::CodePage& codePage)
+{
     std::vector<bool> starts(text.size() + 1, false);
     for (std::size_t i = 0; i < text.size(); i = codePage.NextCharIndex(text, i)) starts[i] = true;
     starts[text.size()] = true;
     return starts;
 }
 
-inline bool IsSingleByteCharAt(const std::string& text, std::size_t i, const std::vector<bool>& starts) {
+inline bool IsSingleByteCharAt(const std::string& text, std::size_t i, const std::vector<bool>& starts)
+{
     return i < text.size() && starts[i] && starts[i + 1];
 }
 
 [[noreturn]] inline void Fail(const char* condition, const char* file, int line,
-                              std::initializer_list<std::string> texts) {
+                              std::initializer_list<std::string> texts)
+{
     std::fprintf(stderr, "%s:%d: check failed: %s\n", file, line, condition);
     for (const std::string& text : texts) {
         std::fprintf(stderr, "  \"");
@@ -89,7 +96,7 @@ inline bool IsSingleByteCharAt(const std::string& text, std::size_t i, const std
 }  // namespace fuzz
 
 // FUZZ_CHECK(condition, texts...): the texts are printed when it fails.
-#define FUZZ_CHECK(condition, ...) \
-    do { \
-        if (!(condition)) ::fuzz::Fail(#condition, __FILE__, __LINE__, {__VA_ARGS__}); \
+#define FUZZ_CHECK(condition, ...)                                                                                     \
+    do {                                                                                                               \
+        if (!(condition)) ::fuzz::Fail(#condition, __FILE__, __LINE__, {__VA_ARGS__});                                 \
     } while (0)

@@ -12,12 +12,14 @@
 
 namespace {
 
-bool EndsWith(const std::string& text, const std::string& end) {
+bool EndsWith(const std::string& text, const std::string& end)
+{
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 // True when tail is path's own ending, cut right after a '\' or ':'.
-bool IsTailAfterSeparator(const std::string& path, const std::string& tail, const core::CodePage& codePage) {
+bool IsTailAfterSeparator(const std::string& path, const std::string& tail, const core::CodePage& codePage)
+{
     if (!EndsWith(path, tail) || tail.size() >= path.size()) return false;
     const std::size_t start = path.size() - tail.size();
     const std::vector<bool> starts = fuzz::CharStarts(path, codePage);
@@ -26,7 +28,8 @@ bool IsTailAfterSeparator(const std::string& path, const std::string& tail, cons
 }
 
 bool IsShortenedForm(const std::string& path, const std::string& name, const std::string& result,
-                     const core::CodePage& codePage) {
+                     const core::CodePage& codePage)
+{
     const std::string drive = path.size() >= 2 && path[1] == ':' ? path.substr(0, 2) : std::string();
     for (const std::string& d : {std::string(), drive}) {
         for (const std::string& root : {"", "\\"}) {
@@ -43,7 +46,8 @@ bool IsShortenedForm(const std::string& path, const std::string& name, const std
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     fuzz::FuzzInput input(data, size);
     const core::CodePage codePage = input.PickCodePage();
     const int maxWidth = input.Int16();

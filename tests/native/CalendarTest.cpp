@@ -18,7 +18,8 @@ struct Fields {
     int year, month, dayOfWeek, day, hour, minute, second, milliseconds;
 };
 
-void ExpectFields(const CalendarFields& actual, const Fields& expected) {
+void ExpectFields(const CalendarFields& actual, const Fields& expected)
+{
     EXPECT_EQ(actual.year, expected.year);
     EXPECT_EQ(actual.month, expected.month);
     EXPECT_EQ(actual.dayOfWeek, expected.dayOfWeek);
@@ -33,7 +34,8 @@ constexpr double kMs = 1.0 / 86400000.0;
 
 }  // namespace
 
-TEST(CalendarTest, DayNumbers) {
+TEST(CalendarTest, DayNumbers)
+{
     EXPECT_EQ(EncodeDate(1899, 12, 30), 0.0);
     EXPECT_EQ(EncodeDate(1900, 1, 1), 2.0);
     EXPECT_EQ(EncodeDate(2000, 1, 1), 36526.0);
@@ -45,7 +47,8 @@ TEST(CalendarTest, DayNumbers) {
     EXPECT_DOUBLE_EQ(EncodeTime(6, 0, 0, 0), 0.25);
 }
 
-TEST(CalendarTest, DateValidity) {
+TEST(CalendarTest, DateValidity)
+{
     EXPECT_TRUE(core::IsValidDate(2020, 2, 29));
     EXPECT_FALSE(core::IsValidDate(2021, 2, 29));
     EXPECT_FALSE(core::IsValidDate(1900, 2, 29));
@@ -59,7 +62,8 @@ TEST(CalendarTest, DateValidity) {
     EXPECT_FALSE(core::IsValidDate(10000, 1, 1));
 }
 
-TEST(CalendarTest, SplitsIntoFields) {
+TEST(CalendarTest, SplitsIntoFields)
+{
     double value = EncodeDate(2020, 12, 12) + EncodeTime(12, 12, 12, 0);
     ExpectFields(SplitDateTime(value), {2020, 12, 6, 12, 12, 12, 12, 0});
     ExpectFields(SplitDateTime(EncodeDate(1899, 12, 30)), {1899, 12, 6, 30, 0, 0, 0, 0});
@@ -69,20 +73,22 @@ TEST(CalendarTest, SplitsIntoFields) {
     ExpectFields(SplitDateTime(EncodeDate(2026, 1, 4)), {2026, 1, 0, 4, 0, 0, 0, 0});
 }
 
-TEST(CalendarTest, RoundsToTheNearestMillisecond) {
+TEST(CalendarTest, RoundsToTheNearestMillisecond)
+{
     double day = EncodeDate(2020, 12, 12);
     ExpectFields(SplitDateTime(day + EncodeTime(10, 0, 0, 0) + 0.4 * kMs), {2020, 12, 6, 12, 10, 0, 0, 0});
     ExpectFields(SplitDateTime(day + EncodeTime(10, 0, 0, 0) + 0.6 * kMs), {2020, 12, 6, 12, 10, 0, 0, 1});
-    ExpectFields(SplitDateTime(day + EncodeTime(10, 0, 59, 999) + 0.7 * kMs),
-                 {2020, 12, 6, 12, 10, 1, 0, 0});
+    ExpectFields(SplitDateTime(day + EncodeTime(10, 0, 59, 999) + 0.7 * kMs), {2020, 12, 6, 12, 10, 1, 0, 0});
 }
 
-TEST(CalendarTest, RoundingUpToMidnightCarriesIntoTheNextDay) {
+TEST(CalendarTest, RoundingUpToMidnightCarriesIntoTheNextDay)
+{
     ExpectFields(SplitDateTime(EncodeDate(2020, 12, 31) + 1 - 0.3 * kMs), {2021, 1, 5, 1, 0, 0, 0, 0});
     ExpectFields(SplitDateTime(EncodeDate(2020, 2, 28) + 1 - 0.3 * kMs), {2020, 2, 6, 29, 0, 0, 0, 0});
 }
 
-TEST(CalendarTest, DaysBefore1899CountTheTimeForward) {
+TEST(CalendarTest, DaysBefore1899CountTheTimeForward)
+{
     double value = CombineDateTime(EncodeDate(1899, 12, 29), EncodeTime(6, 0, 0, 0));
     EXPECT_DOUBLE_EQ(value, -1.25);
     ExpectFields(SplitDateTime(value), {1899, 12, 5, 29, 6, 0, 0, 0});
@@ -91,9 +97,10 @@ TEST(CalendarTest, DaysBefore1899CountTheTimeForward) {
                  {20, 3, 5, 20, 12, 0, 0, 0});
 }
 
-TEST(CalendarTest, ValuesOutsideTheCalendarGiveZeroFields) {
-    for (double value : {EncodeDate(1, 1, 1) - 1, EncodeDate(9999, 12, 31) + 1,
-                         std::numeric_limits<double>::quiet_NaN(), 1e300}) {
+TEST(CalendarTest, ValuesOutsideTheCalendarGiveZeroFields)
+{
+    for (double value :
+         {EncodeDate(1, 1, 1) - 1, EncodeDate(9999, 12, 31) + 1, std::numeric_limits<double>::quiet_NaN(), 1e300}) {
         ExpectFields(SplitDateTime(value), {0, 0, 0, 0, 0, 0, 0, 0});
     }
     // Rounding past the last day leaves the calendar as well.

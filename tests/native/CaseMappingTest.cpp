@@ -15,7 +15,8 @@ using core::UpperCasePath;
 
 namespace {
 
-std::string Bytes(std::initializer_list<std::string> parts) {
+std::string Bytes(std::initializer_list<std::string> parts)
+{
     std::string text;
     for (const std::string& part : parts) text += part;
     return text;
@@ -29,7 +30,8 @@ struct CaseCase {
 
 }  // namespace
 
-TEST(CaseMappingTest, MapsOnlySingleByteAsciiLetters) {
+TEST(CaseMappingTest, MapsOnlySingleByteAsciiLetters)
+{
     const std::vector<CaseCase> cases = {
         {"C:\\Docs\\Report.TXT", "c:\\docs\\report.txt", "C:\\DOCS\\REPORT.TXT"},
         {"C:\\a\\readme.txt", "c:\\a\\readme.txt", "C:\\A\\README.TXT"},
@@ -52,12 +54,14 @@ TEST(CaseMappingTest, MapsOnlySingleByteAsciiLetters) {
     }
 }
 
-TEST(CaseMappingTest, LatinOneLettersStayInASingleByteCodePage) {
+TEST(CaseMappingTest, LatinOneLettersStayInASingleByteCodePage)
+{
     EXPECT_EQ(LowerCasePath("\xC9T\xC9", CodePage()), "\xC9t\xC9");
     EXPECT_EQ(UpperCasePath("\xE9t\xE9", CodePage()), "\xE9T\xE9");
 }
 
-TEST(CaseMappingTest, DiffersOnlyInCase) {
+TEST(CaseMappingTest, DiffersOnlyInCase)
+{
     CodePage page = CodePage::Gbk();
     EXPECT_TRUE(DiffersOnlyInCase("C:\\a\\Readme.TXT", "c:\\a\\readme.txt", page));
     EXPECT_FALSE(DiffersOnlyInCase("a.txt", "a.txt", page));

@@ -8,12 +8,14 @@
 
 using core::CodePage;
 
-TEST(CodePageTest, LiteralsAreGbk) {
+TEST(CodePageTest, LiteralsAreGbk)
+{
     EXPECT_EQ(std::string("宋体"), "\xcb\xce\xcc\xe5");
     EXPECT_EQ(std::string("昞"), gbk::kTrail5C);
 }
 
-TEST(CodePageTest, LeadByteTables) {
+TEST(CodePageTest, LeadByteTables)
+{
     CodePage gbkPage = CodePage::Gbk();
     EXPECT_FALSE(gbkPage.IsLeadByte(0x80));
     EXPECT_TRUE(gbkPage.IsLeadByte(0x81));
@@ -31,7 +33,8 @@ TEST(CodePageTest, LeadByteTables) {
     EXPECT_FALSE(sjis.IsLeadByte(0x25));
 }
 
-TEST(CodePageTest, SystemCodePageCanBeReplaced) {
+TEST(CodePageTest, SystemCodePageCanBeReplaced)
+{
     EXPECT_TRUE(CodePage::System().IsLeadByte(0x95));
     CodePage::SetSystem(CodePage());
     EXPECT_FALSE(CodePage::System().IsLeadByte(0x95));
@@ -39,7 +42,8 @@ TEST(CodePageTest, SystemCodePageCanBeReplaced) {
     EXPECT_TRUE(CodePage::System().IsLeadByte(0x95));
 }
 
-TEST(CodePageTest, TrailBytesByTheRunOfLeadBytesBeforeThem) {
+TEST(CodePageTest, TrailBytesByTheRunOfLeadBytesBeforeThem)
+{
     CodePage page = CodePage::Gbk();
     std::string text = std::string("a") + gbk::kTrail5C + gbk::kBiao + "\\";
     // a 95 5C B1 ED 5C
@@ -51,7 +55,8 @@ TEST(CodePageTest, TrailBytesByTheRunOfLeadBytesBeforeThem) {
     EXPECT_FALSE(page.IsTrailByteAt(text, 5));  // run B1 ED has even length
 }
 
-TEST(CodePageTest, BackslashSearchesStepOverDoubleByteCharacters) {
+TEST(CodePageTest, BackslashSearchesStepOverDoubleByteCharacters)
+{
     CodePage page = CodePage::Gbk();
     std::string name = std::string("C:\\") + gbk::kTrail5C + "\\" + gbk::kTrail5C + "x";
     // C : \ 95 5C \ 95 5C x
@@ -69,7 +74,8 @@ TEST(CodePageTest, BackslashSearchesStepOverDoubleByteCharacters) {
     EXPECT_EQ(CodePage().CountBackslashes(name), 4u);
 }
 
-TEST(CodePageTest, LeadByteAtTheEndIsOneCharacter) {
+TEST(CodePageTest, LeadByteAtTheEndIsOneCharacter)
+{
     CodePage page = CodePage::Gbk();
     std::string text = "ab\x95";
     EXPECT_EQ(page.CharLengthAt(text, 2), 1u);

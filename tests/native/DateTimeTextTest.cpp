@@ -22,7 +22,8 @@ struct ReadCase {
 
 }  // namespace
 
-TEST(DateTimeTextTest, ReadsValidTexts) {
+TEST(DateTimeTextTest, ReadsValidTexts)
+{
     const std::vector<ReadCase> cases = {
         {"2020-12-12 12:12:12", 2020, 12, 12, 12, 12, 12},
         {"2020-12-12 05:0:07", 2020, 12, 12, 5, 0, 7},
@@ -54,7 +55,8 @@ TEST(DateTimeTextTest, ReadsValidTexts) {
     }
 }
 
-TEST(DateTimeTextTest, ValueIsDayCountWithTimeFraction) {
+TEST(DateTimeTextTest, ValueIsDayCountWithTimeFraction)
+{
     double value = 0;
     ASSERT_TRUE(TryReadDateTime("2000-01-01 12:00:00", kCurrentYear, value));
     EXPECT_DOUBLE_EQ(value, 36526.5);
@@ -62,7 +64,8 @@ TEST(DateTimeTextTest, ValueIsDayCountWithTimeFraction) {
     EXPECT_DOUBLE_EQ(value, -1.25);
 }
 
-TEST(DateTimeTextTest, TwoDigitYearsFollowTheCurrentYear) {
+TEST(DateTimeTextTest, TwoDigitYearsFollowTheCurrentYear)
+{
     double value = 0;
     for (int currentYear : {1971, 2026, 2070}) {
         ASSERT_TRUE(TryReadDateTime("20-1-1 0:0:0", currentYear, value));
@@ -74,7 +77,8 @@ TEST(DateTimeTextTest, TwoDigitYearsFollowTheCurrentYear) {
     EXPECT_EQ(core::SplitDateTime(value).year, 1920);
 }
 
-TEST(DateTimeTextTest, RejectsInvalidTexts) {
+TEST(DateTimeTextTest, RejectsInvalidTexts)
+{
     const std::vector<std::string> cases = {
         "2020-13-12 12:12:12",
         "2020-0-12 12:12:12",
@@ -117,7 +121,8 @@ TEST(DateTimeTextTest, RejectsInvalidTexts) {
     }
 }
 
-TEST(DateTimeTextTest, PadsShortTimeFields) {
+TEST(DateTimeTextTest, PadsShortTimeFields)
+{
     EXPECT_EQ(PadTimeField("5"), "05");
     EXPECT_EQ(PadTimeField(""), "0");
     EXPECT_EQ(PadTimeField("12"), "12");
@@ -126,28 +131,30 @@ TEST(DateTimeTextTest, PadsShortTimeFields) {
     EXPECT_EQ(PadTimeField("时"), "时");  // two bytes already
 }
 
-TEST(DateTimeTextTest, ComposesAndReadsBack) {
-    std::string text = ComposeDateTimeText("2020", "12", "12", PadTimeField("5"), PadTimeField(""),
-                                           PadTimeField("7"));
+TEST(DateTimeTextTest, ComposesAndReadsBack)
+{
+    std::string text = ComposeDateTimeText("2020", "12", "12", PadTimeField("5"), PadTimeField(""), PadTimeField("7"));
     EXPECT_EQ(text, "2020-12-12 05:0:07");
     double value = 0;
     EXPECT_TRUE(TryReadDateTime(text, kCurrentYear, value));
     EXPECT_EQ(ComposeDateTimeText("2020", "13", "12", "12", "12", "12"), "2020-13-12 12:12:12");
 }
 
-TEST(DateTimeTextTest, InvalidMessage) {
+TEST(DateTimeTextTest, InvalidMessage)
+{
     EXPECT_EQ(core::InvalidDateTimeMessage("2020-13-12 12:12:12"),
               "'2020-13-12 12:12:12' is not a valid date and time");
     EXPECT_EQ(core::InvalidDateTimeMessage("%s%d-1-1 0:0:0"), "'%s%d-1-1 0:0:0' is not a valid date and time");
 }
 
 // Only the very first instant of file time is unwritable; its neighbours are fine.
-TEST(DateTimeTextTest, OnlyTheFileTimeOriginIsUnwritable) {
+TEST(DateTimeTextTest, OnlyTheFileTimeOriginIsUnwritable)
+{
     const struct {
         const char* text;
         bool origin;
     } cases[] = {
-        {"1601-01-01 00:00:00", true}, {"1601-1-1 0:0:0", true},     {"1601-01-01 00:00:01", false},
+        {"1601-01-01 00:00:00", true},  {"1601-1-1 0:0:0", true},       {"1601-01-01 00:00:01", false},
         {"1601-01-02 00:00:00", false}, {"2020-12-12 12:12:12", false},
     };
     for (const auto& c : cases) {

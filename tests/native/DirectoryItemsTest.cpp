@@ -23,7 +23,8 @@ struct Expected {
     int glyphLeft;
 };
 
-void ExpectItems(const std::vector<DirectoryItem>& items, const std::vector<Expected>& expected) {
+void ExpectItems(const std::vector<DirectoryItem>& items, const std::vector<Expected>& expected)
+{
     ASSERT_EQ(items.size(), expected.size());
     for (std::size_t i = 0; i < items.size(); ++i) {
         EXPECT_EQ(items[i].text, expected[i].text) << i;
@@ -36,14 +37,16 @@ const std::vector<std::string> kSubdirectories = {"2020", "Trip"};
 
 }  // namespace
 
-TEST(DirectoryItemsTest, DriveRoot) {
+TEST(DirectoryItemsTest, DriveRoot)
+{
     ExpectItems(BuildDirectoryItems("C:\\", kSubdirectories, CodePage::Gbk()),
                 {{"C:\\", FolderGlyph::CurrentFolder, 2},
                  {"2020", FolderGlyph::ClosedFolder, 10},
                  {"Trip", FolderGlyph::ClosedFolder, 10}});
 }
 
-TEST(DirectoryItemsTest, NestedDirectory) {
+TEST(DirectoryItemsTest, NestedDirectory)
+{
     ExpectItems(BuildDirectoryItems("C:\\Data\\Photos", kSubdirectories, CodePage::Gbk()),
                 {{"C:\\", FolderGlyph::OpenFolder, 2},
                  {"Data", FolderGlyph::OpenFolder, 6},
@@ -54,7 +57,8 @@ TEST(DirectoryItemsTest, NestedDirectory) {
                 {{"d:\\", FolderGlyph::OpenFolder, 2}, {"One", FolderGlyph::CurrentFolder, 6}});
 }
 
-TEST(DirectoryItemsTest, DoubleByteNamesAreNotCutInside) {
+TEST(DirectoryItemsTest, DoubleByteNamesAreNotCutInside)
+{
     std::string name = std::string("a") + gbk::kTrail5C + "b";
     ExpectItems(BuildDirectoryItems("C:\\" + name, {}, CodePage::Gbk()),
                 {{"C:\\", FolderGlyph::OpenFolder, 2}, {name, FolderGlyph::CurrentFolder, 6}});
@@ -63,7 +67,8 @@ TEST(DirectoryItemsTest, DoubleByteNamesAreNotCutInside) {
     EXPECT_EQ(items.back().glyphLeft, 10);
 }
 
-TEST(DirectoryItemsTest, DirectoryOfEachItem) {
+TEST(DirectoryItemsTest, DirectoryOfEachItem)
+{
     const std::string path = "C:\\Data\\Photos\\2020";
     auto items = BuildDirectoryItems(path, {"Trip"}, CodePage::Gbk());
     ASSERT_EQ(items.size(), 5u);
@@ -74,19 +79,22 @@ TEST(DirectoryItemsTest, DirectoryOfEachItem) {
     EXPECT_EQ(DirectoryOfItem(path, items, 5, CodePage::Gbk()), "");
 }
 
-TEST(DirectoryItemsTest, DirectoryOfItemsAtARoot) {
+TEST(DirectoryItemsTest, DirectoryOfItemsAtARoot)
+{
     auto items = BuildDirectoryItems("C:\\", {"Data"}, CodePage::Gbk());
     EXPECT_EQ(DirectoryOfItem("C:\\", items, 0, CodePage::Gbk()), "C:\\");
     EXPECT_EQ(DirectoryOfItem("C:\\", items, 1, CodePage::Gbk()), "C:\\Data");
 }
 
-TEST(DirectoryItemsTest, SubdirectoryOfANameEndingIn5C) {
+TEST(DirectoryItemsTest, SubdirectoryOfANameEndingIn5C)
+{
     std::string path = std::string("C:\\") + gbk::kTrail5C;
     auto items = BuildDirectoryItems(path, {"Sub"}, CodePage::Gbk());
     EXPECT_EQ(DirectoryOfItem(path, items, 2, CodePage::Gbk()), path + "\\Sub");
 }
 
-TEST(DirectoryItemsTest, NetworkPath) {
+TEST(DirectoryItemsTest, NetworkPath)
+{
     const std::string path = "\\\\server\\share\\dir";
     auto items = BuildDirectoryItems(path, {}, CodePage::Gbk());
     ASSERT_EQ(items.size(), 2u);
@@ -95,7 +103,8 @@ TEST(DirectoryItemsTest, NetworkPath) {
     EXPECT_EQ(DirectoryOfItem(path, items, 0, CodePage::Gbk()), "\\\\server\\share\\");
 }
 
-TEST(DirectoryItemsTest, TrailingBackslash) {
+TEST(DirectoryItemsTest, TrailingBackslash)
+{
     struct JoinCase {
         std::string dir;
         std::string expected;

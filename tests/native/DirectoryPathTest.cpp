@@ -11,7 +11,8 @@ using core::CodePage;
 using core::DirectoryForm;
 using core::DriveLetterOf;
 
-TEST(DirectoryPathTest, DirectoryForm) {
+TEST(DirectoryPathTest, DirectoryForm)
+{
     const std::string trail5C = gbk::kTrail5C;
     struct Case {
         std::string in;
@@ -35,16 +36,18 @@ TEST(DirectoryPathTest, DirectoryForm) {
     for (const Case& c : cases) EXPECT_EQ(DirectoryForm(c.in, CodePage::Gbk()), c.out) << c.in;
 }
 
-TEST(DirectoryPathTest, NameStart) {
+TEST(DirectoryPathTest, NameStart)
+{
     const std::string trail5C = gbk::kTrail5C;
     const std::pair<std::string, std::size_t> cases[] = {
-        {"C:\\Data\\a.txt", 8}, {"a.txt", 0}, {"C:\\", 3}, {"", 0},
-        {"C:\\" + trail5C + ".txt", 3}, {"C:\\" + trail5C + "\\b", 6},
+        {"C:\\Data\\a.txt", 8},        {"a.txt", 0}, {"C:\\", 3}, {"", 0}, {"C:\\" + trail5C + ".txt", 3},
+        {"C:\\" + trail5C + "\\b", 6},
     };
     for (const auto& c : cases) EXPECT_EQ(core::NameStart(c.first, CodePage::Gbk()), c.second) << c.first;
 }
 
-TEST(DirectoryPathTest, DriveLetterOf) {
+TEST(DirectoryPathTest, DriveLetterOf)
+{
     EXPECT_EQ(DriveLetterOf("C:\\Data"), 'c');
     EXPECT_EQ(DriveLetterOf("d:"), 'd');
     EXPECT_EQ(DriveLetterOf("\\\\server\\share"), 0);

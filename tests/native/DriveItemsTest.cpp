@@ -16,7 +16,8 @@ using core::DriveItemText;
 using core::DriveKind;
 using core::DriveTextCase;
 
-TEST(DriveItemsTest, TextsByKind) {
+TEST(DriveItemsTest, TextsByKind)
+{
     struct TextCase {
         DriveInfo drive;
         DriveTextCase textCase;
@@ -35,9 +36,11 @@ TEST(DriveItemsTest, TextsByKind) {
         {{'e', DriveKind::CdRom, "DVD_2020", ""}, DriveTextCase::Lower, "e: [dvd_2020]"},
         {{'r', DriveKind::RamDisk, "RAM", ""}, DriveTextCase::Lower, "r: [ram]"},
         {{'f', DriveKind::Fixed, "数据", ""}, DriveTextCase::Upper, "F: [数据]"},
-        {{'g', DriveKind::Fixed, dbcsLabel, ""}, DriveTextCase::Lower,
+        {{'g', DriveKind::Fixed, dbcsLabel, ""},
+         DriveTextCase::Lower,
          std::string("g: [da") + gbk::kTrailA + gbk::kTrailLowA + "ta]"},
-        {{'g', DriveKind::Fixed, dbcsLabel, ""}, DriveTextCase::Upper,
+        {{'g', DriveKind::Fixed, dbcsLabel, ""},
+         DriveTextCase::Upper,
          std::string("G: [DA") + gbk::kTrailA + gbk::kTrailLowA + "TA]"},
     };
     for (const TextCase& c : cases) {
@@ -45,7 +48,8 @@ TEST(DriveItemsTest, TextsByKind) {
     }
 }
 
-TEST(DriveItemsTest, GlyphsByKind) {
+TEST(DriveItemsTest, GlyphsByKind)
+{
     EXPECT_EQ(DriveItemGlyph(DriveKind::Removable), DriveGlyph::Floppy);
     EXPECT_EQ(DriveItemGlyph(DriveKind::Fixed), DriveGlyph::Hard);
     EXPECT_EQ(DriveItemGlyph(DriveKind::Remote), DriveGlyph::Network);

@@ -20,7 +20,8 @@ struct ExtensionCase {
     std::string expected;
 };
 
-std::string Bytes(std::initializer_list<std::string> parts) {
+std::string Bytes(std::initializer_list<std::string> parts)
+{
     std::string text;
     for (const std::string& part : parts) text += part;
     return text;
@@ -28,7 +29,8 @@ std::string Bytes(std::initializer_list<std::string> parts) {
 
 }  // namespace
 
-TEST(ExtensionMappingTest, ReplacesThePartFromTheLastDotOfTheName) {
+TEST(ExtensionMappingTest, ReplacesThePartFromTheLastDotOfTheName)
+{
     const std::vector<ExtensionCase> cases = {
         {"C:\\docs\\readme.txt", ".html", "C:\\docs\\readme.html"},
         {"C:\\my.docs\\readme", ".html", "C:\\my.docs\\readme.html"},
@@ -50,7 +52,8 @@ TEST(ExtensionMappingTest, ReplacesThePartFromTheLastDotOfTheName) {
     }
 }
 
-TEST(ExtensionMappingTest, SecondByte5CIsNotASeparator) {
+TEST(ExtensionMappingTest, SecondByte5CIsNotASeparator)
+{
     CodePage page = CodePage::Gbk();
     // The name's extension holds a character whose second byte is 0x5C.
     std::string path = Bytes({"C:\\a\\b.", gbk::kTrail5C});
@@ -71,12 +74,14 @@ TEST(ExtensionMappingTest, SecondByte5CIsNotASeparator) {
     EXPECT_EQ(ReplaceExtension(path, ".html", CodePage()), path + ".html");
 }
 
-TEST(ExtensionMappingTest, DefaultsToTheSystemCodePage) {
+TEST(ExtensionMappingTest, DefaultsToTheSystemCodePage)
+{
     std::string path = Bytes({"C:\\a\\b.", gbk::kTrail5C});
     EXPECT_EQ(ReplaceExtension(path, ".html"), "C:\\a\\b.html");
 }
 
-TEST(ExtensionMappingTest, ExtensionTextSafety) {
+TEST(ExtensionMappingTest, ExtensionTextSafety)
+{
     CodePage page = CodePage::Gbk();
     EXPECT_TRUE(ExtensionTextIsSafe(".html", page));
     EXPECT_TRUE(ExtensionTextIsSafe("", page));

@@ -8,34 +8,37 @@
 using core::BuildFailureReport;
 using core::FileFailure;
 
-TEST(FailureReportTest, NothingFailed) { EXPECT_EQ(BuildFailureReport({}, 10), ""); }
-
-TEST(FailureReportTest, ListsEveryFailureUpToFive) {
-    std::vector<FileFailure> failures = {{"C:\\a\\b.txt", "文件名已存在"},
-                                         {"C:\\a\\c.txt", "拒绝访问"},
-                                         {"C:\\a\\d.txt", ""}};
-    EXPECT_EQ(BuildFailureReport(failures, 10),
-              "有 3 个文件(共 10 个)未能更改：\r\n"
-              "C:\\a\\b.txt：文件名已存在\r\n"
-              "C:\\a\\c.txt：拒绝访问\r\n"
-              "C:\\a\\d.txt");
+TEST(FailureReportTest, NothingFailed)
+{
+    EXPECT_EQ(BuildFailureReport({}, 10), "");
 }
 
-TEST(FailureReportTest, CountsTheRestBeyondFive) {
+TEST(FailureReportTest, ListsEveryFailureUpToFive)
+{
+    std::vector<FileFailure> failures = {
+        {"C:\\a\\b.txt", "文件名已存在"}, {"C:\\a\\c.txt", "拒绝访问"}, {"C:\\a\\d.txt", ""}};
+    EXPECT_EQ(BuildFailureReport(failures, 10), "有 3 个文件(共 10 个)未能更改：\r\n"
+                                                "C:\\a\\b.txt：文件名已存在\r\n"
+                                                "C:\\a\\c.txt：拒绝访问\r\n"
+                                                "C:\\a\\d.txt");
+}
+
+TEST(FailureReportTest, CountsTheRestBeyondFive)
+{
     std::vector<FileFailure> failures;
     for (int i = 1; i <= 8; ++i) failures.push_back({"f" + std::to_string(i), "x"});
     std::string report = BuildFailureReport(failures, 8);
-    EXPECT_EQ(report,
-              "有 8 个文件(共 8 个)未能更改：\r\n"
-              "f1：x\r\nf2：x\r\nf3：x\r\nf4：x\r\nf5：x\r\n"
-              "…另有 3 个文件未能更改");
+    EXPECT_EQ(report, "有 8 个文件(共 8 个)未能更改：\r\n"
+                      "f1：x\r\nf2：x\r\nf3：x\r\nf4：x\r\nf5：x\r\n"
+                      "…另有 3 个文件未能更改");
 
     failures.resize(5);
     EXPECT_EQ(BuildFailureReport(failures, 5).find("…"), std::string::npos);
 }
 
 // Entries left out before the batch are listed too, also when nothing failed.
-TEST(FailureReportTest, ListsWhatWasLeftOutAfterTheFailures) {
+TEST(FailureReportTest, ListsWhatWasLeftOutAfterTheFailures)
+{
     const std::vector<FileFailure> skipped = {{"C:\\a\\?.txt", "名"}, {"C:\\b", "读"}};
     EXPECT_EQ(BuildFailureReport({}, 4, skipped),
               "有 2 个文件或文件夹被跳过，没有更改：\r\nC:\\a\\?.txt：名\r\nC:\\b：读");
@@ -47,7 +50,8 @@ TEST(FailureReportTest, ListsWhatWasLeftOutAfterTheFailures) {
               "…另有 2 项被跳过");
 }
 
-TEST(FailureReportTest, AStoppedBatchSaysHowFarItWent) {
+TEST(FailureReportTest, AStoppedBatchSaysHowFarItWent)
+{
     EXPECT_EQ(BuildFailureReport({}, 10, {}, 6), "已停止：4 个文件已更改，0 个未能更改，6 个没有处理。");
     EXPECT_EQ(BuildFailureReport({{"a", "x"}}, 10, {}, 6),
               "已停止：3 个文件已更改，1 个未能更改，6 个没有处理。\r\n\r\n有 1 个文件(共 10 个)未能更改：\r\na：x");

@@ -8,14 +8,14 @@
 using core::AddFullStop;
 using core::CutToBytes;
 
-TEST(MessagesTest, FullStopAfterCharactersThatSortAfterIt) {
+TEST(MessagesTest, FullStopAfterCharactersThatSortAfterIt)
+{
     struct StopCase {
         std::string message;
         std::string expected;
     };
     const std::vector<StopCase> cases = {
-        {"'2020-13-12 12:12:12' is not a valid date and time",
-         "'2020-13-12 12:12:12' is not a valid date and time."},
+        {"'2020-13-12 12:12:12' is not a valid date and time", "'2020-13-12 12:12:12' is not a valid date and time."},
         {"", ""},
         {"Done.", "Done."},
         {"Why?", "Why?."},
@@ -31,7 +31,8 @@ TEST(MessagesTest, FullStopAfterCharactersThatSortAfterIt) {
     for (const StopCase& c : cases) EXPECT_EQ(AddFullStop(c.message), c.expected) << c.message;
 }
 
-TEST(MessagesTest, CutsToBytes) {
+TEST(MessagesTest, CutsToBytes)
+{
     std::string seventy(70, 'x');
     EXPECT_EQ(CutToBytes(seventy, 63), std::string(63, 'x'));
     EXPECT_EQ(CutToBytes("short", 63), "short");

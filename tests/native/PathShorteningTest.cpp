@@ -16,9 +16,13 @@ namespace {
 
 constexpr int kPixelsPerByte = 6;
 
-int FixedWidth(const std::string& text) { return kPixelsPerByte * static_cast<int>(text.size()); }
+int FixedWidth(const std::string& text)
+{
+    return kPixelsPerByte * static_cast<int>(text.size());
+}
 
-std::string Fit(const std::string& path, int bytes, const CodePage& page = CodePage::Gbk()) {
+std::string Fit(const std::string& path, int bytes, const CodePage& page = CodePage::Gbk())
+{
     return MinimizeName(path, bytes * kPixelsPerByte, FixedWidth, page);
 }
 
@@ -29,7 +33,8 @@ struct WidthCase {
 
 }  // namespace
 
-TEST(PathShorteningTest, DropsLeadingDirectoriesAsTheWidthNarrows) {
+TEST(PathShorteningTest, DropsLeadingDirectoriesAsTheWidthNarrows)
+{
     const std::string path = "C:\\Data\\Photos\\2020\\Trip";  // 24 bytes
     const std::vector<WidthCase> cases = {
         {1000, path},
@@ -47,17 +52,18 @@ TEST(PathShorteningTest, DropsLeadingDirectoriesAsTheWidthNarrows) {
         {-5, "Trip"},
     };
     for (const WidthCase& c : cases) {
-        EXPECT_EQ(MinimizeName(path, c.maxWidth, FixedWidth, CodePage::Gbk()), c.expected)
-            << "width " << c.maxWidth;
+        EXPECT_EQ(MinimizeName(path, c.maxWidth, FixedWidth, CodePage::Gbk()), c.expected) << "width " << c.maxWidth;
     }
 }
 
-TEST(PathShorteningTest, NameIsNeverShortened) {
+TEST(PathShorteningTest, NameIsNeverShortened)
+{
     EXPECT_EQ(Fit("C:\\a\\averyveryverylongname.txt", 5), "averyveryverylongname.txt");
     EXPECT_EQ(Fit("averyveryverylongname.txt", 5), "averyveryverylongname.txt");
 }
 
-TEST(PathShorteningTest, FirstCuts) {
+TEST(PathShorteningTest, FirstCuts)
+{
     struct FirstCut {
         std::string path;
         std::string expected;
@@ -79,7 +85,8 @@ TEST(PathShorteningTest, FirstCuts) {
     }
 }
 
-TEST(PathShorteningTest, DirectoriesAreCutAtRealBackslashesOnly) {
+TEST(PathShorteningTest, DirectoriesAreCutAtRealBackslashesOnly)
+{
     // The 0x5C inside each character is not a separator.
     std::string path = std::string("C:\\") + gbk::kTrail5C + gbk::kTrail5C + gbk::kTrail5C + "\\b\\file";
     EXPECT_EQ(Fit(path, static_cast<int>(path.size()) - 1), "C:\\...\\b\\file");
@@ -89,7 +96,8 @@ TEST(PathShorteningTest, DirectoriesAreCutAtRealBackslashesOnly) {
     EXPECT_EQ(Fit(name, 1), std::string(gbk::kTrail5C) + "x");
 }
 
-TEST(PathShorteningTest, MeasuresWithTheGivenFunction) {
+TEST(PathShorteningTest, MeasuresWithTheGivenFunction)
+{
     std::vector<std::string> measured;
     auto width = [&measured](const std::string& text) {
         measured.push_back(text);

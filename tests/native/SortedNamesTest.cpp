@@ -12,7 +12,8 @@
 using core::CodePage;
 using core::SortedNames;
 
-TEST(SortedNamesTest, InsertsWithoutRegardToAsciiCase) {
+TEST(SortedNamesTest, InsertsWithoutRegardToAsciiCase)
+{
     SortedNames names(CodePage::Gbk());
     EXPECT_EQ(names.Insert("b.txt"), 0u);
     EXPECT_EQ(names.Insert("A.txt"), 0u);
@@ -23,14 +24,16 @@ TEST(SortedNamesTest, InsertsWithoutRegardToAsciiCase) {
     EXPECT_EQ(names.Names(), (std::vector<std::string>{"_x", "A.txt", "a.TXT", "b.txt", "C.TXT", "表"}));
 }
 
-TEST(SortedNamesTest, SecondBytesAreNotFolded) {
+TEST(SortedNamesTest, SecondBytesAreNotFolded)
+{
     SortedNames names(CodePage::Gbk());
     names.Insert(gbk::kTrailLowA);  // 81 61
     // 81 41 stays below 81 61; a byte-wise fold would make them equal.
     EXPECT_EQ(names.Insert(gbk::kTrailA), 0u);
 }
 
-TEST(SortedNamesTest, BusyPointerFromIndex100) {
+TEST(SortedNamesTest, BusyPointerFromIndex100)
+{
     SortedNames names(CodePage::Gbk());
     std::size_t index = 0;
     for (int i = 0; i < 101; ++i) {

@@ -28,8 +28,7 @@ const POINT kPanelEmpty{272, 8};
 
 BOOL CALLBACK CollectVisible(HWND hwnd, LPARAM param)
 {
-    if (IsWindowVisible(hwnd))
-        reinterpret_cast<std::set<HWND>*>(param)->insert(hwnd);
+    if (IsWindowVisible(hwnd)) reinterpret_cast<std::set<HWND>*>(param)->insert(hwnd);
     return TRUE;
 }
 
@@ -51,8 +50,7 @@ POINT ScaledPoint(POINT design)
 RECT LinkArea(POINT link)
 {
     POINT corner = ScaledPoint(link);
-    return RECT{corner.x, corner.y, corner.x + BriselApp::Scaled(150),
-                corner.y + BriselApp::Scaled(17)};
+    return RECT{corner.x, corner.y, corner.x + BriselApp::Scaled(150), corner.y + BriselApp::Scaled(17)};
 }
 
 class AboutUiTest : public ::testing::Test {
@@ -66,8 +64,7 @@ protected:
     // Clicks the about button and waits for the dialog.
     UiWindow Open() const
     {
-        if (!app_.ClickCommandButton(BriselApp::About))
-            return UiWindow();
+        if (!app_.ClickCommandButton(BriselApp::About)) return UiWindow();
         return UiWindow::WaitTopLevel(app_.Process().Id(), kAboutCaption, kAboutClass, 5000);
     }
 
@@ -92,8 +89,7 @@ void PrintTo(const AboutCloseCase& closeCase, std::ostream* out)
     *out << closeCase.name;
 }
 
-class AboutCloseUiTest : public AboutUiTest,
-                         public ::testing::WithParamInterface<AboutCloseCase> {};
+class AboutCloseUiTest : public AboutUiTest, public ::testing::WithParamInterface<AboutCloseCase> {};
 
 // Shown twice and closed the same way each time: the same window both times,
 // the main window blocked while it shows and enabled again after.
@@ -104,8 +100,7 @@ TEST_P(AboutCloseUiTest, ReturnsToTheMainWindowAndShowsTheSameDialogAgain)
         SCOPED_TRACE("showing " + std::to_string(showing));
         UiWindow dialog = Open();
         ASSERT_TRUE(dialog) << "no about dialog; windows: " << app_.DescribeWindows();
-        if (showing == 1)
-            first = dialog.Handle();
+        if (showing == 1) first = dialog.Handle();
         EXPECT_EQ(dialog.Handle(), first);
         EXPECT_TRUE(UiWait::Until([&] { return !app_.MainWindow().IsEnabled(); }, 2000))
             << "the main window is not blocked";
@@ -120,12 +115,9 @@ TEST_P(AboutCloseUiTest, ReturnsToTheMainWindowAndShowsTheSameDialogAgain)
 }
 
 const AboutCloseCase kAboutCloseCases[] = {
-    {"SystemMenuClose",
-     [](const UiWindow& dialog) { return dialog.Post(WM_SYSCOMMAND, SC_CLOSE); }},
+    {"SystemMenuClose", [](const UiWindow& dialog) { return dialog.Post(WM_SYSCOMMAND, SC_CLOSE); }},
     {"FlatButton",
-     [](const UiWindow& dialog) {
-         return UiInput::Click(dialog.Child("TPanel"), ScaledPoint(kCloseButtonCentre));
-     }},
+     [](const UiWindow& dialog) { return UiInput::Click(dialog.Child("TPanel"), ScaledPoint(kCloseButtonCentre)); }},
     // A real click on the title bar's close box, at the right end of the
     // caption inside the sizing frame.
     {"TitleBarCloseBox",
@@ -169,8 +161,7 @@ TEST_F(AboutUiTest, PressedLinkStaysMagentaAtTheNextShowing)
     ASSERT_TRUE(panel) << "no panel on the about dialog";
     if (UiPixels::Capture(panel, LinkArea(kLink4)).empty())
         GTEST_SKIP() << "the dialog's pixels cannot be read from another process here";
-    ASSERT_TRUE(UiWait::Until([&] { return UiPixels::Count(panel, LinkArea(kLink4), kBlue) > 0; },
-                              3000))
+    ASSERT_TRUE(UiWait::Until([&] { return UiPixels::Count(panel, LinkArea(kLink4), kBlue) > 0; }, 3000))
         << "no blue link text read at the fifth contact line";
     EXPECT_EQ(UiPixels::Count(panel, LinkArea(kLink4), kMagenta), 0);
 
@@ -185,17 +176,15 @@ TEST_F(AboutUiTest, PressedLinkStaysMagentaAtTheNextShowing)
     // here; whatever it opens is reported and closed.
     Sleep(1500);
     for (HWND window : VisibleTopLevels()) {
-        if (before.count(window))
-            continue;
+        if (before.count(window)) continue;
         UiWindow opened(window);
-        ADD_FAILURE() << "the link opened a window: " << opened.ClassName() << " ["
-                      << opened.Text() << "] of process " << opened.ProcessId();
+        ADD_FAILURE() << "the link opened a window: " << opened.ClassName() << " [" << opened.Text() << "] of process "
+                      << opened.ProcessId();
         opened.Post(WM_CLOSE);
     }
     EXPECT_TRUE(dialog.IsVisible());
 
-    EXPECT_TRUE(UiWait::Until(
-        [&] { return UiPixels::Count(panel, LinkArea(kLink4), kMagenta) > 0; }, 3000))
+    EXPECT_TRUE(UiWait::Until([&] { return UiPixels::Count(panel, LinkArea(kLink4), kMagenta) > 0; }, 3000))
         << "the pressed line is not magenta";
     EXPECT_EQ(UiPixels::Count(panel, LinkArea(kLink4), kBlue), 0);
     EXPECT_GT(UiPixels::Count(panel, LinkArea(kLink1), kBlue), 0);
@@ -206,8 +195,7 @@ TEST_F(AboutUiTest, PressedLinkStaysMagentaAtTheNextShowing)
     UiWindow again = Open();
     ASSERT_TRUE(again) << app_.DescribeWindows();
     ASSERT_EQ(again.Handle(), dialog.Handle());
-    EXPECT_TRUE(UiWait::Until(
-        [&] { return UiPixels::Count(panel, LinkArea(kLink4), kMagenta) > 0; }, 3000))
+    EXPECT_TRUE(UiWait::Until([&] { return UiPixels::Count(panel, LinkArea(kLink4), kMagenta) > 0; }, 3000))
         << "the pressed line is no longer magenta";
     EXPECT_EQ(UiPixels::Count(panel, LinkArea(kLink4), kBlue), 0);
     EXPECT_GT(UiPixels::Count(panel, LinkArea(kLink1), kBlue), 0);

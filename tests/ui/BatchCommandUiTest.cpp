@@ -16,13 +16,11 @@ namespace {
 
 // Every entry under root as a relative path ("Sub\\b.txt"), with the case the
 // file system stores, sorted; folders are listed too.
-void CollectTree(const std::string& root, const std::string& relative,
-                 std::vector<std::string>& paths)
+void CollectTree(const std::string& root, const std::string& relative, std::vector<std::string>& paths)
 {
     std::string folder = relative.empty() ? root : root + "\\" + relative;
     std::string prefix = relative.empty() ? std::string() : relative + "\\";
-    for (const std::string& name : TempDir::Names(folder, TempDir::Kind::Files))
-        paths.push_back(prefix + name);
+    for (const std::string& name : TempDir::Names(folder, TempDir::Kind::Files)) paths.push_back(prefix + name);
     for (const std::string& name : TempDir::Names(folder, TempDir::Kind::Folders)) {
         paths.push_back(prefix + name);
         CollectTree(root, prefix + name, paths);
@@ -39,10 +37,9 @@ std::vector<std::string> Tree(const std::string& root)
 
 std::string ContentOf(const std::string& path)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return "<cannot open>";
+    HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "<cannot open>";
     char buffer[256];
     DWORD read = 0;
     ReadFile(file, buffer, sizeof buffer, &read, nullptr);
@@ -73,17 +70,14 @@ protected:
     // No message box or second confirmation is left on the screen.
     void ExpectNoDialog() const
     {
-        EXPECT_FALSE(UiWindow::FindTopLevel(app_.Process().Id(), nullptr, "#32770"))
-            << app_.DescribeWindows();
-        EXPECT_FALSE(UiWindow::FindTopLevel(app_.Process().Id(), nullptr, "TMessageForm"))
-            << app_.DescribeWindows();
+        EXPECT_FALSE(UiWindow::FindTopLevel(app_.Process().Id(), nullptr, "#32770")) << app_.DescribeWindows();
+        EXPECT_FALSE(UiWindow::FindTopLevel(app_.Process().Id(), nullptr, "TMessageForm")) << app_.DescribeWindows();
     }
 
     // Opens the file list's menu with a real right click on the list.
     UiWindow OpenFileListMenu() const
     {
-        if (!UiInput::Click(app_.FileList().Window(), POINT{20, 5}, UiInput::Button::Right))
-            return UiWindow();
+        if (!UiInput::Click(app_.FileList().Window(), POINT{20, 5}, UiInput::Button::Right)) return UiWindow();
         return UiWindow::WaitTopLevel(app_.Process().Id(), nullptr, "#32768", 3000);
     }
 
@@ -91,8 +85,7 @@ protected:
     std::vector<UiMenu::Look> FileListMenuLooks() const
     {
         UiWindow menu = OpenFileListMenu();
-        if (!menu)
-            return {};
+        if (!menu) return {};
         std::vector<UiMenu::Look> looks = UiMenu(menu, kFileListMenuItems).Looks();
         UiInput::PressToFocused(VK_ESCAPE);
         return UiWait::Until([&] { return !menu.IsVisible(); }, 3000) ? looks : std::vector<UiMenu::Look>{};
@@ -102,12 +95,10 @@ protected:
     bool ChooseFromFileListMenu(int i) const
     {
         UiWindow menu = OpenFileListMenu();
-        if (!menu)
-            return false;
+        if (!menu) return false;
         UiMenu items(menu, kFileListMenuItems);
         std::vector<UiMenu::Look> looks = items.Looks();
-        if (looks.size() != kFileListMenuItems || looks[i] != UiMenu::Look::Enabled)
-            return false;
+        if (looks.size() != kFileListMenuItems || looks[i] != UiMenu::Look::Enabled) return false;
         RECT strip = items.ItemStrip(i);
         return UiInput::Click(menu, POINT{(strip.left + strip.right) / 2, (strip.top + strip.bottom) / 2}) &&
                UiWait::Until([&] { return !menu.IsVisible(); }, 3000);
@@ -132,8 +123,8 @@ TEST_F(BatchCommandUiTest, LowerCaseWithNothingSelectedRenamesTheWholeTree)
     ASSERT_TRUE(app_.WaitBatchEnd(3)) << "bar at " << app_.ProgressBar().Position() << " of "
                                       << app_.ProgressBar().Maximum();
 
-    EXPECT_EQ(TreeOnDisk(), (std::vector<std::string>{"Sub", "Sub\\Deep", "Sub\\Deep\\mixed.txt",
-                                                      "Sub\\b.txt", "a.txt"}));
+    EXPECT_EQ(TreeOnDisk(),
+              (std::vector<std::string>{"Sub", "Sub\\Deep", "Sub\\Deep\\mixed.txt", "Sub\\b.txt", "a.txt"}));
     EXPECT_EQ(ContentOf(folder_.PathOf("a.txt")), "A.TXT");
     EXPECT_EQ(ContentOf(folder_.PathOf("Sub\\b.txt")), "Sub\\B.TXT");
     EXPECT_EQ(ContentOf(folder_.PathOf("Sub\\Deep\\mixed.txt")), "Sub\\Deep\\MiXed.Txt");
@@ -151,8 +142,7 @@ void PrintTo(const DeclineCase& declineCase, std::ostream* out)
     *out << declineCase.name;
 }
 
-class BatchCommandDeclineUiTest : public BatchCommandUiTest,
-                                  public ::testing::WithParamInterface<DeclineCase> {};
+class BatchCommandDeclineUiTest : public BatchCommandUiTest, public ::testing::WithParamInterface<DeclineCase> {};
 
 // A first batch leaves the bar at 2 of 2; a second command that is not
 // answered Yes resets the bar to 0 and renames nothing.
@@ -194,9 +184,7 @@ const DeclineCase kDeclineCases[] = {
          return UiInput::Press(dialog.Window(), VK_F4, UiInput::Alt) && dialog.WaitClosed(5000);
      }},
     {"KeyN",
-     [](const UiMessageDialog& dialog) {
-         return UiInput::Press(dialog.Window(), 'N') && dialog.WaitClosed(5000);
-     }},
+     [](const UiMessageDialog& dialog) { return UiInput::Press(dialog.Window(), 'N') && dialog.WaitClosed(5000); }},
 };
 
 INSTANTIATE_TEST_SUITE_P(Ways, BatchCommandDeclineUiTest, ::testing::ValuesIn(kDeclineCases),
@@ -214,16 +202,14 @@ TEST_F(BatchCommandUiTest, UpperCaseRenamesOnlyTheSelectedFiles)
     ASSERT_EQ(list.Items(), (std::vector<std::string>{"a.txt", "b.txt", "c.txt", "d.txt"}));
     ASSERT_TRUE(UiInput::Click(list.Window(), list.ItemCentre(1)));
     ASSERT_TRUE(UiWait::Until([&] { return list.SelectedCount() == 1; }, 3000));
-    ASSERT_TRUE(UiInput::Click(list.Window(), list.ItemCentre(3), UiInput::Button::Left,
-                               UiInput::Ctrl));
+    ASSERT_TRUE(UiInput::Click(list.Window(), list.ItemCentre(3), UiInput::Button::Left, UiInput::Ctrl));
     ASSERT_TRUE(UiWait::Until([&] { return list.SelectedCount() == 2; }, 3000));
 
     ASSERT_TRUE(app_.StartCommand(BriselApp::UpperCase));
     ASSERT_TRUE(app_.WaitBatchEnd(2)) << "bar at " << app_.ProgressBar().Position() << " of "
                                       << app_.ProgressBar().Maximum();
 
-    EXPECT_EQ(TreeOnDisk(),
-              (std::vector<std::string>{"B.TXT", "D.TXT", "Sub", "Sub\\e.txt", "a.txt", "c.txt"}));
+    EXPECT_EQ(TreeOnDisk(), (std::vector<std::string>{"B.TXT", "D.TXT", "Sub", "Sub\\e.txt", "a.txt", "c.txt"}));
     // The list is read again and keeps the selection of the files renamed.
     EXPECT_EQ(list.Items(), (std::vector<std::string>{"a.txt", "B.TXT", "c.txt", "D.TXT"}));
     EXPECT_EQ(list.SelectedIndexes(), (std::vector<int>{1, 3}));
@@ -254,8 +240,8 @@ TEST_F(BatchCommandUiTest, ExtensionChangeReportsTheFileItCouldNotRename)
     ASSERT_TRUE(report.Press(buttons[0]));
 
     EXPECT_TRUE(app_.WaitBatchEnd(4));
-    EXPECT_EQ(TreeOnDisk(), (std::vector<std::string>{"Sub", "Sub\\archive.tar.html",
-                                                      "Sub\\b.html", "Sub\\b.txt", "readme.html"}));
+    EXPECT_EQ(TreeOnDisk(),
+              (std::vector<std::string>{"Sub", "Sub\\archive.tar.html", "Sub\\b.html", "Sub\\b.txt", "readme.html"}));
     EXPECT_EQ(ContentOf(folder_.PathOf("Sub\\b.html")), "Sub\\b.html");
     EXPECT_EQ(ContentOf(folder_.PathOf("Sub\\b.txt")), "Sub\\b.txt");
     EXPECT_EQ(ContentOf(folder_.PathOf("readme.html")), "readme.txt");
@@ -293,8 +279,7 @@ TEST_F(BatchCommandUiTest, ExtensionWithASeparatorIsRefused)
 TEST_F(BatchCommandUiTest, LongWorkingDirectoryFallsBackToAFolderItCanShowAndSaysSo)
 {
     std::string name;
-    for (int i = 0; i < 65; ++i)
-        name += "中";
+    for (int i = 0; i < 65; ++i) name += "中";
     AddFiles({"Top.TXT"});
     ASSERT_TRUE(RunLinuxShell(folder_.Path(), "mkdir -p " + name + "/" + name + " && echo m > " + name +
                                                   "/Mid.TXT && echo l > " + name + "/" + name + "/Long.TXT"));
@@ -314,8 +299,7 @@ TEST_F(BatchCommandUiTest, LongWorkingDirectoryFallsBackToAFolderItCanShowAndSay
     ASSERT_TRUE(app_.StartCommand(BriselApp::LowerCase));
     // The long folder's file cannot be reached by path: it is reported, not lost.
     UiMessageDialog report = app_.WaitMessageBox();
-    if (report)
-        report.Press(report.ButtonTexts().at(0));
+    if (report) report.Press(report.ButtonTexts().at(0));
     ASSERT_TRUE(app_.WaitBatchEnd(1)) << app_.DescribeWindows();
     EXPECT_EQ(TempDir::Names(folder_.Path(), TempDir::Kind::Files), std::vector<std::string>{"Top.TXT"});
     EXPECT_EQ(TempDir::Names(folder_.PathOf(name), TempDir::Kind::Files), std::vector<std::string>{"mid.txt"});
@@ -333,8 +317,7 @@ TEST_F(BatchCommandUiTest, CommandInAVanishedDirectoryIsRefused)
 
     ASSERT_TRUE(app_.ClickCommandButton(BriselApp::LowerCase));
     UiMessageDialog asked = app_.WaitConfirmation(1000);
-    if (asked)
-        asked.Press("否[&N]");
+    if (asked) asked.Press("否[&N]");
     ASSERT_FALSE(asked) << "asked to change files in a directory that is gone";
     UiMessageDialog refusal = app_.WaitMessageBox();
     ASSERT_TRUE(refusal) << app_.DescribeWindows();
@@ -375,8 +358,9 @@ TEST_F(BatchCommandUiTest, NameTheCodePageCannotHoldIsReportedNotTakenForAnother
     std::cout << "report: " << report.Message() << "\n";
     EXPECT_NE(report.Message().find("有 2 个文件或文件夹被跳过"), std::string::npos) << report.Message();
     ASSERT_TRUE(report.Press(report.ButtonTexts().at(0)));
-    EXPECT_TRUE(RunLinuxShell(folder_.Path(), "[ \"$(cat A.TXT)\" = a ] && [ \"$(cat \"$(printf '\\303\\242.txt')\")\" = x ] "
-                                              "&& [ \"$(cat 'space ')\" = s ] && [ $(ls | wc -l) = 3 ]"));
+    EXPECT_TRUE(RunLinuxShell(folder_.Path(),
+                              "[ \"$(cat A.TXT)\" = a ] && [ \"$(cat \"$(printf '\\303\\242.txt')\")\" = x ] "
+                              "&& [ \"$(cat 'space ')\" = s ] && [ $(ls | wc -l) = 3 ]"));
 }
 
 // Ctrl+Z takes the last batch back after asking, once; F5 reads the lists again.
@@ -396,20 +380,25 @@ TEST_F(BatchCommandUiTest, CtrlZPutsEveryNameBackOnceAndF5ShowsTheNames)
     ASSERT_TRUE(asked) << app_.DescribeWindows();
     ASSERT_TRUE(asked.Press("是[&Y]"));
     ASSERT_TRUE(UiWait::Until([&] { return TreeOnDisk() == before; }, 5000));
-    EXPECT_TRUE(UiWait::Until([&] { return app_.FileList().Items() == std::vector<std::string>{"a.txt", "b.doc"}; },
-                              3000));
+    EXPECT_TRUE(UiWait::Until(
+        [&] {
+            return app_.FileList().Items() == std::vector<std::string>{"a.txt", "b.doc"};
+        },
+        3000));
 
     // Nothing is left to undo.
     ASSERT_TRUE(UiInput::Press(app_.MainWindow(), 'Z', UiInput::Ctrl));
     UiMessageDialog again = app_.WaitConfirmation(1000);
-    if (again)
-        again.Press("否[&N]");
+    if (again) again.Press("否[&N]");
     EXPECT_FALSE(again) << "a second undo was offered";
 
     ASSERT_TRUE(MoveFileA(folder_.PathOf("a.txt").c_str(), folder_.PathOf("z.txt").c_str()));
     ASSERT_TRUE(UiInput::Press(app_.MainWindow(), VK_F5));
-    EXPECT_TRUE(UiWait::Until([&] { return app_.FileList().Items() == std::vector<std::string>{"b.doc", "z.txt"}; },
-                              3000));
+    EXPECT_TRUE(UiWait::Until(
+        [&] {
+            return app_.FileList().Items() == std::vector<std::string>{"b.doc", "z.txt"};
+        },
+        3000));
     ExpectNoDialog();
 }
 
@@ -469,7 +458,8 @@ TEST_F(BatchCommandUiTest, EscStopsALongBatchWhichStaysUndoable)
     ASSERT_EQ(message.rfind("已停止：", 0), 0u) << message;
     std::vector<int> counts;  // changed, failed, not tried
     for (size_t i = 0; i < message.size() && counts.size() < 3; ++i) {
-        if (isdigit(static_cast<unsigned char>(message[i])) && (i == 0 || !isdigit(static_cast<unsigned char>(message[i - 1]))))
+        if (isdigit(static_cast<unsigned char>(message[i])) &&
+            (i == 0 || !isdigit(static_cast<unsigned char>(message[i - 1]))))
             counts.push_back(atoi(message.c_str() + i));
     }
     ASSERT_EQ(counts.size(), 3u) << message;
@@ -531,23 +521,19 @@ TEST_F(LongScanUiTest, SecondCommandClickDuringTheScanDoesNothing)
     // Checked before answering it: a closed dialog no longer tests true.
     UiMessageDialog second = app_.WaitConfirmation(500);
     bool secondShown = static_cast<bool>(second);
-    if (secondShown)
-        second.Press("否[&N]");
+    if (secondShown) second.Press("否[&N]");
     EXPECT_FALSE(secondShown) << "a second command asked for confirmation during the scan";
     ASSERT_TRUE(app_.WaitBatchEnd(2, 20000));
-    std::cout << "scan and batch: " << GetTickCount64() - yes << " ms; second click after "
-              << clicked - yes << " ms\n";
+    std::cout << "scan and batch: " << GetTickCount64() - yes << " ms; second click after " << clicked - yes << " ms\n";
 
     UiMessageDialog late = app_.WaitConfirmation(1000);
     bool lateShown = static_cast<bool>(late);
-    if (lateShown)
-        late.Press("否[&N]");
+    if (lateShown) late.Press("否[&N]");
     EXPECT_FALSE(lateShown) << "the second click started a command after the first";
     std::vector<std::string> files;
     CollectTree(folder_.Path(), "D0500", files);
     EXPECT_EQ(files, (std::vector<std::string>{"D0500\\c.txt"}));
-    EXPECT_EQ(TempDir::Names(folder_.Path(), TempDir::Kind::Files),
-              (std::vector<std::string>{"a.txt"}));
+    EXPECT_EQ(TempDir::Names(folder_.Path(), TempDir::Kind::Files), (std::vector<std::string>{"a.txt"}));
     std::vector<std::string> folders = TempDir::Names(folder_.Path(), TempDir::Kind::Folders);
     EXPECT_EQ(std::count(folders.begin(), folders.end(), "D0500"), 1) << "a folder changed its name";
     ExpectNoDialog();
@@ -559,15 +545,13 @@ TEST_F(LongScanUiTest, ClosingDuringTheScanEndsTheProgramWithoutRenaming)
 {
     ASSERT_TRUE(app_.StartCommand(BriselApp::LowerCase));
     ULONGLONG yes = GetTickCount64();
-    ASSERT_TRUE(StillScanning()) << "the scan ended within " << GetTickCount64() - yes
-                                 << " ms: use more folders";
+    ASSERT_TRUE(StillScanning()) << "the scan ended within " << GetTickCount64() - yes << " ms: use more folders";
     ASSERT_TRUE(app_.MainWindow().Post(WM_CLOSE));
     DWORD exitCode = 99;
     ASSERT_TRUE(app_.Process().WaitForExit(10000, &exitCode)) << "still running";
     std::cout << "ended " << GetTickCount64() - yes << " ms after Yes\n";
     EXPECT_EQ(exitCode, 0u);
-    EXPECT_EQ(TempDir::Names(folder_.Path(), TempDir::Kind::Files),
-              (std::vector<std::string>{"A.TXT"}));
+    EXPECT_EQ(TempDir::Names(folder_.Path(), TempDir::Kind::Files), (std::vector<std::string>{"A.TXT"}));
     std::vector<std::string> files;
     CollectTree(folder_.Path(), "D0500", files);
     EXPECT_EQ(files, (std::vector<std::string>{"D0500\\C.TXT"}));

@@ -21,8 +21,7 @@ std::string BriselApp::ExePath()
     char folder[MAX_PATH] = "";
     GetCurrentDirectoryA(MAX_PATH, folder);
     std::string candidate = std::string(folder) + "\\" + BRISEL_EXE;
-    if (GetFileAttributesA(candidate.c_str()) != INVALID_FILE_ATTRIBUTES)
-        return candidate;
+    if (GetFileAttributesA(candidate.c_str()) != INVALID_FILE_ATTRIBUTES) return candidate;
     char self[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, self, MAX_PATH);
     return FolderOf(self) + "\\" + BRISEL_EXE;
@@ -35,8 +34,7 @@ bool BriselApp::Start(const std::string& folder, WORD showCmd)
         error_ = process_.Error();
         return false;
     }
-    main_ = UiWindow::WaitTopLevel(process_.Id(), kCaption, kMainClass, kStartTimeoutMs,
-                                   showCmd != SW_HIDE);
+    main_ = UiWindow::WaitTopLevel(process_.Id(), kCaption, kMainClass, kStartTimeoutMs, showCmd != SW_HIDE);
     if (!main_) {
         error_ = "no main window of " + exe + " within " + std::to_string(kStartTimeoutMs) + " ms";
         return false;
@@ -54,8 +52,7 @@ UiWindow BriselApp::CommandBar() const
 {
     for (const UiWindow& panel : main_.Children("TPanel")) {
         RECT rect = panel.RectIn(main_);
-        if (rect.top <= 0 && rect.left <= 0 && panel.IsVisible())
-            return panel;
+        if (rect.top <= 0 && rect.left <= 0 && panel.IsVisible()) return panel;
     }
     return UiWindow();
 }
@@ -96,8 +93,7 @@ UiProgressBar BriselApp::ProgressBar() const
 bool BriselApp::WaitBatchEnd(int count, DWORD timeoutMs) const
 {
     UiProgressBar bar = ProgressBar();
-    return UiWait::Until([&] { return bar.Maximum() == count && bar.Position() == count; },
-                         timeoutMs);
+    return UiWait::Until([&] { return bar.Maximum() == count && bar.Position() == count; }, timeoutMs);
 }
 
 UiWindow BriselApp::Edit(int n) const

@@ -22,11 +22,10 @@ struct FileTimes {
 FileTimes ReadTimes(const std::string& path)
 {
     FileTimes times;
-    HANDLE file = CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return times;
+    HANDLE file =
+        CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return times;
     times.read = GetFileTime(file, nullptr, &times.lastAccess, &times.lastWrite) != FALSE;
     CloseHandle(file);
     return times;
@@ -56,11 +55,10 @@ std::string Describe(uint64_t ticks)
 {
     FILETIME time{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
     SYSTEMTIME fields{};
-    if (!FileTimeToSystemTime(&time, &fields))
-        return std::to_string(ticks);
+    if (!FileTimeToSystemTime(&time, &fields)) return std::to_string(ticks);
     char text[64];
-    wsprintfA(text, "%04u-%02u-%02u %02u:%02u:%02u.%03u", fields.wYear, fields.wMonth, fields.wDay,
-              fields.wHour, fields.wMinute, fields.wSecond, fields.wMilliseconds);
+    wsprintfA(text, "%04u-%02u-%02u %02u:%02u:%02u.%03u", fields.wYear, fields.wMonth, fields.wDay, fields.wHour,
+              fields.wMinute, fields.wSecond, fields.wMilliseconds);
     return text;
 }
 
@@ -70,8 +68,7 @@ protected:
     {
         ASSERT_TRUE(folder_.IsValid());
         ASSERT_NE(folder_.Create("Sub"), "");
-        for (const char* file : kFiles)
-            ASSERT_NE(folder_.WriteFile(file, "data"), "");
+        for (const char* file : kFiles) ASSERT_NE(folder_.WriteFile(file, "data"), "");
         ASSERT_TRUE(app_.Start(folder_.Path())) << app_.Error();
     }
 
@@ -99,8 +96,7 @@ TEST_F(FileTimeUiTest, DefaultFieldsStampEveryFileAsUtc)
     EXPECT_FALSE(app_.WaitMessageBox(300)) << app_.DescribeWindows();
     // Two-digit fields are left as they were.
     const char* const fields[] = {"2020", "12", "12", "12", "12", "12", ".html"};
-    for (int n = 1; n <= 7; ++n)
-        EXPECT_EQ(app_.Edit(n).Text(), fields[n - 1]) << "Edit" << n;
+    for (int n = 1; n <= 7; ++n) EXPECT_EQ(app_.Edit(n).Text(), fields[n - 1]) << "Edit" << n;
 }
 
 // Hour 5, minute empty, second 7 become "05", "0" and "07" on the window,
@@ -134,13 +130,11 @@ TEST_F(FileTimeUiTest, MonthThirteenShowsTheErrorBoxAndChangesNoFile)
     EXPECT_TRUE(box.HasIcon());
     UiWindow icon;
     for (const UiWindow& control : box.Window().Children("Static"))
-        if ((GetWindowLongA(control.Handle(), GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
-            icon = control;
+        if ((GetWindowLongA(control.Handle(), GWL_STYLE) & SS_TYPEMASK) == SS_ICON) icon = control;
     double error = UiPixels::SystemIconMatch(icon, IDI_HAND);
     double warning = UiPixels::SystemIconMatch(icon, IDI_EXCLAMATION);
     double information = UiPixels::SystemIconMatch(icon, IDI_ASTERISK);
-    std::cout << "icon match: error " << error << ", warning " << warning << ", information "
-              << information << "\n";
+    std::cout << "icon match: error " << error << ", warning " << warning << ", information " << information << "\n";
     EXPECT_GT(error, 0.9) << "the box does not show the error icon";
     EXPECT_LT(warning, error);
     EXPECT_LT(information, error);
@@ -155,8 +149,7 @@ TEST_F(FileTimeUiTest, MonthThirteenShowsTheErrorBoxAndChangesNoFile)
         FileTimes after = ReadTimes(folder_.PathOf(kFiles[i]));
         ASSERT_TRUE(after.read);
         EXPECT_EQ(Describe(Ticks(after.lastWrite)), Describe(Ticks(before[i].lastWrite))) << kFiles[i];
-        EXPECT_EQ(Describe(Ticks(after.lastAccess)), Describe(Ticks(before[i].lastAccess)))
-            << kFiles[i];
+        EXPECT_EQ(Describe(Ticks(after.lastAccess)), Describe(Ticks(before[i].lastAccess))) << kFiles[i];
     }
     EXPECT_EQ(app_.ProgressBar().Position(), 1);
     EXPECT_EQ(app_.Edit(2).Text(), "13");

@@ -16,8 +16,7 @@ namespace {
 
 // Sorted without regard to case, the names in this order; a case-sensitive
 // sort would put "A.TXT" and "Zeta.log" before "b.txt".
-const std::vector<std::string> kListedFiles = {
-    "A.TXT", "b.txt", "c.dat", "hidden.ini", "Zeta.log", "图片.jpg"};
+const std::vector<std::string> kListedFiles = {"A.TXT", "b.txt", "c.dat", "hidden.ini", "Zeta.log", "图片.jpg"};
 
 class MainWindowUiTest : public ::testing::Test {
 protected:
@@ -39,14 +38,10 @@ protected:
     void ReportStartUp()
     {
         RecordProperty("StartUpMs", static_cast<int>(app_.StartUpMs()));
-        std::cout << "start-up: main window visible " << app_.StartUpMs()
-                  << " ms after CreateProcess\n";
+        std::cout << "start-up: main window visible " << app_.StartUpMs() << " ms after CreateProcess\n";
     }
 
-    std::vector<std::string> NamesOnDisk() const
-    {
-        return TempDir::Names(folder_.Path());
-    }
+    std::vector<std::string> NamesOnDisk() const { return TempDir::Names(folder_.Path()); }
 
     // Declared first so it outlives the program, which runs inside it.
     TempDir folder_;
@@ -84,8 +79,7 @@ TEST_F(MainWindowUiTest, CtrlClickAddsASecondFileToTheSelection)
     ASSERT_TRUE(UiInput::Click(list.Window(), list.ItemCentre(1)));
     ASSERT_TRUE(UiWait::Until([&] { return list.SelectedCount() == 1; }, 3000))
         << "a click selected " << list.SelectedCount() << " entries";
-    ASSERT_TRUE(UiInput::Click(list.Window(), list.ItemCentre(3), UiInput::Button::Left,
-                               UiInput::Ctrl));
+    ASSERT_TRUE(UiInput::Click(list.Window(), list.ItemCentre(3), UiInput::Button::Left, UiInput::Ctrl));
     EXPECT_TRUE(UiWait::Until([&] { return list.SelectedCount() == 2; }, 3000))
         << "selected " << list.SelectedCount() << " entries";
     EXPECT_EQ(list.SelectedIndexes(), (std::vector<int>{1, 3}));
@@ -96,8 +90,7 @@ TEST_F(MainWindowUiTest, CtrlClickAddsASecondFileToTheSelection)
 TEST_F(MainWindowUiTest, ShowsItsStartValues)
 {
     std::vector<std::string> texts;
-    for (const UiWindow& edit : app_.MainWindow().ChildrenByPosition("TEdit"))
-        texts.push_back(edit.Text());
+    for (const UiWindow& edit : app_.MainWindow().ChildrenByPosition("TEdit")) texts.push_back(edit.Text());
     EXPECT_EQ(texts, (std::vector<std::string>{"2020", "12", "12", "12", "12", "12", ".html"}));
 
     UiProgressBar bar(app_.MainWindow().Child("TProgressBar"));
@@ -137,8 +130,7 @@ void PrintTo(const CloseCase& closeCase, std::ostream* out)
     *out << closeCase.name;
 }
 
-class MainWindowCloseUiTest : public MainWindowUiTest,
-                              public ::testing::WithParamInterface<CloseCase> {};
+class MainWindowCloseUiTest : public MainWindowUiTest, public ::testing::WithParamInterface<CloseCase> {};
 
 TEST_P(MainWindowCloseUiTest, EndsTheProgramWithExitCodeZero)
 {
@@ -154,8 +146,7 @@ TEST_P(MainWindowCloseUiTest, EndsTheProgramWithExitCodeZero)
 // the window from there too.
 const CloseCase kCloseCases[] = {
     {"WmClose", [](BriselApp& app) { return app.MainWindow().Post(WM_CLOSE); }},
-    {"AltF4AtStart",
-     [](BriselApp& app) { return UiInput::Press(app.MainWindow(), VK_F4, UiInput::Alt); }},
+    {"AltF4AtStart", [](BriselApp& app) { return UiInput::Press(app.MainWindow(), VK_F4, UiInput::Alt); }},
     {"AltF4InFileList",
      [](BriselApp& app) {
          UiListBox list = app.FileList();
@@ -166,8 +157,6 @@ const CloseCase kCloseCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Ways, MainWindowCloseUiTest, ::testing::ValuesIn(kCloseCases),
-                         [](const ::testing::TestParamInfo<CloseCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         [](const ::testing::TestParamInfo<CloseCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -34,8 +34,7 @@ UiWindow Tray()
 UiWindow TrayTooltip()
 {
     UiWindow tray = Tray();
-    if (!tray)
-        return UiWindow();
+    if (!tray) return UiWindow();
     for (const UiWindow& window : UiWindow::TopLevelWindows(tray.ProcessId(), false))
         if (window.ClassName() == TOOLTIPS_CLASSA && GetWindow(window.Handle(), GW_OWNER) == tray.Handle())
             return window;
@@ -55,16 +54,13 @@ std::vector<TrayTool> TrayTools()
     std::vector<TrayTool> tools;
     UiWindow tooltip = TrayTooltip();
     LRESULT count = 0;
-    if (!tooltip || !tooltip.Send(TTM_GETTOOLCOUNT, 0, 0, &count) || count <= 0)
-        return tools;
-    HANDLE explorer = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                                  tooltip.ProcessId());
-    if (!explorer)
-        return tools;
+    if (!tooltip || !tooltip.Send(TTM_GETTOOLCOUNT, 0, 0, &count) || count <= 0) return tools;
+    HANDLE explorer =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, tooltip.ProcessId());
+    if (!explorer) return tools;
     constexpr size_t kTextChars = 128;
-    auto* remote = static_cast<char*>(VirtualAllocEx(explorer, nullptr,
-                                                     sizeof(TTTOOLINFOW) + kTextChars * sizeof(wchar_t),
-                                                     MEM_COMMIT, PAGE_READWRITE));
+    auto* remote = static_cast<char*>(VirtualAllocEx(
+        explorer, nullptr, sizeof(TTTOOLINFOW) + kTextChars * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE));
     auto* remoteText = reinterpret_cast<wchar_t*>(remote + sizeof(TTTOOLINFOW));
     auto put = [&](const TTTOOLINFOW& info) {
         return WriteProcessMemory(explorer, remote, &info, sizeof info, nullptr) != FALSE;
@@ -74,8 +70,8 @@ std::vector<TrayTool> TrayTools()
         info.cbSize = sizeof info;
         info.lpszText = remoteText;
         LRESULT found = FALSE;
-        if (!put(info) || !tooltip.Send(TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(remote), &found) ||
-            !found || !ReadProcessMemory(explorer, remote, &info, sizeof info, nullptr))
+        if (!put(info) || !tooltip.Send(TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(remote), &found) || !found ||
+            !ReadProcessMemory(explorer, remote, &info, sizeof info, nullptr))
             continue;
         // The enumeration hands back explorer's own text pointer: ask for a copy.
         info.lpszText = remoteText;
@@ -84,8 +80,7 @@ std::vector<TrayTool> TrayTools()
             ReadProcessMemory(explorer, remoteText, text, sizeof text - sizeof(wchar_t), nullptr))
             tools.push_back({UiText::FromWide(text), info.rect});
     }
-    if (remote)
-        VirtualFreeEx(explorer, remote, 0, MEM_RELEASE);
+    if (remote) VirtualFreeEx(explorer, remote, 0, MEM_RELEASE);
     CloseHandle(explorer);
     return tools;
 }
@@ -95,8 +90,7 @@ std::vector<RECT> IconPlaces()
 {
     std::vector<RECT> places;
     for (const TrayTool& tool : TrayTools())
-        if (tool.text == BriselApp::kCaption && !IsRectEmpty(&tool.rect))
-            places.push_back(tool.rect);
+        if (tool.text == BriselApp::kCaption && !IsRectEmpty(&tool.rect)) places.push_back(tool.rect);
     return places;
 }
 
@@ -111,8 +105,7 @@ size_t ColoursAt(const RECT& place)
 int VisibleTaskbarButtons()
 {
     int count = 0;
-    for (const UiWindow& button : Tray().Children("Button"))
-        count += button.IsVisible() ? 1 : 0;
+    for (const UiWindow& button : Tray().Children("Button")) count += button.IsVisible() ? 1 : 0;
     return count;
 }
 
@@ -134,8 +127,7 @@ bool MoveCursor(POINT screen)
             ++steady;
         } else {
             steady = 0;
-            if (GetTickCount64() >= deadline)
-                return false;
+            if (GetTickCount64() >= deadline) return false;
             SetCursorPos(screen.x, screen.y);
         }
         Sleep(20);
@@ -147,8 +139,7 @@ bool MoveCursor(POINT screen)
 // for the tray, the title bar's boxes and the open menu.
 bool ClickAt(POINT screen, UiInput::Button button = UiInput::Button::Left)
 {
-    if (!MoveCursor(screen))
-        return false;
+    if (!MoveCursor(screen)) return false;
     bool left = button == UiInput::Button::Left;
     INPUT input[2] = {};
     input[0].type = input[1].type = INPUT_MOUSE;
@@ -174,20 +165,15 @@ POINT MinimiseBox(const UiWindow& window)
     int right = -1, left = -1;
     for (int x = frame.right - 1; x > frame.right - 200 && (right < 0 || left < 0); --x) {
         bool on = hit(x, y);
-        if (on && right < 0)
-            right = x;
-        if (!on && right >= 0)
-            left = x + 1;
+        if (on && right < 0) right = x;
+        if (!on && right >= 0) left = x + 1;
     }
-    if (right < 0 || left < 0)
-        return POINT{-1, -1};
+    if (right < 0 || left < 0) return POINT{-1, -1};
     int x = (left + right) / 2, top = -1, bottom = -1;
     for (int row = frame.top; row < frame.top + 60 && bottom < 0; ++row) {
         bool on = hit(x, row);
-        if (on && top < 0)
-            top = row;
-        if (!on && top >= 0)
-            bottom = row - 1;
+        if (on && top < 0) top = row;
+        if (!on && top >= 0) bottom = row - 1;
     }
     return top < 0 || bottom < 0 ? POINT{-1, -1} : POINT{x, (top + bottom) / 2};
 }
@@ -204,8 +190,7 @@ protected:
     // Closes the program if a test left it running, so that its icon goes too.
     void TearDown() override
     {
-        if (app_.Process().IsStarted() && app_.Process().IsRunning() && main_)
-            main_.Post(WM_CLOSE);
+        if (app_.Process().IsStarted() && app_.Process().IsRunning() && main_) main_.Post(WM_CLOSE);
         app_.Process().WaitForExit(10000);
     }
 
@@ -231,8 +216,7 @@ protected:
         std::vector<UiWindow> utilities;
         for (const UiWindow& window : UiWindow::TopLevelWindows(pid, false)) {
             SIZE size = window.ClientSize();
-            if (window.ClassName() == "TUtilityWindow" && size.cx == 0 && size.cy == 0)
-                utilities.push_back(window);
+            if (window.ClassName() == "TUtilityWindow" && size.cx == 0 && size.cy == 0) utilities.push_back(window);
         }
         ASSERT_EQ(utilities.size(), 1u) << "expected one hidden utility window, the icon's";
         iconWindow_ = utilities.front();
@@ -246,20 +230,18 @@ protected:
 
     bool IsShown() const
     {
-        return main_.IsVisible() && !main_.IsMinimized() && application_.IsVisible() &&
-               !application_.IsMinimized();
+        return main_.IsVisible() && !main_.IsMinimized() && application_.IsVisible() && !application_.IsMinimized();
     }
     bool IsInTray() const { return !main_.IsVisible() && !application_.IsVisible(); }
 
     std::string State() const
     {
         auto window = [](const char* name, const UiWindow& w) {
-            return std::string(name) + (w.IsVisible() ? " visible" : " hidden") +
-                   (w.IsMinimized() ? " minimised" : "");
+            return std::string(name) + (w.IsVisible() ? " visible" : " hidden") + (w.IsMinimized() ? " minimised" : "");
         };
-        return window("main window", main_) + ", " + window("application window", application_) +
-               ", " + std::to_string(VisibleTaskbarButtons()) + " taskbar buttons, " +
-               std::to_string(IconPlaces().size()) + " icons";
+        return window("main window", main_) + ", " + window("application window", application_) + ", " +
+               std::to_string(VisibleTaskbarButtons()) + " taskbar buttons, " + std::to_string(IconPlaces().size()) +
+               " icons";
     }
 
     // Opens the tray menu with a real right click on the icon, reads its
@@ -268,33 +250,26 @@ protected:
     std::vector<Look> MenuLooks() const
     {
         UiWindow menu = OpenMenuByRightClick();
-        if (!menu)
-            return {};
+        if (!menu) return {};
         std::vector<Look> looks = UiMenu(menu, kMenuItems).Looks();
         UiInput::PressToFocused(VK_ESCAPE);
-        if (!UiWait::Until([&] { return !menu.IsVisible(); }, 3000))
-            return {};
+        if (!UiWait::Until([&] { return !menu.IsVisible(); }, 3000)) return {};
         return looks;
     }
 
     UiWindow OpenMenuByRightClick() const
     {
-        if (!ClickAt(IconPoint(), UiInput::Button::Right))
-            return UiWindow();
+        if (!ClickAt(IconPoint(), UiInput::Button::Right)) return UiWindow();
         return WaitMenu();
     }
 
-    UiWindow WaitMenu() const
-    {
-        return UiWindow::WaitTopLevel(app_.Process().Id(), nullptr, "#32768", 3000);
-    }
+    UiWindow WaitMenu() const { return UiWindow::WaitTopLevel(app_.Process().Id(), nullptr, "#32768", 3000); }
 
     // Chooses menu item i with a real click on it.
     bool Choose(int i) const
     {
         UiWindow menu = OpenMenuByRightClick();
-        if (!menu)
-            return false;
+        if (!menu) return false;
         UiMenu items(menu, kMenuItems);
         std::vector<Look> looks = items.Looks();
         return looks.size() == kMenuItems && looks[i] == Look::Enabled &&
@@ -302,10 +277,7 @@ protected:
                UiWait::Until([&] { return !menu.IsVisible(); }, 3000);
     }
 
-    bool PostIconCallback(UINT mouseMessage) const
-    {
-        return iconWindow_.Post(kIconCallback, 0, mouseMessage);
-    }
+    bool PostIconCallback(UINT mouseMessage) const { return iconWindow_.Post(kIconCallback, 0, mouseMessage); }
 
     // taskbarButtonsShown < 0: the count of the shown state is not known.
     void ExpectInTray(int taskbarButtonsShown) const
@@ -327,8 +299,7 @@ protected:
     void ExpectShown(int taskbarButtonsShown) const
     {
         ASSERT_TRUE(UiWait::Until([&] { return IsShown(); }, 5000)) << State();
-        EXPECT_TRUE(UiWait::Until([&] { return VisibleTaskbarButtons() == taskbarButtonsShown; }, 3000))
-            << State();
+        EXPECT_TRUE(UiWait::Until([&] { return VisibleTaskbarButtons() == taskbarButtonsShown; }, 3000)) << State();
         EXPECT_EQ(IconPlaces().size(), 1u);
         EXPECT_EQ(MenuLooks(), kShownLooks);
     }
@@ -396,8 +367,8 @@ TEST_P(TrayHideShowUiTest, HidesToTheTrayAndComesBackWhereItWas)
     ExpectShown(buttons);
     RECT after{};
     GetWindowRect(main_.Handle(), &after);
-    EXPECT_TRUE(EqualRect(&before, &after)) << "moved from (" << before.left << ", " << before.top
-                                            << ") to (" << after.left << ", " << after.top << ")";
+    EXPECT_TRUE(EqualRect(&before, &after))
+        << "moved from (" << before.left << ", " << before.top << ") to (" << after.left << ", " << after.top << ")";
 }
 
 const HideShowCase kHideShowCases[] = {
@@ -473,8 +444,7 @@ TEST_P(TrayCloseUiTest, ClosingRemovesTheIcon)
     DWORD exitCode = 99;
     ASSERT_TRUE(app_.Process().WaitForExit(10000, &exitCode)) << "still running";
     EXPECT_EQ(exitCode, 0u);
-    EXPECT_TRUE(UiWait::Until([] { return IconPlaces().empty(); }, 3000))
-        << IconPlaces().size() << " icons left";
+    EXPECT_TRUE(UiWait::Until([] { return IconPlaces().empty(); }, 3000)) << IconPlaces().size() << " icons left";
     EXPECT_TRUE(UiWait::Until([&] { return ColoursAt(iconPlace_) == 1; }, 3000))
         << "the icon's place still shows " << ColoursAt(iconPlace_) << " colours";
 }

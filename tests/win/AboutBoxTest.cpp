@@ -177,16 +177,11 @@ TEST_F(AboutBoxTest, ControlsSitWhereTheLayoutPutsThem)
         TControl* control;
         int left, top, width, height;  // size 0 x 0: the control sizes itself
     } places[] = {
-        {"ProgramIcon", box->ProgramIcon, 8, 8, 0, 0},
-        {"ProductName", box->ProductName, 152, 24, 0, 0},
-        {"cwHyperLink3", box->cwHyperLink3, 168, 50, 0, 0},
-        {"cwHyperLink2", box->cwHyperLink2, 8, 72, 0, 0},
-        {"cwHyperLink6", box->cwHyperLink6, 168, 74, 0, 0},
-        {"cwHyperLink1", box->cwHyperLink1, 8, 92, 0, 0},
-        {"cwHyperLink4", box->cwHyperLink4, 8, 114, 0, 0},
-        {"cwHyperLink5", box->cwHyperLink5, 8, 136, 0, 0},
-        {"SpeedButton1", box->SpeedButton1, 232, 120, 33, 33},
-        {"OKButton", box->OKButton, 111, 180, 75, 25},
+        {"ProgramIcon", box->ProgramIcon, 8, 8, 0, 0},         {"ProductName", box->ProductName, 152, 24, 0, 0},
+        {"cwHyperLink3", box->cwHyperLink3, 168, 50, 0, 0},    {"cwHyperLink2", box->cwHyperLink2, 8, 72, 0, 0},
+        {"cwHyperLink6", box->cwHyperLink6, 168, 74, 0, 0},    {"cwHyperLink1", box->cwHyperLink1, 8, 92, 0, 0},
+        {"cwHyperLink4", box->cwHyperLink4, 8, 114, 0, 0},     {"cwHyperLink5", box->cwHyperLink5, 8, 136, 0, 0},
+        {"SpeedButton1", box->SpeedButton1, 232, 120, 33, 33}, {"OKButton", box->OKButton, 111, 180, 75, 25},
     };
     for (const auto& place : places) {
         EXPECT_EQ(place.control->Name(), place.name);
@@ -211,12 +206,9 @@ TEST_F(AboutBoxTest, LinksShowTheMakersContactsAndOpenItsSite)
         const char* caption;
         const char* url;
     } links[] = {
-        {box->cwHyperLink3, BRISEL_QQ1, BRISEL_SITE_URL},
-        {box->cwHyperLink2, BRISEL_SITE2_TEXT, BRISEL_SITE_URL},
-        {box->cwHyperLink6, BRISEL_QQ2, BRISEL_SITE_URL},
-        {box->cwHyperLink1, BRISEL_SITE3_TEXT, BRISEL_SITE_URL},
-        {box->cwHyperLink4, BRISEL_SITE_TEXT, BRISEL_SITE_URL},
-        {box->cwHyperLink5, BRISEL_PHONE, BRISEL_SITE2_URL},
+        {box->cwHyperLink3, BRISEL_QQ1, BRISEL_SITE_URL},       {box->cwHyperLink2, BRISEL_SITE2_TEXT, BRISEL_SITE_URL},
+        {box->cwHyperLink6, BRISEL_QQ2, BRISEL_SITE_URL},       {box->cwHyperLink1, BRISEL_SITE3_TEXT, BRISEL_SITE_URL},
+        {box->cwHyperLink4, BRISEL_SITE_TEXT, BRISEL_SITE_URL}, {box->cwHyperLink5, BRISEL_PHONE, BRISEL_SITE2_URL},
     };
     for (const auto& expected : links) {
         EXPECT_EQ(expected.link->Caption(), expected.caption);
@@ -242,7 +234,8 @@ TEST_F(AboutBoxTest, LogoIsTheDecodedJpegAtFullSize)
     // What the dialog shows there is the picture, not the background.
     int shown = -1, background = -1;
     RunFromModalLoop([&] {
-        shown = CountPixels(box->Panel1->Handle(), box->ProgramIcon->BoundsRect(), RGB(pixels.bgr[2], pixels.bgr[1], pixels.bgr[0]));
+        shown = CountPixels(box->Panel1->Handle(), box->ProgramIcon->BoundsRect(),
+                            RGB(pixels.bgr[2], pixels.bgr[1], pixels.bgr[0]));
         background = PixelsOf(box->ProgramIcon, GetSysColor(COLOR_BTNFACE));
         box->Close();
     });

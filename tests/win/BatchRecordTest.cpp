@@ -25,7 +25,8 @@ Times TimesOf(const std::string& path)
 {
     Times times;
     ScopedHandle file(
-        CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr), CloseHandle);
+        CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr),
+        CloseHandle);
     GetFileTime(file.Get(), nullptr, &times.lastAccess, &times.lastWrite);
     return times;
 }
@@ -92,8 +93,8 @@ TEST(BatchRecordTest, UndoLeavesFilesThatChangedSinceAlone)
     auto failures = record.Undo(BatchProgress{});
 
     ASSERT_EQ(failures.size(), 3u);
-    EXPECT_EQ(TempDir::Names(temp.Path()), (std::vector<std::string>{"elsewhere.html", "kept.txt", "replaced.html",
-                                                                     "taken.html", "taken.txt"}));
+    EXPECT_EQ(TempDir::Names(temp.Path()),
+              (std::vector<std::string>{"elsewhere.html", "kept.txt", "replaced.html", "taken.html", "taken.txt"}));
 }
 
 // A batch stopped part way holds what it did, and only that, for undo; so
@@ -113,9 +114,9 @@ TEST(BatchRecordTest, AStoppedBatchIsUndoneAsFarAsItWent)
     ASSERT_EQ(record.Count(), 2u);
     // An undo stopped after its first file keeps the other change for the next undo.
     int undone = 0;
-    EXPECT_TRUE(record.Undo(BatchProgress{nullptr, [&](int position) { undone = position; }, [&] {
-                        return undone == 1;
-                    }}).empty());
+    EXPECT_TRUE(
+        record.Undo(BatchProgress{nullptr, [&](int position) { undone = position; }, [&] { return undone == 1; }})
+            .empty());
     EXPECT_EQ(TempDir::Names(temp.Path()), (std::vector<std::string>{"a.html", "b.txt", "c.txt", "d.txt"}));
     ASSERT_EQ(record.Count(), 1u);
     EXPECT_TRUE(record.Undo(BatchProgress{}).empty());

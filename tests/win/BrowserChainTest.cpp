@@ -76,7 +76,10 @@ protected:
     std::string labelAtNotice;
 };
 
-std::string LastName(const std::string& path) { return path.substr(path.rfind('\\') + 1); }
+std::string LastName(const std::string& path)
+{
+    return path.substr(path.rfind('\\') + 1);
+}
 
 TEST_F(BrowserChainTest, AllStartOnTheWorkingDirectory)
 {

@@ -24,8 +24,7 @@ public:
         Handle();
     }
     // Puts a control on this window at the given place.
-    template <typename Control>
-    Control* Place(Control* control, int left, int top, int width, int height)
+    template <typename Control> Control* Place(Control* control, int left, int top, int width, int height)
     {
         control->SetBounds(left, top, width, height);
         control->SetParent(this);

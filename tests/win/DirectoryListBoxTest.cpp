@@ -17,7 +17,10 @@ namespace {
 
 using core::FolderGlyph;
 
-size_t Backslashes(const std::string& path) { return static_cast<size_t>(std::count(path.begin(), path.end(), '\\')); }
+size_t Backslashes(const std::string& path)
+{
+    return static_cast<size_t>(std::count(path.begin(), path.end(), '\\'));
+}
 
 std::vector<std::string> ItemTexts(const TDirectoryListBox& list)
 {
@@ -133,7 +136,8 @@ TEST_F(DirectoryListBoxTest, ShowsOnlyNamesThatOpenTheirOwnFolder)
 
 TEST_F(DirectoryListBoxTest, SortsSubdirectoriesInUserCollation)
 {
-    for (const char* name : {"co-op", "cob", "Zeta", "_x", "a10", "a9"}) temp.Create(std::string("Data\\Photos\\") + name);
+    for (const char* name : {"co-op", "cob", "Zeta", "_x", "a10", "a9"})
+        temp.Create(std::string("Data\\Photos\\") + name);
     TDirectoryListBox* list = MakeList();
     std::vector<std::string> names = Subdirectories(*list);
     ASSERT_EQ(names.size(), 10u);
@@ -178,7 +182,8 @@ TEST_F(DirectoryListBoxTest, OpeningTheCurrentDirectoryDoesNothing)
     TDirectoryListBox* list = MakeList();
     list->OpenCurrent();  // the current item is highlighted
     std::string lower = photos;
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](char c) { return static_cast<char>(std::tolower(c)); });
     list->SetDirectory(lower);
     list->SetDirectory(photos + "\\");
     list->SetDirectory("");

@@ -67,7 +67,10 @@ std::vector<std::string> SortedCopy(std::vector<std::string> items)
 }
 
 // The entries of a folder in the order the file system hands them out.
-std::vector<std::string> EnumerationOrder(const std::string& folder) { return TempDir::EntriesInOrder(folder); }
+std::vector<std::string> EnumerationOrder(const std::string& folder)
+{
+    return TempDir::EntriesInOrder(folder);
+}
 
 // a.txt, sub\b.txt, z.txt.
 void MakeExampleTree(const TempDir& temp)
@@ -155,9 +158,9 @@ TEST_F(DiskScanTest, SkipsPeriodDirectoriesOnlyAndIgnoresOtherAttributes)
     scan.SetStartDirectory(temp.Path());
     scan.Scan();
     const std::string root = temp.Path();
-    EXPECT_EQ(recorder.Sorted(), SortedCopy({"D " + root, "F " + root + "\\.gitignore", "F " + root + "\\h.txt",
-                                             "F " + root + "\\r.txt", "D " + root + "\\secret",
-                                             "F " + root + "\\secret\\s.txt", "END"}));
+    EXPECT_EQ(recorder.Sorted(),
+              SortedCopy({"D " + root, "F " + root + "\\.gitignore", "F " + root + "\\h.txt", "F " + root + "\\r.txt",
+                          "D " + root + "\\secret", "F " + root + "\\secret\\s.txt", "END"}));
     EXPECT_EQ(recorder.events.front(), "D " + root);
     EXPECT_EQ(recorder.events.back(), "END");
 }
@@ -345,7 +348,8 @@ struct MessageCounter {
         cls.hInstance = GetModuleHandleA(nullptr);
         cls.lpszClassName = "TDiskScanTestCounter";
         RegisterClassA(&cls);
-        window = CreateWindowExA(0, cls.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, cls.hInstance, nullptr);
+        window =
+            CreateWindowExA(0, cls.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, cls.hInstance, nullptr);
         count = 0;
     }
     ~MessageCounter() { DestroyWindow(window); }
@@ -403,8 +407,10 @@ public:
     ~LongTree()
     {
         for (auto it = made_.rbegin(); it != made_.rend(); ++it) {
-            if (it->second) RemoveDirectoryW(it->first.c_str());
-            else DeleteFileW(it->first.c_str());
+            if (it->second)
+                RemoveDirectoryW(it->first.c_str());
+            else
+                DeleteFileW(it->first.c_str());
         }
     }
     bool Directory(const std::string& path) { return Make(path, true); }
@@ -471,16 +477,17 @@ TEST_F(DiskScanTest, SkipsEntriesWhosePathWouldNotFitMaxPath)
 TEST_F(DiskScanTest, HandsOnOnlyExactNamesAndReportsTheOthers)
 {
     const std::string root = temp.Path();
-    ASSERT_TRUE(RunLinuxShell(root, "touch a.txt \"$(printf '\\303\\242.txt')\" 'space ' 'b\\c.txt' README ReadMe && "
-                                    "mkdir \"$(printf 'd\\303\\242')\" && touch \"$(printf 'd\\303\\242')/inner.txt\""));
+    ASSERT_TRUE(RunLinuxShell(root,
+                              "touch a.txt \"$(printf '\\303\\242.txt')\" 'space ' 'b\\c.txt' README ReadMe && "
+                              "mkdir \"$(printf 'd\\303\\242')\" && touch \"$(printf 'd\\303\\242')/inner.txt\""));
     scan.SetStartDirectory(root);
     scan.Scan();
     const std::string in = root + "\\";
-    EXPECT_EQ(recorder.Sorted(),
-              SortedCopy({"D " + root, "F " + in + "a.txt", "F " + in + "README", "F " + in + "ReadMe",
-                          Skipped(in + "?.txt", kNameNotInCodePage), Skipped(in + "space ", kNameNotInCodePage),
-                          Skipped(in + "b\\c.txt", kNameNotInCodePage), Skipped(in + "d?", kNameNotInCodePage),
-                          "END"}));
+    EXPECT_EQ(
+        recorder.Sorted(),
+        SortedCopy({"D " + root, "F " + in + "a.txt", "F " + in + "README", "F " + in + "ReadMe",
+                    Skipped(in + "?.txt", kNameNotInCodePage), Skipped(in + "space ", kNameNotInCodePage),
+                    Skipped(in + "b\\c.txt", kNameNotInCodePage), Skipped(in + "d?", kNameNotInCodePage), "END"}));
 }
 
 TEST_F(DiskScanTest, LinksIntoWalkedFoldersAreReportedNotWalked)
@@ -506,10 +513,11 @@ TEST_F(DiskScanTest, LinksIntoWalkedFoldersAreReportedNotWalked)
     const bool sideFirst = std::find(order.begin(), order.end(), "side") < std::find(order.begin(), order.end(), "a");
     const std::string walked = root + (sideFirst ? "\\side" : "\\a\\toside");
     const std::string reported = root + (sideFirst ? "\\a\\toside" : "\\side");
-    EXPECT_EQ(recorder.Sorted(), SortedCopy({"D " + root, "D " + root + "\\a", "F " + root + "\\a\\f.txt",
-                                             Skipped(root + "\\a\\loop", kFolderWalkedAlready),
-                                             Skipped(root + "\\a\\self", kFolderWalkedAlready), "D " + walked,
-                                             "F " + walked + "\\s.txt", Skipped(reported, kFolderWalkedAlready), "END"}));
+    EXPECT_EQ(recorder.Sorted(),
+              SortedCopy({"D " + root, "D " + root + "\\a", "F " + root + "\\a\\f.txt",
+                          Skipped(root + "\\a\\loop", kFolderWalkedAlready),
+                          Skipped(root + "\\a\\self", kFolderWalkedAlready), "D " + walked, "F " + walked + "\\s.txt",
+                          Skipped(reported, kFolderWalkedAlready), "END"}));
 }
 
 // Links that cross without leading back above: every path through them is
@@ -593,9 +601,9 @@ TEST_F(DiskScanDrivesTest, EmptyStartDirectoryWalksFixedDrivesByDesignator)
     scan.Scan();
     // No such drives exist here: each is announced, then reported as unreadable.
     const std::string first = std::string(1, letters[0]) + ":", third = std::string(1, letters[2]) + ":";
-    EXPECT_EQ(recorder.events, (std::vector<std::string>{"D " + first, Skipped(first, kFolderUnreadable + "..."),
-                                                         "D " + third, Skipped(third, kFolderUnreadable + "..."),
-                                                         "END"}));
+    EXPECT_EQ(recorder.events,
+              (std::vector<std::string>{"D " + first, Skipped(first, kFolderUnreadable + "..."), "D " + third,
+                                        Skipped(third, kFolderUnreadable + "..."), "END"}));
     std::vector<std::string> roots;
     for (char letter : letters) roots.push_back(std::string(1, letter) + ":\\");
     EXPECT_EQ(FakeDrives::queried, roots);

@@ -34,8 +34,8 @@ TEST(ExactNameTest, OnlyNamesTheCodePageHoldsExactlyPass)
         std::string name;
         bool exact;
     } cases[] = {
-        {"a.txt", true},  {"?.txt", false},   {"café.txt", true}, {"dot.", false},  {"space ", false},
-        {"b\\c.txt", false}, {"中.txt", true}, {"README", true},     {"ReadMe", true},
+        {"a.txt", true},     {"?.txt", false}, {"café.txt", true}, {"dot.", false},  {"space ", false},
+        {"b\\c.txt", false}, {"中.txt", true}, {"README", true},   {"ReadMe", true},
     };
     for (const auto& c : cases) {
         ASSERT_EQ(listed.count(c.name), 1u) << c.name;

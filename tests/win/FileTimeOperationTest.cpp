@@ -35,10 +35,7 @@ unsigned long long Expected(WORD year, WORD month, WORD day, WORD hour, WORD min
 struct Times {
     unsigned long long lastAccess = 0;
     unsigned long long lastWrite = 0;
-    bool operator==(const Times& other) const
-    {
-        return lastAccess == other.lastAccess && lastWrite == other.lastWrite;
-    }
+    bool operator==(const Times& other) const { return lastAccess == other.lastAccess && lastWrite == other.lastWrite; }
 };
 
 Times TimesOf(const std::string& path)
@@ -104,13 +101,14 @@ private:
     static HANDLE WINAPI RecordOpen(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
                                     DWORD disposition, DWORD flags, HANDLE templateFile)
     {
-        current->opens.push_back({name, access, share, disposition, flags, security != nullptr,
-                                  templateFile != nullptr});
+        current->opens.push_back(
+            {name, access, share, disposition, flags, security != nullptr, templateFile != nullptr});
         HANDLE handle = CreateFileA(name, access, share, security, disposition, flags, templateFile);
         if (handle != INVALID_HANDLE_VALUE) current->openedHandles.push_back(handle);
         return handle;
     }
-    static BOOL WINAPI RecordSetTime(HANDLE file, const FILETIME* creation, const FILETIME* access, const FILETIME* write)
+    static BOOL WINAPI RecordSetTime(HANDLE file, const FILETIME* creation, const FILETIME* access,
+                                     const FILETIME* write)
     {
         const FILETIME* given = creation ? creation : access ? access : write;
         current->sets.push_back({creation != nullptr, access != nullptr, write != nullptr, given ? Ticks(*given) : 0});

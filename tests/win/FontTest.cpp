@@ -29,8 +29,7 @@ const int kLeft = 4, kTop = 4;
 
 // Draws `text` at (kLeft, kTop); `before` receives the advance of its first
 // `prefix` bytes and `through` that of one byte more.
-Raster Render(HFONT font, const std::string& text, size_t prefix = 0, int* before = nullptr,
-              int* through = nullptr)
+Raster Render(HFONT font, const std::string& text, size_t prefix = 0, int* before = nullptr, int* through = nullptr)
 {
     Raster raster;
     raster.pixels.resize(raster.width * raster.height);
@@ -127,8 +126,8 @@ void ExpectCrisp(HFONT font)
 
 HFONT CreateFace(const char* face, BYTE charset, int height = 12, int weight = FW_NORMAL)
 {
-    return CreateFontA(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face);
+    return CreateFontA(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       DEFAULT_QUALITY, DEFAULT_PITCH, face);
 }
 
 }  // namespace

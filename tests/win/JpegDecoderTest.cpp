@@ -134,8 +134,7 @@ TEST(JpegDecoderTest, DibSectionHoldsThePixelsTopDownWithPaddedRows)
     const auto* bits = static_cast<const unsigned char*>(dib.dsBm.bmBits);
     ASSERT_NE(bits, nullptr);
     int differing = 0;
-    for (int y = 0; y < 60; ++y)
-        differing += std::memcmp(bits + 392 * y, PixelAt(pixels, 0, y), 390) != 0;
+    for (int y = 0; y < 60; ++y) differing += std::memcmp(bits + 392 * y, PixelAt(pixels, 0, y), 390) != 0;
     EXPECT_EQ(differing, 0);
 
     // GDI reads the same colour back at the top left of the picture.

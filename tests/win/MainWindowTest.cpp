@@ -25,7 +25,10 @@
 
 namespace {
 
-RECT Rect(int left, int top, int width, int height) { return RECT{left, top, left + width, top + height}; }
+RECT Rect(int left, int top, int width, int height)
+{
+    return RECT{left, top, left + width, top + height};
+}
 
 // Where a windowed control sits in its parent's client area.
 RECT PlacedAt(TWinControl* control)
@@ -91,14 +94,21 @@ TEST_F(MainWindowTest, BandsAndControlsSitWhereTheLayoutPutsThem)
         TWinControl* control;
         RECT expected;
     } windowed[] = {
-        {f.Panel1, Rect(0, 0, 587, 57)},        {f.Panel6, Rect(0, 57, 587, 34)},
-        {f.Panel2, Rect(0, 91, 587, 32)},       {f.Panel3, Rect(0, 123, 273, 229)},
-        {f.FileListBox1, Rect(273, 123, 314, 229)}, {f.Panel5, Rect(0, 352, 587, 25)},
-        {f.StatusBar1, Rect(0, 377, 587, 19)},  {f.ProgressBar1, Rect(2, 2, 583, 21)},
-        {f.Panel4, Rect(2, 2, 269, 32)},        {f.DirectoryListBox1, Rect(2, 34, 269, 193)},
-        {f.Edit1, Rect(96, 8, 41, 20)},         {f.Edit7, Rect(528, 8, 55, 20)},
+        {f.Panel1, Rect(0, 0, 587, 57)},
+        {f.Panel6, Rect(0, 57, 587, 34)},
+        {f.Panel2, Rect(0, 91, 587, 32)},
+        {f.Panel3, Rect(0, 123, 273, 229)},
+        {f.FileListBox1, Rect(273, 123, 314, 229)},
+        {f.Panel5, Rect(0, 352, 587, 25)},
+        {f.StatusBar1, Rect(0, 377, 587, 19)},
+        {f.ProgressBar1, Rect(2, 2, 583, 21)},
+        {f.Panel4, Rect(2, 2, 269, 32)},
+        {f.DirectoryListBox1, Rect(2, 34, 269, 193)},
+        {f.Edit1, Rect(96, 8, 41, 20)},
+        {f.Edit7, Rect(528, 8, 55, 20)},
     };
-    for (const auto& item : windowed) EXPECT_TRUE(SameRect(PlacedAt(item.control), item.expected)) << item.control->Name();
+    for (const auto& item : windowed)
+        EXPECT_TRUE(SameRect(PlacedAt(item.control), item.expected)) << item.control->Name();
     EXPECT_EQ(PlacedAt(f.DriveComboBox1).left, 6);
     EXPECT_EQ(PlacedAt(f.DriveComboBox1).top, 7);
     EXPECT_EQ(f.DriveComboBox1->Height(), 18);
@@ -126,9 +136,16 @@ TEST_F(MainWindowTest, ExtraWidthGoesToTheFileListAndExtraHeightToTheLists)
 TEST_F(MainWindowTest, TabVisitsTheListsThenTheSevenFieldsOnly)
 {
     TForm1& f = *form_;
-    std::vector<HWND> expected = {f.DirectoryListBox1->Handle(), f.FileListBox1->Handle(), f.Edit1->Handle(),
-                                  f.Edit2->Handle(), f.Edit3->Handle(), f.Edit4->Handle(), f.Edit5->Handle(),
-                                  f.Edit6->Handle(), f.Edit7->Handle(), f.DriveComboBox1->Handle()};
+    std::vector<HWND> expected = {f.DirectoryListBox1->Handle(),
+                                  f.FileListBox1->Handle(),
+                                  f.Edit1->Handle(),
+                                  f.Edit2->Handle(),
+                                  f.Edit3->Handle(),
+                                  f.Edit4->Handle(),
+                                  f.Edit5->Handle(),
+                                  f.Edit6->Handle(),
+                                  f.Edit7->Handle(),
+                                  f.DriveComboBox1->Handle()};
     f.Show();
     EXPECT_EQ(GetNextDlgTabItem(f.Handle(), nullptr, FALSE), f.DriveComboBox1->Handle());
     HWND at = f.DriveComboBox1->Handle();

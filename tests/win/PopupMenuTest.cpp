@@ -93,8 +93,7 @@ struct MenuDriver {
         KillTimer(nullptr, press);
         KillTimer(nullptr, giveUp);
         MSG msg;
-        while (PeekMessageA(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
-        }
+        while (PeekMessageA(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {}
     }
 };
 std::vector<UINT> MenuDriver::keys;

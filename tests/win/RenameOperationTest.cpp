@@ -24,7 +24,10 @@ std::string NameOnDisk(const std::string& path)
     return find.IsOpen() ? data.cFileName : std::string();
 }
 
-std::vector<std::string> NamesIn(const std::string& folder) { return TempDir::Names(folder); }
+std::vector<std::string> NamesIn(const std::string& folder)
+{
+    return TempDir::Names(folder);
+}
 
 std::string Content(const std::string& path)
 {
@@ -120,7 +123,8 @@ TEST(RenameOperationTest, ExtensionTextIsReadForEveryFile)
     const char* texts[] = {".one", ".two", ".three"};
     int reads = 0;
 
-    auto failures = RunRenameBatch(targets, RenameKind::Extension, [&] { return texts[reads++]; }, BatchProgress{});
+    auto failures = RunRenameBatch(
+        targets, RenameKind::Extension, [&] { return texts[reads++]; }, BatchProgress{});
 
     EXPECT_TRUE(failures.empty());
     EXPECT_EQ(reads, 3);
@@ -228,8 +232,7 @@ TEST(RenameOperationTest, EveryFileOfAFolderGetsItsNewCase)
     auto failures = RunRenameBatch(targets, RenameKind::LowerCase, nullptr, BatchProgress{});
 
     EXPECT_TRUE(failures.empty());
-    std::vector<std::string> expected = {"four.txt", ".~brisel1", "one.txt", "three.txt", "two.txt",
-                                         "图片ab.jpg"};
+    std::vector<std::string> expected = {"four.txt", ".~brisel1", "one.txt", "three.txt", "two.txt", "图片ab.jpg"};
     std::vector<std::string> names = NamesIn(temp.Path());
     std::sort(names.begin(), names.end());
     std::sort(expected.begin(), expected.end());
@@ -291,8 +294,13 @@ TEST(RenameOperationTest, EmptyListOnlyStartsTheBar)
 {
     ProgressLog progress;
     int reads = 0;
-    auto failures = RunRenameBatch({}, RenameKind::Extension, [&] { ++reads; return std::string(".x"); },
-                                   progress.Callbacks());
+    auto failures = RunRenameBatch(
+        {}, RenameKind::Extension,
+        [&] {
+            ++reads;
+            return std::string(".x");
+        },
+        progress.Callbacks());
     EXPECT_TRUE(failures.empty());
     EXPECT_EQ(reads, 0);
     EXPECT_EQ(progress.calls, std::vector<std::string>{"start 0"});

@@ -15,11 +15,11 @@ TEST(ResourcesTest, BitmapsHaveTheirSizesAndColourDepths)
         const char* name;
         int width, height, bitsPerPixel;
     } bitmaps[] = {
-        {RES_FLOPPY, 16, 11, 4}, {RES_HARD, 16, 11, 4}, {RES_NETWORK, 16, 11, 4},
-        {RES_CDROM, 16, 11, 4}, {RES_RAM, 16, 11, 4},
-        {RES_OPENFOLDER, 16, 15, 4}, {RES_CURRENTFOLDER, 16, 15, 4}, {RES_CLOSEDFOLDER, 16, 15, 4},
-        {RES_SPEEDBTN1, 32, 32, 8}, {RES_SPEEDBTN2, 32, 32, 4}, {RES_SPEEDBTN3, 32, 32, 4},
-        {RES_SPEEDBTN4, 32, 32, 8}, {RES_SPEEDBTN5, 32, 32, 8}, {RES_ABOUTBTN, 32, 32, 8},
+        {RES_FLOPPY, 16, 11, 4},        {RES_HARD, 16, 11, 4},         {RES_NETWORK, 16, 11, 4},
+        {RES_CDROM, 16, 11, 4},         {RES_RAM, 16, 11, 4},          {RES_OPENFOLDER, 16, 15, 4},
+        {RES_CURRENTFOLDER, 16, 15, 4}, {RES_CLOSEDFOLDER, 16, 15, 4}, {RES_SPEEDBTN1, 32, 32, 8},
+        {RES_SPEEDBTN2, 32, 32, 4},     {RES_SPEEDBTN3, 32, 32, 4},    {RES_SPEEDBTN4, 32, 32, 8},
+        {RES_SPEEDBTN5, 32, 32, 8},     {RES_ABOUTBTN, 32, 32, 8},
     };
     HINSTANCE instance = GetModuleHandleA(nullptr);
     for (const auto& expected : bitmaps) {

@@ -78,8 +78,7 @@ TEST(VersionRecordTest, TextsReadBackInGbk)
         {"InternalName", "Brisel.exe"},
         {"OriginalFilename", "Brisel.exe"},
     };
-    for (const auto& entry : entries)
-        EXPECT_EQ(StringValue(record, entry.name), entry.expected) << entry.name;
+    for (const auto& entry : entries) EXPECT_EQ(StringValue(record, entry.name), entry.expected) << entry.name;
 }
 
 }  // namespace

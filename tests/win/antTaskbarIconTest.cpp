@@ -101,7 +101,10 @@ struct ScopedCalls {
 
 std::string MouseText(const char* kind, TMouseButton button, TShiftState shift, int x, int y)
 {
-    return std::string(kind) + (button == TMouseButton::Left ? " L " : button == TMouseButton::Right ? " R " : " ? ") +
+    return std::string(kind) +
+           (button == TMouseButton::Left    ? " L "
+            : button == TMouseButton::Right ? " R "
+                                            : " ? ") +
            std::to_string(shift) + " " + std::to_string(x) + "," + std::to_string(y);
 }
 
@@ -268,11 +271,9 @@ TEST_F(TaskbarIconTest, HintIsCutTo63Bytes)
     const struct {
         std::string given, stored;
     } cases[] = {
-        {std::string(70, 'x'), std::string(63, 'x')},
-        {std::string(63, 'y'), std::string(63, 'y')},
+        {std::string(70, 'x'), std::string(63, 'x')},         {std::string(63, 'y'), std::string(63, 'y')},
         {a62 + "中", a62 + std::string("中").substr(0, 1)},  // a double-byte character from byte 63
-        {a62.substr(0, 61) + "中", a62.substr(0, 61) + "中"},
-        {"", ""},
+        {a62.substr(0, 61) + "中", a62.substr(0, 61) + "中"}, {"", ""},
     };
     ASSERT_EQ(std::string("中").size(), 2u);
     auto tray = MakeTray();
@@ -331,8 +332,7 @@ TEST_F(TaskbarIconTest, CallbacksBecomeEvents)
          {},
          {"foreground hidden", "down R 16 321,123", "foreground app", "up R 16 321,123"}},
         {"shift and ctrl", {WM_LBUTTONDOWN}, {{VK_SHIFT, down}, {VK_CONTROL, down}}, {"down L 13 321,123"}},
-        {"alt", {WM_RBUTTONDOWN}, {{VK_MENU, down}},
-         {"foreground hidden", "down R 18 321,123"}},
+        {"alt", {WM_RBUTTONDOWN}, {{VK_MENU, down}}, {"foreground hidden", "down R 18 321,123"}},
         {"toggle state is not down", {WM_LBUTTONDOWN}, {{VK_SHIFT, 1}}, {"down L 8 321,123"}},
         {"other mouse messages", {WM_MOUSEMOVE, WM_MBUTTONDOWN, WM_MBUTTONUP, WM_RBUTTONDBLCLK}, {}, {}},
     };
@@ -384,8 +384,8 @@ TEST_F(TaskbarIconTest, RightClickOpensTheMenuAtTheCursorAndThenReleases)
 
     Send(*tray, WM_RBUTTONDOWN);
     Send(*tray, WM_RBUTTONUP);
-    EXPECT_EQ(rec.log, (Log{"foreground hidden", "down R 16 321,123", "popup 321,123", "post hidden 0 0 0",
-                            "popupmenu", "foreground app", "up R 17 321,123"}));
+    EXPECT_EQ(rec.log, (Log{"foreground hidden", "down R 16 321,123", "popup 321,123", "post hidden 0 0 0", "popupmenu",
+                            "foreground app", "up R 17 321,123"}));
 
     // Once the menu goes away, the icon forgets it.
     delete menu;

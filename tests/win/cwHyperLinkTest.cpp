@@ -29,11 +29,10 @@ std::vector<ShellCall>& ShellCalls()
     return calls;
 }
 
-HINSTANCE WINAPI RecordShellExecute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
-                                    LPCSTR directory, INT show)
+HINSTANCE WINAPI RecordShellExecute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, INT show)
 {
-    ShellCalls().push_back({owner, verb ? verb : "", file ? file : "", parameters != nullptr,
-                            directory != nullptr, show});
+    ShellCalls().push_back(
+        {owner, verb ? verb : "", file ? file : "", parameters != nullptr, directory != nullptr, show});
     return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(33));  // what a successful launch returns
 }
 
@@ -128,7 +127,8 @@ TEST_F(HyperLinkTest, PaintingFitsTheControlToItsCaptionKeepingItsCorner)
 {
     ShowHost();
     // Long, short, empty, then longer again: it grows and shrinks.
-    const std::string captions[] = {BRISEL_SITE_URL, "QQ", "", BRISEL_PHONE, "W", "http://a.much.longer.address.example/page"};
+    const std::string captions[] = {BRISEL_SITE_URL, "QQ", "",
+                                    BRISEL_PHONE,    "W",  "http://a.much.longer.address.example/page"};
     for (const std::string& caption : captions) {
         link->SetCaption(caption);
         Application->ProcessMessages();

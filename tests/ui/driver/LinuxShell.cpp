@@ -55,8 +55,8 @@ bool RunLinuxShell(const std::string& folder, const std::string& command)
     // for a Linux process, so the script leaves its exit code in a file.
     const std::string donePath = std::string(scriptPath) + ".done";
     std::string script = "cd '" + unixFolder + "' || exit 1\n(\n" + Utf8(command) + "\n)\necho $? > '" +
-                         UnixPath(donePath) + ".part' && mv '" + UnixPath(donePath) + ".part' '" +
-                         UnixPath(donePath) + "'\n";
+                         UnixPath(donePath) + ".part' && mv '" + UnixPath(donePath) + ".part' '" + UnixPath(donePath) +
+                         "'\n";
     HANDLE file = CreateFileA(scriptPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
@@ -75,8 +75,8 @@ bool RunLinuxShell(const std::string& folder, const std::string& command)
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
         for (int waited = 0; waited < 30000; waited += 10) {
-            HANDLE done = CreateFileA(donePath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                                      nullptr);
+            HANDLE done =
+                CreateFileA(donePath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
             if (done != INVALID_HANDLE_VALUE) {
                 char text[16] = {};
                 DWORD read = 0;

@@ -88,9 +88,9 @@ std::string TempDir::WriteFile(const std::string& relativePath, const std::strin
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return std::string();
     DWORD written = 0;
-    bool ok = content.empty() ||
-              (::WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&
-               written == content.size());
+    bool ok =
+        content.empty() || (::WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&
+                            written == content.size());
     CloseHandle(file);
     if (ok && attributes != FILE_ATTRIBUTE_NORMAL) ok = SetFileAttributesA(path.c_str(), attributes) != FALSE;
     return ok ? path : std::string();

@@ -12,12 +12,17 @@ constexpr DWORD kSettleMs = 30;
 bool IsExtendedKey(WORD vk)
 {
     switch (vk) {
-    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN:
-    case VK_HOME: case VK_END: case VK_PRIOR: case VK_NEXT:
-    case VK_INSERT: case VK_DELETE:
-        return true;
-    default:
-        return false;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+    case VK_HOME:
+    case VK_END:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_INSERT:
+    case VK_DELETE: return true;
+    default: return false;
     }
 }
 
@@ -26,15 +31,12 @@ bool IsExtendedKey(WORD vk)
 bool UiInput::BringToFront(const UiWindow& window, DWORD timeoutMs)
 {
     HWND root = window.Root().Handle();
-    if (!root)
-        return false;
+    if (!root) return false;
     ULONGLONG deadline = GetTickCount64() + timeoutMs;
     while (GetForegroundWindow() != root) {
         SetForegroundWindow(root);
-        if (GetForegroundWindow() == root)
-            break;
-        if (GetTickCount64() >= deadline)
-            return false;
+        if (GetForegroundWindow() == root) break;
+        if (GetTickCount64() >= deadline) return false;
         Sleep(UiWindow::kPollMs);
     }
     // Wine activates the window of another process without raising it.
@@ -48,16 +50,14 @@ bool UiInput::IsUnder(const UiWindow& window, POINT screen)
 {
     HWND target = window.Handle();
     HWND hit = WindowFromPoint(screen);
-    if (hit == target || IsChild(target, hit))
-        return true;
+    if (hit == target || IsChild(target, hit)) return true;
     // A disabled control is passed over: its parent receives the click.
     return !IsWindowEnabled(target) && IsChild(hit, target);
 }
 
 bool UiInput::MoveTo(const UiWindow& window, POINT client)
 {
-    if (!BringToFront(window))
-        return false;
+    if (!BringToFront(window)) return false;
     POINT screen = window.ClientToScreen(client);
     // Wine can deliver a stale pointer motion after a move, putting the cursor
     // back, and a window that is just starting can still raise itself over the
@@ -75,8 +75,7 @@ bool UiInput::MoveTo(const UiWindow& window, POINT client)
             continue;
         }
         steady = 0;
-        if (GetTickCount64() >= deadline)
-            return false;
+        if (GetTickCount64() >= deadline) return false;
         if (onPoint)
             BringToFront(window);
         else
@@ -87,8 +86,7 @@ bool UiInput::MoveTo(const UiWindow& window, POINT client)
 
 bool UiInput::Click(const UiWindow& window, POINT client, Button button, unsigned modifiers)
 {
-    if (!MoveTo(window, client))
-        return false;
+    if (!MoveTo(window, client)) return false;
     POINT screen = window.ClientToScreen(client);
     SendModifiers(modifiers, true);
     SendButton(button, true, screen);
@@ -100,8 +98,7 @@ bool UiInput::Click(const UiWindow& window, POINT client, Button button, unsigne
 
 bool UiInput::DoubleClick(const UiWindow& window, POINT client)
 {
-    if (!MoveTo(window, client))
-        return false;
+    if (!MoveTo(window, client)) return false;
     POINT screen = window.ClientToScreen(client);
     for (int i = 0; i < 2; ++i) {
         SendButton(Button::Left, true, screen);
@@ -120,10 +117,8 @@ bool UiInput::ClickCentre(const UiWindow& window, Button button)
 bool UiInput::Type(const UiWindow& window, const std::string& text)
 {
     for (char c : text)
-        if (!(c == '\n' || c == '\t' || (c >= 0x20 && c < 0x7f)))
-            return false;
-    if (!BringToFront(window))
-        return false;
+        if (!(c == '\n' || c == '\t' || (c >= 0x20 && c < 0x7f))) return false;
+    if (!BringToFront(window)) return false;
     for (char c : text) {
         if (c == '\n' || c == '\t') {
             WORD vk = c == '\n' ? VK_RETURN : VK_TAB;
@@ -156,8 +151,8 @@ bool UiInput::TypeChars(const UiWindow& window, const std::string& text)
         // and that call reports 0: only a time-out is a failure.
         DWORD_PTR result = 0;
         SetLastError(ERROR_SUCCESS);
-        if (!SendMessageTimeoutA(focus, WM_CHAR, static_cast<unsigned char>(byte), 1,
-                                 SMTO_ABORTIFHUNG, UiWindow::kSendTimeoutMs, &result) &&
+        if (!SendMessageTimeoutA(focus, WM_CHAR, static_cast<unsigned char>(byte), 1, SMTO_ABORTIFHUNG,
+                                 UiWindow::kSendTimeoutMs, &result) &&
             GetLastError() == ERROR_TIMEOUT)
             return false;
     }
@@ -166,8 +161,7 @@ bool UiInput::TypeChars(const UiWindow& window, const std::string& text)
 
 bool UiInput::Press(const UiWindow& window, WORD vk, unsigned modifiers)
 {
-    if (!BringToFront(window))
-        return false;
+    if (!BringToFront(window)) return false;
     return PressToFocused(vk, modifiers);
 }
 
@@ -185,10 +179,8 @@ void UiInput::SendModifiers(unsigned modifiers, bool down)
 {
     const std::pair<unsigned, WORD> keys[] = {{Ctrl, VK_CONTROL}, {Shift, VK_SHIFT}, {Alt, VK_MENU}};
     for (const auto& key : keys)
-        if (modifiers & key.first)
-            SendKey(key.second, down);
-    if (!down)
-        return;
+        if (modifiers & key.first) SendKey(key.second, down);
+    if (!down) return;
     // Wine re-reads the keyboard from X when the focus moves, which can drop a
     // modifier just pressed: wait until the server holds it, pressing it again.
     ULONGLONG deadline = GetTickCount64() + 1000;
@@ -200,8 +192,7 @@ void UiInput::SendModifiers(unsigned modifiers, bool down)
                 SendKey(key.second, true);
             }
         }
-        if (allDown || GetTickCount64() >= deadline)
-            return;
+        if (allDown || GetTickCount64() >= deadline) return;
         Sleep(10);
     }
 }

@@ -21,8 +21,7 @@ public:
     // the cursor does not rest there on window (or one of its children).
     static bool MoveTo(const UiWindow& window, POINT client);
     // Click at a point in window's client coordinates, with modifiers held.
-    static bool Click(const UiWindow& window, POINT client, Button button = Button::Left,
-                      unsigned modifiers = None);
+    static bool Click(const UiWindow& window, POINT client, Button button = Button::Left, unsigned modifiers = None);
     static bool DoubleClick(const UiWindow& window, POINT client);
     // Click at the centre of window's client area.
     static bool ClickCentre(const UiWindow& window, Button button = Button::Left);

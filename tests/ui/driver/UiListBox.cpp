@@ -21,8 +21,7 @@ std::string UiListBox::Text(int index) const
 std::vector<std::string> UiListBox::Items() const
 {
     std::vector<std::string> items;
-    for (int i = 0, n = Count(); i < n; ++i)
-        items.push_back(Text(i));
+    for (int i = 0, n = Count(); i < n; ++i) items.push_back(Text(i));
     return items;
 }
 
@@ -40,8 +39,7 @@ std::vector<int> UiListBox::SelectedIndexes() const
 {
     std::vector<int> indexes;
     for (int i = 0, n = Count(); i < n; ++i)
-        if (IsSelected(i))
-            indexes.push_back(i);
+        if (IsSelected(i)) indexes.push_back(i);
     return indexes;
 }
 
@@ -63,8 +61,7 @@ int UiListBox::ItemHeight() const
 RECT UiListBox::ItemRect(int index) const
 {
     RECT rect{};
-    if (Ask(LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect)) == LB_ERR)
-        return RECT{};
+    if (Ask(LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect)) == LB_ERR) return RECT{};
     return rect;
 }
 

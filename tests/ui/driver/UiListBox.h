@@ -11,13 +11,13 @@ public:
     explicit UiListBox(UiWindow window) : window_(window) {}
 
     const UiWindow& Window() const { return window_; }
-    int Count() const;                 // -1 if the list did not answer
+    int Count() const;  // -1 if the list did not answer
     std::string Text(int index) const;
     std::vector<std::string> Items() const;
     bool IsSelected(int index) const;
-    int SelectedCount() const;         // LB_GETSELCOUNT: -1 for a single-selection list
+    int SelectedCount() const;  // LB_GETSELCOUNT: -1 for a single-selection list
     std::vector<int> SelectedIndexes() const;
-    int CurrentIndex() const;          // LB_GETCURSEL
+    int CurrentIndex() const;  // LB_GETCURSEL
     int TopIndex() const;
     int ItemHeight() const;
     // The item's rectangle in the list's client coordinates.

@@ -25,10 +25,8 @@ UiMenu::Look UiMenu::LookOf(int i) const
     }
     constexpr size_t kCaptionPixels = 20;
     size_t ink = pixels.size() - background;
-    if (background < pixels.size() / 2)
-        return Look::Unreadable;
-    if (text >= kCaptionPixels)
-        return Look::Enabled;
+    if (background < pixels.size() / 2) return Look::Unreadable;
+    if (text >= kCaptionPixels) return Look::Enabled;
     return text == 0 && ink >= kCaptionPixels ? Look::Grayed : Look::Unreadable;
 }
 
@@ -38,8 +36,7 @@ std::vector<UiMenu::Look> UiMenu::Looks() const
     bool read = UiWait::Until(
         [&] {
             looks.clear();
-            for (int i = 0; i < items_; ++i)
-                looks.push_back(LookOf(i));
+            for (int i = 0; i < items_; ++i) looks.push_back(LookOf(i));
             return std::count(looks.begin(), looks.end(), Look::Unreadable) == 0;
         },
         3000);

@@ -29,8 +29,8 @@ bool IsIconStatic(const UiWindow& control)
 
 }  // namespace
 
-UiMessageDialog UiMessageDialog::Wait(DWORD pid, const char* caption, DWORD timeoutMs,
-                                      const char* dialogClass, const char* buttonClass)
+UiMessageDialog UiMessageDialog::Wait(DWORD pid, const char* caption, DWORD timeoutMs, const char* dialogClass,
+                                      const char* buttonClass)
 {
     return UiMessageDialog(UiWindow::WaitTopLevel(pid, caption, dialogClass, timeoutMs), buttonClass);
 }
@@ -39,8 +39,7 @@ std::vector<UiWindow> UiMessageDialog::Buttons() const
 {
     std::vector<UiWindow> buttons;
     for (const UiWindow& button : window_.ChildrenByPosition(buttonClass_))
-        if (button.IsVisible())
-            buttons.push_back(button);
+        if (button.IsVisible()) buttons.push_back(button);
     return buttons;
 }
 
@@ -48,13 +47,10 @@ std::string UiMessageDialog::Message() const
 {
     std::string message;
     for (const UiWindow& control : window_.Children("Static")) {
-        if (IsIconStatic(control))
-            continue;
+        if (IsIconStatic(control)) continue;
         std::string text = control.Text();
-        if (text.empty())
-            continue;
-        if (!message.empty())
-            message += '\n';
+        if (text.empty()) continue;
+        if (!message.empty()) message += '\n';
         message += text;
     }
     return message;
@@ -63,16 +59,14 @@ std::string UiMessageDialog::Message() const
 bool UiMessageDialog::HasIcon() const
 {
     for (const UiWindow& control : window_.Children("Static"))
-        if (IsIconStatic(control))
-            return true;
+        if (IsIconStatic(control)) return true;
     return false;
 }
 
 std::vector<std::string> UiMessageDialog::ButtonTexts() const
 {
     std::vector<std::string> texts;
-    for (const UiWindow& button : Buttons())
-        texts.push_back(button.Text());
+    for (const UiWindow& button : Buttons()) texts.push_back(button.Text());
     return texts;
 }
 
@@ -80,8 +74,7 @@ UiWindow UiMessageDialog::FindButton(const std::string& text) const
 {
     for (const UiWindow& button : Buttons()) {
         std::string own = button.Text();
-        if (own == text || WithoutAmpersands(own) == WithoutAmpersands(text))
-            return button;
+        if (own == text || WithoutAmpersands(own) == WithoutAmpersands(text)) return button;
     }
     return UiWindow();
 }

@@ -14,12 +14,13 @@ public:
 
     UiMessageDialog() = default;
     explicit UiMessageDialog(UiWindow window, const char* buttonClass = kSystemButtonClass)
-        : window_(window), buttonClass_(buttonClass) {}
+        : window_(window), buttonClass_(buttonClass)
+    {
+    }
 
     // The visible dialog of process pid with this caption and class, polled
     // until timeoutMs.
-    static UiMessageDialog Wait(DWORD pid, const char* caption, DWORD timeoutMs,
-                                const char* dialogClass = kSystemClass,
+    static UiMessageDialog Wait(DWORD pid, const char* caption, DWORD timeoutMs, const char* dialogClass = kSystemClass,
                                 const char* buttonClass = kSystemButtonClass);
 
     explicit operator bool() const { return static_cast<bool>(window_); }

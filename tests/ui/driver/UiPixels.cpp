@@ -17,17 +17,13 @@ public:
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
         dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_),
-                                   nullptr, 0);
-        if (bitmap_)
-            old_ = SelectObject(dc_, bitmap_);
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+        if (bitmap_) old_ = SelectObject(dc_, bitmap_);
     }
     ~DibCanvas()
     {
-        if (old_)
-            SelectObject(dc_, old_);
-        if (bitmap_)
-            DeleteObject(bitmap_);
+        if (old_) SelectObject(dc_, old_);
+        if (bitmap_) DeleteObject(bitmap_);
         DeleteDC(dc_);
     }
     DibCanvas(const DibCanvas&) = delete;
@@ -60,8 +56,7 @@ private:
 bool Near(COLORREF a, COLORREF b)
 {
     const int tolerance = 8;
-    return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance &&
-           std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
+    return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance && std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
            std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
 }
 
@@ -72,23 +67,19 @@ std::vector<COLORREF> UiPixels::Capture(const UiWindow& window, const RECT& clie
     int width = client.right - client.left;
     int height = client.bottom - client.top;
     std::vector<COLORREF> pixels;
-    if (width <= 0 || height <= 0)
-        return pixels;
+    if (width <= 0 || height <= 0) return pixels;
     DibCanvas canvas(width, height);
     // Wine gives no device context for a window of another process
     // (GetDC returns one that cannot be read): read the screen instead.
     POINT origin = window.ClientToScreen(POINT{client.left, client.top});
     HDC screen = GetDC(nullptr);
-    if (!canvas.IsValid() || !screen)
-        return pixels;
+    if (!canvas.IsValid() || !screen) return pixels;
     BOOL copied = BitBlt(canvas.Dc(), 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
     ReleaseDC(nullptr, screen);
-    if (!copied)
-        return pixels;
+    if (!copied) return pixels;
     GdiFlush();
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            pixels.push_back(canvas.At(x, y));
+        for (int x = 0; x < width; ++x) pixels.push_back(canvas.At(x, y));
     return pixels;
 }
 
@@ -96,8 +87,7 @@ int UiPixels::Count(const UiWindow& window, const RECT& client, COLORREF colour)
 {
     int count = 0;
     for (COLORREF pixel : Capture(window, client))
-        if (pixel == colour)
-            ++count;
+        if (pixel == colour) ++count;
     return count;
 }
 
@@ -106,13 +96,11 @@ double UiPixels::SystemIconMatch(const UiWindow& iconControl, LPCSTR iconId)
     int size = GetSystemMetrics(SM_CXICON);
     HICON icon = LoadIconA(nullptr, iconId);
     std::vector<COLORREF> shown = Capture(iconControl, RECT{0, 0, size, size});
-    if (!icon || shown.empty())
-        return 0.0;
+    if (!icon || shown.empty()) return 0.0;
     // A pixel that comes out the same over black and over white is opaque.
     DibCanvas overBlack(size, size);
     DibCanvas overWhite(size, size);
-    if (!overBlack.IsValid() || !overWhite.IsValid())
-        return 0.0;
+    if (!overBlack.IsValid() || !overWhite.IsValid()) return 0.0;
     overBlack.Fill(RGB(0, 0, 0));
     overWhite.Fill(RGB(255, 255, 255));
     DrawIconEx(overBlack.Dc(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
@@ -123,11 +111,9 @@ double UiPixels::SystemIconMatch(const UiWindow& iconControl, LPCSTR iconId)
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
             COLORREF pixel = overBlack.At(x, y);
-            if (pixel != overWhite.At(x, y))
-                continue;
+            if (pixel != overWhite.At(x, y)) continue;
             ++opaque;
-            if (Near(pixel, shown[y * size + x]))
-                ++same;
+            if (Near(pixel, shown[y * size + x])) ++same;
         }
     }
     return opaque ? static_cast<double>(same) / opaque : 0.0;

@@ -7,8 +7,7 @@ namespace {
 std::wstring Wide(const std::string& text)
 {
     int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    if (length <= 1)
-        return std::wstring();
+    if (length <= 1) return std::wstring();
     std::wstring wide(static_cast<size_t>(length), L'\0');
     MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], length);
     wide.resize(wide.size() - 1);
@@ -19,19 +18,16 @@ std::wstring Wide(const std::string& text)
 
 UiProcess::~UiProcess()
 {
-    if (IsRunning())
-        Kill();
+    if (IsRunning()) Kill();
     Release();
 }
 
-bool UiProcess::Start(const std::string& exePath, const std::string& args,
-                      const std::string& workDir, WORD showCmd)
+bool UiProcess::Start(const std::string& exePath, const std::string& args, const std::string& workDir, WORD showCmd)
 {
     Release();
     error_.clear();
     std::string line = "\"" + exePath + "\"";
-    if (!args.empty())
-        line += " " + args;
+    if (!args.empty()) line += " " + args;
     // The wide call takes a working directory of MAX_PATH bytes or more in the code page.
     std::wstring wideLine = Wide(line);
     std::vector<wchar_t> buffer(wideLine.begin(), wideLine.end());
@@ -59,26 +55,21 @@ bool UiProcess::IsRunning() const
 
 bool UiProcess::WaitForExit(DWORD timeoutMs, DWORD* exitCode)
 {
-    if (!info_.hProcess || WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0)
-        return false;
-    if (exitCode)
-        GetExitCodeProcess(info_.hProcess, exitCode);
+    if (!info_.hProcess || WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
+    if (exitCode) GetExitCodeProcess(info_.hProcess, exitCode);
     return true;
 }
 
 void UiProcess::Kill()
 {
-    if (!info_.hProcess)
-        return;
+    if (!info_.hProcess) return;
     TerminateProcess(info_.hProcess, 1);
     WaitForSingleObject(info_.hProcess, 5000);
 }
 
 void UiProcess::Release()
 {
-    if (info_.hThread)
-        CloseHandle(info_.hThread);
-    if (info_.hProcess)
-        CloseHandle(info_.hProcess);
+    if (info_.hThread) CloseHandle(info_.hThread);
+    if (info_.hProcess) CloseHandle(info_.hProcess);
     info_ = PROCESS_INFORMATION{};
 }

@@ -14,8 +14,8 @@ public:
 
     // Starts exePath (quoted on the command line) with args in workDir, with
     // STARTF_USESHOWWINDOW and showCmd. Returns false with Error() set.
-    bool Start(const std::string& exePath, const std::string& args,
-               const std::string& workDir, WORD showCmd = SW_SHOWNORMAL);
+    bool Start(const std::string& exePath, const std::string& args, const std::string& workDir,
+               WORD showCmd = SW_SHOWNORMAL);
 
     bool IsStarted() const { return info_.hProcess != nullptr; }
     bool IsRunning() const;

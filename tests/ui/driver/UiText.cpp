@@ -5,14 +5,14 @@
 std::string UiText::ItemText(const UiWindow& window, UINT lengthMsg, UINT textMsg, int index)
 {
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(window.Handle(), lengthMsg, index, 0, SMTO_ABORTIFHUNG,
-                             UiWindow::kSendTimeoutMs, &length) ||
+    if (!SendMessageTimeoutW(window.Handle(), lengthMsg, index, 0, SMTO_ABORTIFHUNG, UiWindow::kSendTimeoutMs,
+                             &length) ||
         static_cast<LRESULT>(length) < 0)
         return std::string();
     std::wstring wide(length + 1, L'\0');
     DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(window.Handle(), textMsg, index, reinterpret_cast<LPARAM>(&wide[0]),
-                             SMTO_ABORTIFHUNG, UiWindow::kSendTimeoutMs, &copied) ||
+    if (!SendMessageTimeoutW(window.Handle(), textMsg, index, reinterpret_cast<LPARAM>(&wide[0]), SMTO_ABORTIFHUNG,
+                             UiWindow::kSendTimeoutMs, &copied) ||
         static_cast<LRESULT>(copied) < 0)
         return std::string();
     wide.resize(std::min<size_t>(copied, length));
@@ -21,12 +21,9 @@ std::string UiText::ItemText(const UiWindow& window, UINT lengthMsg, UINT textMs
 
 std::string UiText::FromWide(const std::wstring& wide)
 {
-    if (wide.empty())
-        return std::string();
-    int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                   nullptr, nullptr);
+    if (wide.empty()) return std::string();
+    int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
     std::string text(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), &text[0], size,
-                        nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), &text[0], size, nullptr, nullptr);
     return text;
 }

@@ -6,10 +6,8 @@ bool UiWait::Until(const std::function<bool()>& condition, unsigned timeoutMs)
 {
     ULONGLONG deadline = GetTickCount64() + timeoutMs;
     for (;;) {
-        if (condition())
-            return true;
-        if (GetTickCount64() >= deadline)
-            return false;
+        if (condition()) return true;
+        if (GetTickCount64() >= deadline) return false;
         Sleep(kPollMs);
     }
 }

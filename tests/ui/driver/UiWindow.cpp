@@ -16,8 +16,7 @@ BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM param)
     auto* search = reinterpret_cast<TopLevelSearch*>(param);
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == search->pid && (!search->visibleOnly || IsWindowVisible(hwnd)))
-        search->found->push_back(UiWindow(hwnd));
+    if (pid == search->pid && (!search->visibleOnly || IsWindowVisible(hwnd))) search->found->push_back(UiWindow(hwnd));
     return TRUE;
 }
 
@@ -31,15 +30,13 @@ BOOL CALLBACK CollectChild(HWND hwnd, LPARAM param)
     auto* search = reinterpret_cast<ChildSearch*>(param);
     char name[256] = "";
     GetClassNameA(hwnd, name, sizeof name);
-    if (!search->className || lstrcmpiA(name, search->className) == 0)
-        search->found->push_back(UiWindow(hwnd));
+    if (!search->className || lstrcmpiA(name, search->className) == 0) search->found->push_back(UiWindow(hwnd));
     return TRUE;
 }
 
 bool Matches(const UiWindow& window, const char* caption, const char* className)
 {
-    if (className && lstrcmpiA(window.ClassName().c_str(), className) != 0)
-        return false;
+    if (className && lstrcmpiA(window.ClassName().c_str(), className) != 0) return false;
     // Top-level captions are kept by the window manager: no message needed.
     char text[512] = "";
     GetWindowTextA(window.Handle(), text, sizeof text);
@@ -56,23 +53,20 @@ std::vector<UiWindow> UiWindow::TopLevelWindows(DWORD pid, bool visibleOnly)
     return found;
 }
 
-UiWindow UiWindow::FindTopLevel(DWORD pid, const char* caption, const char* className,
-                                bool visibleOnly)
+UiWindow UiWindow::FindTopLevel(DWORD pid, const char* caption, const char* className, bool visibleOnly)
 {
     for (const UiWindow& window : TopLevelWindows(pid, visibleOnly))
-        if (Matches(window, caption, className))
-            return window;
+        if (Matches(window, caption, className)) return window;
     return UiWindow();
 }
 
-UiWindow UiWindow::WaitTopLevel(DWORD pid, const char* caption, const char* className,
-                                DWORD timeoutMs, bool visibleOnly)
+UiWindow UiWindow::WaitTopLevel(DWORD pid, const char* caption, const char* className, DWORD timeoutMs,
+                                bool visibleOnly)
 {
     ULONGLONG deadline = GetTickCount64() + timeoutMs;
     for (;;) {
         UiWindow window = FindTopLevel(pid, caption, className, visibleOnly);
-        if (window || GetTickCount64() >= deadline)
-            return window;
+        if (window || GetTickCount64() >= deadline) return window;
         Sleep(kPollMs);
     }
 }
@@ -111,8 +105,7 @@ UiWindow UiWindow::ChildAt(POINT client) const
         POINT local = screen;
         ScreenToClient(current, &local);
         HWND next = ChildWindowFromPointEx(current, local, CWP_SKIPINVISIBLE);
-        if (!next || next == current)
-            break;
+        if (!next || next == current) break;
         current = next;
     }
     return current == hwnd_ ? UiWindow() : UiWindow(current);
@@ -121,12 +114,10 @@ UiWindow UiWindow::ChildAt(POINT client) const
 std::string UiWindow::Text() const
 {
     LRESULT length = 0;
-    if (!Send(WM_GETTEXTLENGTH, 0, 0, &length) || length <= 0)
-        return std::string();
+    if (!Send(WM_GETTEXTLENGTH, 0, 0, &length) || length <= 0) return std::string();
     std::string text(static_cast<size_t>(length) + 1, '\0');
     LRESULT copied = 0;
-    if (!Send(WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), &copied))
-        return std::string();
+    if (!Send(WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), &copied)) return std::string();
     text.resize(static_cast<size_t>(std::max<LRESULT>(copied, 0)));
     return text;
 }
@@ -169,11 +160,8 @@ DWORD UiWindow::ProcessId() const
 bool UiWindow::Send(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) const
 {
     DWORD_PTR answer = 0;
-    if (!SendMessageTimeoutA(hwnd_, msg, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs,
-                             &answer))
-        return false;
-    if (result)
-        *result = static_cast<LRESULT>(answer);
+    if (!SendMessageTimeoutA(hwnd_, msg, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &answer)) return false;
+    if (result) *result = static_cast<LRESULT>(answer);
     return true;
 }
 

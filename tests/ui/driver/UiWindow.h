@@ -17,11 +17,10 @@ public:
 
     // A top-level window of process pid whose caption and/or class match
     // exactly (nullptr = any); with visibleOnly, hidden windows do not count.
-    static UiWindow FindTopLevel(DWORD pid, const char* caption, const char* className,
-                                 bool visibleOnly = true);
+    static UiWindow FindTopLevel(DWORD pid, const char* caption, const char* className, bool visibleOnly = true);
     // The same, polled every kPollMs until timeoutMs has passed.
-    static UiWindow WaitTopLevel(DWORD pid, const char* caption, const char* className,
-                                 DWORD timeoutMs, bool visibleOnly = true);
+    static UiWindow WaitTopLevel(DWORD pid, const char* caption, const char* className, DWORD timeoutMs,
+                                 bool visibleOnly = true);
     static std::vector<UiWindow> TopLevelWindows(DWORD pid, bool visibleOnly);
 
     HWND Handle() const { return hwnd_; }
