@@ -401,7 +401,10 @@ void LargeTreeBench(BarWindow& window)
     targets = std::vector<std::string>();
 
     std::vector<std::string> found;
-    const double bareWalk = Time([&] { BareWalk(tree.Root(), found); });
+    // Walked twice, as the scan ran on a tree just made: the faster walk counts.
+    double bareWalk = Time([&] { BareWalk(tree.Root(), found); });
+    found.clear();
+    bareWalk = std::min(bareWalk, Time([&] { BareWalk(tree.Root(), found); }));
     const auto renamed = Mapped(found, [](const std::string& path) { return core::ReplaceExtension(path, ".html"); });
     const double bareRename = Time([&] { MoveAll(found, renamed); });
     const double bareBack = Time([&] { MoveAll(renamed, found); });

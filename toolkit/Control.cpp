@@ -77,7 +77,7 @@ void TControl::Click()
 void TControl::Invalidate()
 {
     if (!parent_ || !parent_->HandleAllocated()) return;
-    RECT rect = BoundsRect();
+    RECT rect = PaintRect();
     InvalidateRect(parent_->Handle(), &rect, TRUE);
 }
 

@@ -42,6 +42,8 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
     RECT BoundsRect() const { return RECT{left_, top_, left_ + width_, top_ + height_}; }
+    // Where the control may draw on its parent: its bounds, unless it says otherwise.
+    virtual RECT PaintRect() const { return BoundsRect(); }
     virtual void SetBounds(int left, int top, int width, int height);
     // Bounds in the 96-DPI layout, scaled to the screen.
     void SetDesignBounds(int left, int top, int width, int height);

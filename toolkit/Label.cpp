@@ -43,6 +43,13 @@ void TLabel::SetBounds(int left, int top, int width, int height)
     if (autoSize_) anchorRight_ = keepRight;
 }
 
+RECT TLabel::PaintRect() const
+{
+    RECT rect = BoundsRect();
+    if (autoSize_) rect.right += height_;
+    return rect;
+}
+
 void TLabel::Paint()
 {
     TakeParentFont();

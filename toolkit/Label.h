@@ -13,6 +13,10 @@ public:
     // Sizes to the text in the parent's font.
     void AdjustSize();
     void SetBounds(int left, int top, int width, int height) override;
+    // An auto-sized label may draw up to one character past its measured
+    // width: Wine measures a font with bitmap strikes by its outlines but
+    // draws the bitmaps, which are wider for some letters.
+    RECT PaintRect() const override;
 
 protected:
     void Paint() override;

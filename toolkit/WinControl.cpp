@@ -381,10 +381,11 @@ void TWinControl::PaintControls(HDC dc)
     for (TControl* child : controls_) {
         if (child->IsWindowed() || !child->Visible()) continue;
         RECT bounds = child->BoundsRect();
+        RECT paint = child->PaintRect();
         RECT clip;
-        if (GetClipBox(dc, &clip) != NULLREGION && !IntersectRect(&clip, &clip, &bounds)) continue;
+        if (GetClipBox(dc, &clip) != NULLREGION && !IntersectRect(&clip, &clip, &paint)) continue;
         int saved = SaveDC(dc);
-        IntersectClipRect(dc, bounds.left, bounds.top, bounds.right, bounds.bottom);
+        IntersectClipRect(dc, paint.left, paint.top, paint.right, paint.bottom);
         SetViewportOrgEx(dc, bounds.left, bounds.top, nullptr);
         static_cast<TGraphicControl*>(child)->PaintOn(dc);
         RestoreDC(dc, saved);

@@ -218,6 +218,46 @@ TEST_F(AboutBoxTest, LinksShowTheMakersContactsAndOpenItsSite)
     }
 }
 
+// Black text pixels of text drawn in font on white, with nothing to clip it.
+int InkOf(HFONT font, const std::string& text)
+{
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 400, 40);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    RECT all{0, 0, 400, 40};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkMode(dc, TRANSPARENT);
+    TextOutA(dc, 0, 0, text.c_str(), static_cast<int>(text.size()));
+    int ink = 0;
+    for (int y = 0; y < all.bottom; ++y) {
+        for (int x = 0; x < all.right; ++x) ink += GetPixel(dc, x, y) == RGB(0, 0, 0) ? 1 : 0;
+    }
+    SelectObject(dc, oldFont);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return ink;
+}
+
+// The copyright line shows every pixel of its text, also where the platform
+// draws letters wider than it measures them (Wine's bitmap strikes).
+TEST_F(AboutBoxTest, CopyrightLineIsDrawnWhole)
+{
+    TLabel* label = box->ProductName;
+    int shown = -1;
+    RunFromModalLoop([&] {
+        shown = CountPixels(box->Panel1->Handle(), label->PaintRect(), RGB(0, 0, 0));
+        box->Close();
+    });
+    EXPECT_EQ(ShowModalGuarded(box), mrCancel);
+    EXPECT_GT(shown, 0);
+    EXPECT_EQ(shown, InkOf(label->Canvas().Font().Handle(), label->Caption()));
+}
+
 TEST_F(AboutBoxTest, LogoIsTheDecodedJpegAtFullSize)
 {
     EXPECT_EQ(box->ProgramIcon->PictureWidth(), 130);
