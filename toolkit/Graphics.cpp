@@ -64,27 +64,6 @@ void TFont::Assign(const TFont& other)
     Release();
 }
 
-void TFont::SetName(const std::string& name)
-{
-    name_ = name;
-    Release();
-}
-void TFont::SetHeight(int height)
-{
-    height_ = height;
-    Release();
-}
-void TFont::SetCharset(BYTE charset)
-{
-    charset_ = charset;
-    Release();
-}
-void TFont::SetStyle(unsigned style)
-{
-    style_ = style;
-    Release();
-}
-
 void TFont::Release()
 {
     if (handle_) DeleteObject(handle_);

@@ -26,17 +26,23 @@ public:
     void Assign(const TFont& other);
 
     const std::string& Name() const { return name_; }
-    void SetName(const std::string& name);
+    void SetName(const std::string& name) { Change(name_, name); }
     int Height() const { return height_; }  // character height in design pixels
-    void SetHeight(int height);
-    void SetCharset(BYTE charset);
+    void SetHeight(int height) { Change(height_, height); }
+    void SetCharset(BYTE charset) { Change(charset_, charset); }
     unsigned Style() const { return style_; }
-    void SetStyle(unsigned style);
+    void SetStyle(unsigned style) { Change(style_, style); }
     TColor Color() const { return color_; }
     void SetColor(TColor color) { color_ = color; }
     HFONT Handle();
 
 private:
+    // A changed setting makes a new font at the next Handle().
+    template <class T> void Change(T& field, const T& value)
+    {
+        field = value;
+        Release();
+    }
     void Release();
 
     std::string name_;
