@@ -94,18 +94,14 @@ TEST_F(MainWindowTest, BandsAndControlsSitWhereTheLayoutPutsThem)
         TWinControl* control;
         RECT expected;
     } windowed[] = {
-        {f.Panel1, Rect(0, 0, 587, 57)},
-        {f.Panel6, Rect(0, 57, 587, 34)},
-        {f.Panel2, Rect(0, 91, 587, 32)},
-        {f.Panel3, Rect(0, 123, 273, 229)},
-        {f.FileListBox1, Rect(273, 123, 314, 229)},
-        {f.Panel5, Rect(0, 352, 587, 25)},
-        {f.StatusBar1, Rect(0, 377, 587, 19)},
-        {f.ProgressBar1, Rect(2, 2, 583, 21)},
-        {f.Panel4, Rect(2, 2, 269, 32)},
-        {f.DirectoryListBox1, Rect(2, 34, 269, 193)},
-        {f.Edit1, Rect(96, 8, 41, 20)},
-        {f.Edit7, Rect(528, 8, 55, 20)},
+        // clang-format off
+        {f.Panel1, Rect(0, 0, 587, 57)},            {f.Panel6, Rect(0, 57, 587, 34)},
+        {f.Panel2, Rect(0, 91, 587, 32)},           {f.Panel3, Rect(0, 123, 273, 229)},
+        {f.FileListBox1, Rect(273, 123, 314, 229)}, {f.Panel5, Rect(0, 352, 587, 25)},
+        {f.StatusBar1, Rect(0, 377, 587, 19)},      {f.ProgressBar1, Rect(2, 2, 583, 21)},
+        {f.Panel4, Rect(2, 2, 269, 32)},            {f.DirectoryListBox1, Rect(2, 34, 269, 193)},
+        {f.Edit1, Rect(96, 8, 41, 20)},             {f.Edit7, Rect(528, 8, 55, 20)},
+        // clang-format on
     };
     for (const auto& item : windowed)
         EXPECT_TRUE(SameRect(PlacedAt(item.control), item.expected)) << item.control->Name();
