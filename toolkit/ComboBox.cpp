@@ -7,10 +7,9 @@ namespace {
 constexpr int kDropDownItems = 12;
 }  // namespace
 
-TCustomComboBox::TCustomComboBox(TComponent* owner) : TWinControl(owner)
+TCustomComboBox::TCustomComboBox(TComponent* owner)
+    : TItemsControl(owner, {CB_RESETCONTENT, CB_ADDSTRING, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT})
 {
-    tabStop_ = true;
-    color_ = GetSysColor(COLOR_WINDOW);
 }
 
 void TCustomComboBox::CreateParams(TCreateParams& params)
@@ -39,26 +38,6 @@ void TCustomComboBox::SetItemHeight(int height)
 {
     itemHeight_ = height;
     if (handle_) SendMessageA(handle_, CB_SETITEMHEIGHT, 0, itemHeight_);
-}
-
-void TCustomComboBox::Clear()
-{
-    SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
-}
-
-int TCustomComboBox::AddItem(const std::string& text)
-{
-    return static_cast<int>(SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
-}
-
-int TCustomComboBox::Count() const
-{
-    return handle_ ? static_cast<int>(SendMessageA(handle_, CB_GETCOUNT, 0, 0)) : 0;
-}
-
-std::string TCustomComboBox::ItemText(int index) const
-{
-    return ItemTextOf(handle_, CB_GETLBTEXTLEN, CB_GETLBTEXT, index);
 }
 
 int TCustomComboBox::ItemIndex() const

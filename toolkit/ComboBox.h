@@ -1,16 +1,12 @@
 // An owner-drawn drop-down list that cannot be typed into.
 #pragma once
 
-#include "toolkit/WinControl.h"
+#include "toolkit/ItemsControl.h"
 
-class TCustomComboBox : public TWinControl {
+class TCustomComboBox : public TItemsControl {
 public:
     explicit TCustomComboBox(TComponent* owner);
 
-    void Clear();
-    int AddItem(const std::string& text);
-    int Count() const;
-    std::string ItemText(int index) const;
     int ItemIndex() const;
     void SetItemIndex(int index);
     void SetItemHeight(int height);

@@ -2,10 +2,9 @@
 
 #include "toolkit/ListItems.h"
 
-TCustomListBox::TCustomListBox(TComponent* owner) : TWinControl(owner)
+TCustomListBox::TCustomListBox(TComponent* owner)
+    : TItemsControl(owner, {LB_RESETCONTENT, LB_ADDSTRING, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT})
 {
-    tabStop_ = true;
-    color_ = GetSysColor(COLOR_WINDOW);
 }
 
 void TCustomListBox::CreateParams(TCreateParams& params)
@@ -28,26 +27,6 @@ void TCustomListBox::SetItemHeight(int designHeight)
 {
     itemHeight_ = Scale(designHeight);
     if (handle_) SendMessageA(handle_, LB_SETITEMHEIGHT, 0, itemHeight_);
-}
-
-void TCustomListBox::Clear()
-{
-    SendMessageA(Handle(), LB_RESETCONTENT, 0, 0);
-}
-
-int TCustomListBox::AddItem(const std::string& text)
-{
-    return static_cast<int>(SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
-}
-
-int TCustomListBox::Count() const
-{
-    return handle_ ? static_cast<int>(SendMessageA(handle_, LB_GETCOUNT, 0, 0)) : 0;
-}
-
-std::string TCustomListBox::ItemText(int index) const
-{
-    return ItemTextOf(handle_, LB_GETTEXTLEN, LB_GETTEXT, index);
 }
 
 bool TCustomListBox::Selected(int index) const

@@ -1,16 +1,12 @@
 // An owner-drawn list box; subclasses draw the items and react to changes.
 #pragma once
 
-#include "toolkit/WinControl.h"
+#include "toolkit/ItemsControl.h"
 
-class TCustomListBox : public TWinControl {
+class TCustomListBox : public TItemsControl {
 public:
     explicit TCustomListBox(TComponent* owner);
 
-    void Clear();
-    int AddItem(const std::string& text);  // returns the index it landed at
-    int Count() const;
-    std::string ItemText(int index) const;
     bool Selected(int index) const;
     void SetSelected(int index, bool selected);
     int SelCount() const;

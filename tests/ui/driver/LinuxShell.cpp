@@ -1,4 +1,5 @@
 #include "LinuxShell.h"
+#include "WideText.h"
 
 #include <windows.h>
 
@@ -6,19 +7,9 @@
 
 namespace {
 
-std::wstring Wide(const std::string& text, UINT codePage = CP_ACP)
-{
-    int length = MultiByteToWideChar(codePage, 0, text.c_str(), -1, nullptr, 0);
-    if (length <= 1) return std::wstring();
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(codePage, 0, text.c_str(), -1, &wide[0], length);
-    wide.resize(wide.size() - 1);
-    return wide;
-}
-
 std::string Utf8(const std::string& text)
 {
-    std::wstring wide = Wide(text);
+    std::wstring wide = WideText(text);
     int length = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
     if (length <= 1) return std::string();
     std::string bytes(static_cast<size_t>(length), '\0');
@@ -35,7 +26,7 @@ std::string UnixPath(const std::string& windowsPath)
     auto convert = reinterpret_cast<Convert>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
     if (!convert) return std::string();
-    char* unix = convert(Wide(windowsPath).c_str());
+    char* unix = convert(WideText(windowsPath).c_str());
     if (!unix) return std::string();
     std::string path(unix);
     HeapFree(GetProcessHeap(), 0, unix);
@@ -63,7 +54,7 @@ bool RunLinuxShell(const std::string& folder, const std::string& command)
     WriteFile(file, script.data(), static_cast<DWORD>(script.size()), &written, nullptr);
     CloseHandle(file);
 
-    std::wstring line = L"/bin/sh \"" + Wide(UnixPath(scriptPath), CP_UTF8) + L"\"";
+    std::wstring line = L"/bin/sh \"" + WideText(UnixPath(scriptPath), CP_UTF8) + L"\"";
     std::vector<wchar_t> buffer(line.begin(), line.end());
     buffer.push_back(L'\0');
     STARTUPINFOW startup{};

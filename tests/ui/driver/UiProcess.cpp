@@ -1,20 +1,7 @@
 #include "UiProcess.h"
+#include "WideText.h"
 
 #include <vector>
-
-namespace {
-
-std::wstring Wide(const std::string& text)
-{
-    int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    if (length <= 1) return std::wstring();
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], length);
-    wide.resize(wide.size() - 1);
-    return wide;
-}
-
-}  // namespace
 
 UiProcess::~UiProcess()
 {
@@ -29,17 +16,17 @@ bool UiProcess::Start(const std::string& exePath, const std::string& args, const
     std::string line = "\"" + exePath + "\"";
     if (!args.empty()) line += " " + args;
     // The wide call takes a working directory of MAX_PATH bytes or more in the code page.
-    std::wstring wideLine = Wide(line);
+    std::wstring wideLine = WideText(line);
     std::vector<wchar_t> buffer(wideLine.begin(), wideLine.end());
     buffer.push_back(L'\0');  // CreateProcessW may write into the command line
-    const std::wstring wideDir = Wide(workDir);
+    const std::wstring wideDir = WideText(workDir);
 
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = showCmd;
     startTick_ = GetTickCount64();
-    if (!CreateProcessW(Wide(exePath).c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessW(WideText(exePath).c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         workDir.empty() ? nullptr : wideDir.c_str(), &startup, &info_)) {
         error_ = "CreateProcessW(" + exePath + ") failed, error " + std::to_string(GetLastError());
         info_ = PROCESS_INFORMATION{};
