@@ -1,11 +1,11 @@
 #include "app/BatchRecord.h"
 
 #include "app/CaseOnlyRename.h"
-#include "platform/SystemErrorText.h"
 #include "core/CaseMapping.h"
 #include "core/DirectoryPath.h"
 #include "platform/RenamableFile.h"
 #include "platform/ScopedHandle.h"
+#include "platform/SystemErrorText.h"
 
 #include <algorithm>
 

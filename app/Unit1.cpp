@@ -392,9 +392,7 @@ bool TForm1::OnShortCut(const MSG& message)
     if (message.hwnd != Handle() && !IsChild(Handle(), message.hwnd)) return false;
     const bool control = GetKeyState(VK_CONTROL) < 0;
     if (message.wParam == VK_ESCAPE && commandRunning_) {
-        // A scan ends with nothing changed; a batch after its current file.
-        DiskScan1->Cancel();
-        stopRequested_ = true;
+        StopCommand();
         return true;
     }
     if (commandRunning_) return false;
@@ -416,21 +414,18 @@ bool TForm1::OnShortCut(const MSG& message)
 // Puts back what the last batch changed, after asking.
 void TForm1::UndoItemClick(TObject*)
 {
-    if (commandRunning_ || record_.Empty()) return;
-    {
-        CommandScope scope(commandRunning_);
+    if (record_.Empty()) return;
+    RunGuarded([this] {
         ProgressBar1->SetPosition(0);
         const std::string question = "撤销上次对 " + std::to_string(record_.Count()) + " 个文件的更改吗？";
-        if (ConfirmationDialog(question) == mrYes && !closeRequested_) {
-            skipped_.clear();
-            stopRequested_ = false;
-            const std::size_t count = record_.Count();
-            std::vector<core::FileFailure> failures = record_.Undo(Progress());
-            filesDone_ = static_cast<int>(count - record_.Count());
-            ShowBatchResult({{}, failures}, count);
-        }
-    }
-    if (closeRequested_) TForm::Close();
+        if (ConfirmationDialog(question) != mrYes || closeRequested_) return;
+        skipped_.clear();
+        stopRequested_ = false;
+        const std::size_t count = record_.Count();
+        BatchResult result{{}, record_.Undo(Progress())};
+        filesDone_ = static_cast<int>(count - record_.Count());
+        ShowBatchResult(result, count);
+    });
 }
 
 // Reads the directory list and the file list anew.
@@ -471,11 +466,17 @@ void TForm1::Close()
         TForm::Close();
         return;
     }
-    // A scan ends at once and touches nothing; a batch ends with its report,
-    // which the close must not take away: the command closes the window when done.
+    // A batch ends with its report, which the close must not take away: the
+    // command closes the window when done.
+    StopCommand();
+    closeRequested_ = true;
+}
+
+// A scan ends at once and touches nothing; a batch after its current file.
+void TForm1::StopCommand()
+{
     DiskScan1->Cancel();
     stopRequested_ = true;
-    closeRequested_ = true;
 }
 
 void TForm1::DriveComboBox1Change(TObject*)
@@ -515,10 +516,16 @@ void TForm1::SpeedButton5Click(TObject*)
 // The flow shared by the four commands: confirm, gather the targets, run.
 void TForm1::RunCommand(const char* question, TButton* operation)
 {
+    RunGuarded([&] { RunConfirmedCommand(question, operation); });
+}
+
+// One command at a time; a close asked for while it ran comes after it.
+void TForm1::RunGuarded(const std::function<void()>& command)
+{
     if (commandRunning_) return;
     {
         CommandScope scope(commandRunning_);
-        RunConfirmedCommand(question, operation);
+        command();
     }
     if (closeRequested_) TForm::Close();
 }

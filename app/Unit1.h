@@ -8,6 +8,7 @@
 #include "core/FailureReport.h"
 #include "toolkit/Form.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -124,6 +125,8 @@ private:
     void WireEvents();
     void RunCommand(const char* question, TButton* operation);
     void RunConfirmedCommand(const char* question, TButton* operation);
+    void RunGuarded(const std::function<void()>& command);
+    void StopCommand();
     void OnStartNotice();
     void BuildFileListMenu();
     void OnFileListMenu(int x, int y);
