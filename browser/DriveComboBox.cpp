@@ -139,7 +139,7 @@ HBITMAP TDriveComboBox::GlyphOf(int index) const
     return glyphs_.At(slot);
 }
 
-void TDriveComboBox::DrawItem(int index, HDC dc, const RECT& rect, bool selected)
+void TDriveComboBox::DrawItem(int index, HDC dc, const RECT& rect, bool selected, bool)
 {
     HBRUSH brush = CreateSolidBrush(GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     FillRect(dc, &rect, brush);

@@ -22,7 +22,7 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void HandleCreated() override;
-    void DrawItem(int index, HDC dc, const RECT& rect, bool selected) override;
+    void DrawItem(int index, HDC dc, const RECT& rect, bool selected, bool focused) override;
     void SelectionChanged() override;
 
 private:

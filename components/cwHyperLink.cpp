@@ -40,10 +40,8 @@ void TcwHyperLink::SetColor(TColor color)
     Repaint();
 }
 
-void TcwHyperLink::SetCaption(const std::string& caption)
+void TcwHyperLink::CaptionChanged()
 {
-    if (caption == caption_) return;
-    caption_ = caption;
     Repaint();
 }
 

@@ -22,8 +22,8 @@ public:
     void SetFontName(const std::string& fontName);
     TColor Color() const { return color_; }
     void SetColor(TColor color);
-    const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& caption);
+    using TControl::Caption;
+    using TControl::SetCaption;
     const std::string& URL() const { return url_; }
     void SetURL(const std::string& url);
 
@@ -36,13 +36,13 @@ public:
 
 protected:
     void Paint() override;
+    void CaptionChanged() override;
 
 private:
     void OpenURL();
 
     std::string fontName_;
     TColor color_ = CLR_INVALID;  // so the first SetColor always reaches the brush
-    std::string caption_;
     std::string url_;
     TColor linkColor_ = clBlue;
     int paintCount_ = 0;

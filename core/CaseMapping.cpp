@@ -27,29 +27,14 @@ char UpperByte(char c)
 
 }  // namespace
 
-std::string LowerCasePath(const std::string& path)
-{
-    return LowerCasePath(path, CodePage::System());
-}
-
 std::string LowerCasePath(const std::string& path, const CodePage& codePage)
 {
     return MapSingleBytes(path, codePage, LowerByte);
 }
 
-std::string UpperCasePath(const std::string& path)
-{
-    return UpperCasePath(path, CodePage::System());
-}
-
 std::string UpperCasePath(const std::string& path, const CodePage& codePage)
 {
     return MapSingleBytes(path, codePage, UpperByte);
-}
-
-bool DiffersOnlyInCase(const std::string& a, const std::string& b)
-{
-    return DiffersOnlyInCase(a, b, CodePage::System());
 }
 
 bool DiffersOnlyInCase(const std::string& a, const std::string& b, const CodePage& codePage)

@@ -34,11 +34,6 @@ std::vector<std::string> PathComponents(const std::string& path, const CodePage&
 
 }  // namespace
 
-std::string DriveDesignator(const std::string& path)
-{
-    return DriveDesignator(path, CodePage::System());
-}
-
 std::string DriveDesignator(const std::string& path, const CodePage& codePage)
 {
     if (path.size() >= 2 && path[1] == ':') return path.substr(0, 2);
@@ -49,12 +44,6 @@ std::string DriveDesignator(const std::string& path, const CodePage& codePage)
         return share == std::string::npos ? path : path.substr(0, share);
     }
     return std::string();
-}
-
-std::vector<DirectoryItem> BuildDirectoryItems(const std::string& current,
-                                               const std::vector<std::string>& subdirectories)
-{
-    return BuildDirectoryItems(current, subdirectories, CodePage::System());
 }
 
 std::vector<DirectoryItem> BuildDirectoryItems(const std::string& current,
@@ -74,11 +63,6 @@ std::vector<DirectoryItem> BuildDirectoryItems(const std::string& current,
     return items;
 }
 
-std::string DirectoryOfItem(const std::string& current, const std::vector<DirectoryItem>& items, std::size_t index)
-{
-    return DirectoryOfItem(current, items, index, CodePage::System());
-}
-
 std::string DirectoryOfItem(const std::string& current, const std::vector<DirectoryItem>& items, std::size_t index,
                             const CodePage& codePage)
 {
@@ -90,11 +74,6 @@ std::string DirectoryOfItem(const std::string& current, const std::vector<Direct
     std::string dir = DriveDesignator(current, codePage) + "\\";
     for (std::size_t i = 0; i < index; ++i) dir += (i == 0 ? "" : "\\") + components[i];
     return dir;
-}
-
-std::string WithTrailingBackslash(const std::string& dir)
-{
-    return WithTrailingBackslash(dir, CodePage::System());
 }
 
 std::string WithTrailingBackslash(const std::string& dir, const CodePage& codePage)

@@ -5,11 +5,6 @@
 
 namespace core {
 
-std::string DirectoryForm(const std::string& dir)
-{
-    return DirectoryForm(dir, CodePage::System());
-}
-
 std::string DirectoryForm(const std::string& dir, const CodePage& codePage)
 {
     std::string designator = DriveDesignator(dir, codePage);
@@ -19,11 +14,6 @@ std::string DirectoryForm(const std::string& dir, const CodePage& codePage)
     while (result.size() > designator.size() + 1 && WithTrailingBackslash(result, codePage) == result)
         result.pop_back();
     return result;
-}
-
-std::size_t NameStart(const std::string& path)
-{
-    return NameStart(path, CodePage::System());
 }
 
 std::size_t NameStart(const std::string& path, const CodePage& codePage)

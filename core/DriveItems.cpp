@@ -5,11 +5,6 @@
 
 namespace core {
 
-std::string DriveItemText(const DriveInfo& drive, DriveTextCase textCase)
-{
-    return DriveItemText(drive, textCase, CodePage::System());
-}
-
 std::string DriveItemText(const DriveInfo& drive, DriveTextCase textCase, const CodePage& codePage)
 {
     auto applyCase = [&](const std::string& text) {

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/CodePage.h"
+
 #include <string>
 
 namespace core {
-
-class CodePage;
 
 enum class DriveKind { Removable, Fixed, Remote, CdRom, RamDisk, Other };
 enum class DriveGlyph { None, Floppy, Hard, Network, CdRom, Ram };
@@ -19,8 +19,8 @@ struct DriveInfo {
 
 // The selector's text for a drive, e.g. "c: [system]", "a:", "x: \\server\share".
 // Label and remote name follow the letter's case; double-byte characters stay.
-std::string DriveItemText(const DriveInfo& drive, DriveTextCase textCase);
-std::string DriveItemText(const DriveInfo& drive, DriveTextCase textCase, const CodePage& codePage);
+std::string DriveItemText(const DriveInfo& drive, DriveTextCase textCase,
+                          const CodePage& codePage = CodePage::System());
 
 // DriveGlyph::None for DriveKind::Other, which gets no item.
 DriveGlyph DriveItemGlyph(DriveKind kind);

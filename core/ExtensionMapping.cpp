@@ -4,11 +4,6 @@
 
 namespace core {
 
-std::string ReplaceExtension(const std::string& path, const std::string& newExt)
-{
-    return ReplaceExtension(path, newExt, CodePage::System());
-}
-
 std::string ReplaceExtension(const std::string& path, const std::string& newExt, const CodePage& codePage)
 {
     // Scan backwards, stepping over whole double-byte characters.
@@ -23,11 +18,6 @@ std::string ReplaceExtension(const std::string& path, const std::string& newExt,
         if (c == '\\' || c == ':') break;
     }
     return path + newExt;
-}
-
-bool ExtensionTextIsSafe(const std::string& newExt)
-{
-    return ExtensionTextIsSafe(newExt, CodePage::System());
 }
 
 bool ExtensionTextIsSafe(const std::string& newExt, const CodePage& codePage)

@@ -29,11 +29,6 @@ std::string CutFirstDirectory(const std::string& dir, const CodePage& codePage)
 
 }  // namespace
 
-std::string MinimizeName(const std::string& path, int maxWidth, const std::function<int(const std::string&)>& textWidth)
-{
-    return MinimizeName(path, maxWidth, textWidth, CodePage::System());
-}
-
 std::string MinimizeName(const std::string& path, int maxWidth, const std::function<int(const std::string&)>& textWidth,
                          const CodePage& codePage)
 {

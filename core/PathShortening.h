@@ -1,18 +1,16 @@
 #pragma once
 
+#include "core/CodePage.h"
+
 #include <functional>
 #include <string>
 
 namespace core {
 
-class CodePage;
-
 // Shortens a path to fit maxWidth by dropping leading directories, shown as
 // "...\"; the drive goes last and the name part is never shortened.
 // textWidth measures a text in the font it will be drawn with.
-std::string MinimizeName(const std::string& path, int maxWidth,
-                         const std::function<int(const std::string&)>& textWidth);
 std::string MinimizeName(const std::string& path, int maxWidth, const std::function<int(const std::string&)>& textWidth,
-                         const CodePage& codePage);
+                         const CodePage& codePage = CodePage::System());
 
 }  // namespace core

@@ -6,8 +6,6 @@
 
 namespace core {
 
-SortedNames::SortedNames() : SortedNames(CodePage::System()) {}
-
 SortedNames::SortedNames(const CodePage& codePage) : codePage_(codePage) {}
 
 std::size_t SortedNames::Insert(const std::string& name)

@@ -15,8 +15,8 @@ public:
     // From this index on a reading shows the busy pointer.
     static constexpr std::size_t kBusyIndex = 100;
 
-    SortedNames();  // uses the system code page as it is now
-    explicit SortedNames(const CodePage& codePage);
+    // The system code page as it is at construction by default.
+    explicit SortedNames(const CodePage& codePage = CodePage::System());
 
     // Returns the index where the name landed.
     std::size_t Insert(const std::string& name);

@@ -414,6 +414,20 @@ def draw_aboutbtn():
 
 # -------------------------------------------------------- drive and folder glyphs
 
+# The front of an open folder, shared by the open and the current folder.
+OPEN_FOLDER_FRONT = [
+    "kyyykkkkkkkkkkkk",
+    "kyykwwwwwwwwwwk.",
+    "kykwyyyyyyyyyyk.",
+    "kykyyyyyyyyyyk..",
+    "kkwyyyyyyyyyyk..",
+    "kkyyyyyyyyyyk...",
+    "kwyyyyyyyyyyk...",
+    "kkkkkkkkkkkk....",
+    "................",
+]
+
+
 GLYPHS = {
     'floppy': [
         "................",
@@ -487,16 +501,7 @@ GLYPHS = {
         "kyyyyyk.........",
         "kyyyyyykkkkkkk..",
         "kyyyyyyyyyyyyk..",
-        "kyyykkkkkkkkkkkk",
-        "kyykwwwwwwwwwwk.",
-        "kykwyyyyyyyyyyk.",
-        "kykyyyyyyyyyyk..",
-        "kkwyyyyyyyyyyk..",
-        "kkyyyyyyyyyyk...",
-        "kwyyyyyyyyyyk...",
-        "kkkkkkkkkkkk....",
-        "................",
-    ],
+    ] + OPEN_FOLDER_FRONT,
     'currentfolder': [
         "................",
         "....kkkkkkkk....",
@@ -504,16 +509,7 @@ GLYPHS = {
         "kyyykwggggwk....",
         "kyyykwwwwwwkkk..",
         "kyyykwgggggwyk..",
-        "kyyykkkkkkkkkkkk",
-        "kyykwwwwwwwwwwk.",
-        "kykwyyyyyyyyyyk.",
-        "kykyyyyyyyyyyk..",
-        "kkwyyyyyyyyyyk..",
-        "kkyyyyyyyyyyk...",
-        "kwyyyyyyyyyyk...",
-        "kkkkkkkkkkkk....",
-        "................",
-    ],
+    ] + OPEN_FOLDER_FRONT,
     'closedfolder': [
         "................",
         "................",

@@ -12,14 +12,7 @@ void TButton::CreateParams(TCreateParams& params)
     TWinControl::CreateParams(params);
     params.className = "TButton";
     params.baseClass = "BUTTON";
-    params.caption = caption_;
     params.style = WS_CHILD | WS_CLIPSIBLINGS | (default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-}
-
-void TButton::SetCaption(const std::string& caption)
-{
-    caption_ = caption;
-    if (handle_) SetWindowTextA(handle_, caption.c_str());
 }
 
 void TButton::Click()

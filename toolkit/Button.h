@@ -6,8 +6,8 @@
 class TButton : public TWinControl {
 public:
     explicit TButton(TComponent* owner);
-    const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& caption);
+    using TControl::Caption;
+    using TControl::SetCaption;
     void SetDefault(bool isDefault) { default_ = isDefault; }
     void SetModalResult(int result) { modalResult_ = result; }
     void Click() override;
@@ -18,7 +18,6 @@ protected:
     bool OwnPaint() const override { return false; }
 
 private:
-    std::string caption_;
     bool default_ = false;
     int modalResult_ = 0;
 };

@@ -52,35 +52,14 @@ void TCustomComboBox::SetItemIndex(int index)
     SendMessageA(Handle(), CB_SETCURSEL, index, 0);
 }
 
-void TCustomComboBox::DrawItem(int index, HDC dc, const RECT& rect, bool selected)
-{
-    DrawTextItem(dc, rect, ItemText(index), selected);
-}
-
 bool TCustomComboBox::Reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     switch (message) {
-    case WM_DRAWITEM: {
-        auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-        if (item->itemID != static_cast<UINT>(-1)) {
-            HGDIOBJ old = SelectObject(item->hDC, font_.Handle());
-            DrawItem(static_cast<int>(item->itemID), item->hDC, item->rcItem, (item->itemState & ODS_SELECTED) != 0);
-            SelectObject(item->hDC, old);
-        }
-        result = TRUE;
-        return true;
-    }
-    case WM_MEASUREITEM: {
-        auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-        measure->itemHeight = static_cast<UINT>(itemHeight_);
-        result = TRUE;
-        return true;
-    }
     case WM_COMMAND:
         if (HIWORD(wParam) == CBN_SELCHANGE) SelectionChanged();
         result = 0;
         return true;
-    default: return false;
+    default: return OwnerDrawMessage(message, lParam, result);
     }
 }
 

@@ -18,8 +18,5 @@ protected:
     void HandleCreated() override;
     void BoundsChanged() override;
     bool OwnPaint() const override { return false; }
-    virtual void DrawItem(int index, HDC dc, const RECT& rect, bool selected);
     virtual void SelectionChanged() {}
-
-    int itemHeight_ = 16;
 };

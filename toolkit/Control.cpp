@@ -48,6 +48,13 @@ void TControl::SetDesignBounds(int left, int top, int width, int height)
     SetBounds(Scale(left), Scale(top), Scale(width), Scale(height));
 }
 
+void TControl::SetCaption(const std::string& caption)
+{
+    if (caption == caption_) return;
+    caption_ = caption;
+    CaptionChanged();
+}
+
 void TControl::SetAlign(TAlign align)
 {
     align_ = align;

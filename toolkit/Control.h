@@ -97,6 +97,11 @@ public:
 protected:
     friend class TWinControl;
     virtual void BoundsChanged() {}
+    // The window text of a windowed control, the drawn text of a windowless
+    // one; the controls that show a caption make these two public.
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& caption);
+    virtual void CaptionChanged() {}
     // No designer here: only tests set it, to check design-time behaviour.
     bool Designing() const { return designing_; }
 
@@ -113,6 +118,7 @@ protected:
     int tag_ = 0;
     HCURSOR cursor_ = nullptr;
     std::string hint_;
+    std::string caption_;
 };
 
 // A windowless control painting on its parent with its own canvas.

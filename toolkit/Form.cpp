@@ -18,7 +18,6 @@ TForm::~TForm()
 void TForm::CreateParams(TCreateParams& params)
 {
     params.className = className_;
-    params.caption = caption_;
     params.background = nullptr;
     params.icon = icon_;
     params.parentWindow = Application ? Application->Handle() : nullptr;  // owner
@@ -37,12 +36,6 @@ void TForm::CreateParams(TCreateParams& params)
     }
     params.style |= WS_CLIPCHILDREN;
     params.exStyle |= WS_EX_CONTROLPARENT | WS_EX_WINDOWEDGE;
-}
-
-void TForm::SetCaption(const std::string& caption)
-{
-    caption_ = caption;
-    if (handle_) SetWindowTextA(handle_, caption.c_str());
 }
 
 void TForm::SetDesignClientSize(int width, int height)

@@ -17,8 +17,8 @@ public:
     TForm(TComponent* owner, std::string className);
     ~TForm() override;
 
-    const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& caption);
+    using TControl::Caption;
+    using TControl::SetCaption;
     // Client size in the 96-DPI layout.
     void SetDesignClientSize(int width, int height);
     void SetBorderStyle(TBorderStyle style) { borderStyle_ = style; }
@@ -53,7 +53,6 @@ protected:
 
 private:
     std::string className_;
-    std::string caption_;
     TBorderStyle borderStyle_ = TBorderStyle::Sizeable;
     unsigned borderIcons_ = biSystemMenu | biMinimize | biMaximize;
     TPosition position_ = TPosition::Designed;

@@ -1,4 +1,4 @@
-// An owned icon handle: copies are real copies, the handle dies with the object.
+// An owned icon handle that dies with the object; Assign makes a real copy.
 #pragma once
 
 #include <windows.h>

@@ -11,8 +11,6 @@ class TImage : public TGraphicControl {
 public:
     explicit TImage(TComponent* owner);
     ~TImage() override;
-    TImage(const TImage&) = delete;
-    TImage& operator=(const TImage&) = delete;
 
     // False, with the old picture kept, when the data is missing or no JPEG.
     bool LoadJpeg(const unsigned char* data, size_t size);

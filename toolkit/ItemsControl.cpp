@@ -27,3 +27,29 @@ std::string TItemsControl::ItemText(int index) const
 {
     return ItemTextOf(handle_, messages_.textLength, messages_.text, index);
 }
+
+void TItemsControl::DrawItem(int index, HDC dc, const RECT& rect, bool selected, bool)
+{
+    DrawTextItem(dc, rect, ItemText(index), selected);
+}
+
+bool TItemsControl::OwnerDrawMessage(UINT message, LPARAM lParam, LRESULT& result)
+{
+    if (message == WM_MEASUREITEM) {
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = static_cast<UINT>(itemHeight_);
+    } else if (message == WM_DRAWITEM) {
+        auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        const bool focused = (item->itemState & ODS_FOCUS) != 0;
+        if (item->itemID != static_cast<UINT>(-1)) {
+            HGDIOBJ old = SelectObject(item->hDC, font_.Handle());
+            DrawItem(static_cast<int>(item->itemID), item->hDC, item->rcItem, (item->itemState & ODS_SELECTED) != 0,
+                     focused);
+            SelectObject(item->hDC, old);
+        }
+        if (focused && drawsFocusRect_) DrawFocusRect(item->hDC, &item->rcItem);
+    } else {
+        return false;
+    }
+    result = TRUE;
+    return true;
+}

@@ -21,6 +21,14 @@ protected:
 
     TItemsControl(TComponent* owner, const ItemMessages& messages);
 
+    // Owner drawing: each item is drawn in the control's font; by default as text.
+    virtual void DrawItem(int index, HDC dc, const RECT& rect, bool selected, bool focused);
+    // Answers the parent's reflected WM_DRAWITEM and WM_MEASUREITEM; false for other messages.
+    bool OwnerDrawMessage(UINT message, LPARAM lParam, LRESULT& result);
+
+    int itemHeight_ = 16;
+    bool drawsFocusRect_ = false;
+
 private:
     ItemMessages messages_;
 };

@@ -9,10 +9,8 @@ void TLabel::TakeParentFont()
     if (parent_) Canvas().Font().Assign(parent_->Font());
 }
 
-void TLabel::SetCaption(const std::string& caption)
+void TLabel::CaptionChanged()
 {
-    if (caption == caption_) return;
-    caption_ = caption;
     AdjustSize();
     Invalidate();
 }

@@ -6,8 +6,8 @@
 class TLabel : public TGraphicControl {
 public:
     explicit TLabel(TComponent* owner);
-    const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& caption);
+    using TControl::Caption;
+    using TControl::SetCaption;
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool autoSize);
     // Sizes to the text in the parent's font.
@@ -20,10 +20,10 @@ public:
 
 protected:
     void Paint() override;
+    void CaptionChanged() override;
 
 private:
     void TakeParentFont();
 
-    std::string caption_;
     bool autoSize_ = true;
 };

@@ -5,6 +5,8 @@
 TCustomListBox::TCustomListBox(TComponent* owner)
     : TItemsControl(owner, {LB_RESETCONTENT, LB_ADDSTRING, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT})
 {
+    // The list marks the item with the keyboard focus; the drop-down list's field does not.
+    drawsFocusRect_ = true;
 }
 
 void TCustomListBox::CreateParams(TCreateParams& params)
@@ -65,30 +67,9 @@ void TCustomListBox::SetItemIndex(int index)
         SendMessageA(Handle(), LB_SETCURSEL, index, 0);
 }
 
-void TCustomListBox::DrawItem(int index, HDC dc, const RECT& rect, bool selected, bool)
-{
-    DrawTextItem(dc, rect, ItemText(index), selected);
-}
-
 bool TCustomListBox::Reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     switch (message) {
-    case WM_DRAWITEM: {
-        auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-        if (item->itemID != static_cast<UINT>(-1)) {
-            HGDIOBJ old = SelectObject(item->hDC, font_.Handle());
-            DrawItem(static_cast<int>(item->itemID), item->hDC, item->rcItem, (item->itemState & ODS_SELECTED) != 0,
-                     (item->itemState & ODS_FOCUS) != 0);
-            SelectObject(item->hDC, old);
-        }
-        if (item->itemState & ODS_FOCUS) DrawFocusRect(item->hDC, &item->rcItem);
-        result = TRUE;
-        return true;
-    }
-    case WM_MEASUREITEM:
-        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = static_cast<UINT>(itemHeight_);
-        result = TRUE;
-        return true;
     case WM_COMMAND:
         if (HIWORD(wParam) == LBN_DBLCLK)
             DoubleClicked();
@@ -96,6 +77,6 @@ bool TCustomListBox::Reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESU
             SelectionChanged();
         result = 0;
         return true;
-    default: return false;
+    default: return OwnerDrawMessage(message, lParam, result);
     }
 }

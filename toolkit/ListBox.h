@@ -21,11 +21,9 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void HandleCreated() override;
     bool OwnPaint() const override { return false; }
-    virtual void DrawItem(int index, HDC dc, const RECT& rect, bool selected, bool focused);
     virtual void DoubleClicked() {}
     virtual void SelectionChanged() {}
 
-    int itemHeight_ = 16;
     bool sorted_ = false;
     bool multiSelect_ = false;
 };

@@ -64,3 +64,8 @@ void TSpeedButton::Paint()
     }
     if (!caption_.empty()) canvas.TextOut(x + glyph.cx + spacing, (height_ - text.cy) / 2 + y, caption_);
 }
+
+void TSpeedButton::CaptionChanged()
+{
+    Invalidate();
+}

@@ -8,12 +8,8 @@ class TSpeedButton : public TGraphicControl {
 public:
     explicit TSpeedButton(TComponent* owner);
     ~TSpeedButton() override;
-    const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& caption)
-    {
-        caption_ = caption;
-        Invalidate();
-    }
+    using TControl::Caption;
+    using TControl::SetCaption;
     // Takes ownership of the bitmap.
     void SetGlyph(HBITMAP glyph);
 
@@ -24,9 +20,9 @@ public:
 
 protected:
     void Paint() override;
+    void CaptionChanged() override;
 
 private:
-    std::string caption_;
     HBITMAP glyph_ = nullptr;
     bool down_ = false;
 };

@@ -113,7 +113,7 @@ void TWinControl::CreateWnd()
 {
     TCreateParams params;
     if (parent_) params.parentWindow = parent_->Handle();
-    params.caption = text_;
+    params.caption = caption_;
     CreateParams(params);
     if (handle_) return;  // the parent's creation created this one too
     defaultProc_ = EnsureClass(params);
@@ -190,7 +190,7 @@ void TWinControl::SetColor(TColor color)
 
 std::string TWinControl::Text() const
 {
-    if (!handle_) return text_;
+    if (!handle_) return caption_;
     int length = GetWindowTextLengthA(handle_);
     std::string text(static_cast<size_t>(length) + 1, '\0');
     int copied = GetWindowTextA(handle_, &text[0], length + 1);
@@ -200,8 +200,14 @@ std::string TWinControl::Text() const
 
 void TWinControl::SetText(const std::string& text)
 {
-    text_ = text;
-    if (handle_) SetWindowTextA(handle_, text.c_str());
+    // Always written: the user may have typed over the window's text.
+    caption_ = text;
+    CaptionChanged();
+}
+
+void TWinControl::CaptionChanged()
+{
+    if (handle_) SetWindowTextA(handle_, caption_.c_str());
 }
 
 void TWinControl::SetFocus()

@@ -72,6 +72,7 @@ public:
     virtual LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
 
 protected:
+    void CaptionChanged() override;
     virtual void CreateParams(TCreateParams& params);
     virtual void CreateWnd();
     virtual void HandleCreated() {}
@@ -92,7 +93,6 @@ protected:
     LRESULT ForwardToChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND handle_ = nullptr;
-    std::string text_;  // window text kept until the window exists
     WNDPROC defaultProc_ = nullptr;
     TFont font_;
     TColor color_;

@@ -12,15 +12,9 @@ using core::CodePage;
 using core::DiffersOnlyInCase;
 using core::LowerCasePath;
 using core::UpperCasePath;
+using gbk::Bytes;
 
 namespace {
-
-std::string Bytes(std::initializer_list<std::string> parts)
-{
-    std::string text;
-    for (const std::string& part : parts) text += part;
-    return text;
-}
 
 struct CaseCase {
     std::string path;

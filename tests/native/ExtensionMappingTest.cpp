@@ -11,6 +11,7 @@
 using core::CodePage;
 using core::ExtensionTextIsSafe;
 using core::ReplaceExtension;
+using gbk::Bytes;
 
 namespace {
 
@@ -19,13 +20,6 @@ struct ExtensionCase {
     std::string newExt;
     std::string expected;
 };
-
-std::string Bytes(std::initializer_list<std::string> parts)
-{
-    std::string text;
-    for (const std::string& part : parts) text += part;
-    return text;
-}
 
 }  // namespace
 

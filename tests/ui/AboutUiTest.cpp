@@ -1,6 +1,7 @@
 // The about dialog seen from outside: one dialog for every showing, its ways
 // of closing, and a pressed contact line that stays magenta.
 #include "BriselApp.h"
+#include "NamedCase.h"
 #include "TempDir.h"
 #include "UiInput.h"
 #include "UiPixels.h"
@@ -79,15 +80,7 @@ protected:
     BriselApp app_;
 };
 
-struct AboutCloseCase {
-    const char* name;
-    bool (*close)(const UiWindow& dialog);
-};
-
-void PrintTo(const AboutCloseCase& closeCase, std::ostream* out)
-{
-    *out << closeCase.name;
-}
+using AboutCloseCase = NamedCase<bool (*)(const UiWindow& dialog)>;
 
 class AboutCloseUiTest : public AboutUiTest, public ::testing::WithParamInterface<AboutCloseCase> {};
 
@@ -105,7 +98,7 @@ TEST_P(AboutCloseUiTest, ReturnsToTheMainWindowAndShowsTheSameDialogAgain)
         EXPECT_TRUE(UiWait::Until([&] { return !app_.MainWindow().IsEnabled(); }, 2000))
             << "the main window is not blocked";
 
-        ASSERT_TRUE(GetParam().close(dialog));
+        ASSERT_TRUE(GetParam().how(dialog));
         ASSERT_TRUE(WaitHidden(dialog)) << "the dialog stayed open";
         EXPECT_TRUE(UiWait::Until([&] { return app_.MainWindow().IsEnabled(); }, 2000))
             << "the main window stayed blocked";
@@ -132,10 +125,7 @@ const AboutCloseCase kAboutCloseCases[] = {
      }},
 };
 
-INSTANTIATE_TEST_SUITE_P(Ways, AboutCloseUiTest, ::testing::ValuesIn(kAboutCloseCases),
-                         [](const ::testing::TestParamInfo<AboutCloseCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Ways, AboutCloseUiTest, ::testing::ValuesIn(kAboutCloseCases), CaseName());
 
 // The only default button is hidden and there is no cancel button.
 TEST_F(AboutUiTest, EnterAndEscapeLeaveTheDialogOpen)

@@ -1,6 +1,7 @@
 // The batch commands driven from outside: a click on a command button, the
 // confirmation, and the names on disk afterwards.
 #include "BriselApp.h"
+#include "NamedCase.h"
 #include "LinuxShell.h"
 #include "TempDir.h"
 #include "UiInput.h"
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <utility>
 
 namespace {
 
@@ -66,6 +68,13 @@ protected:
     void Start() { ASSERT_TRUE(app_.Start(folder_.Path())) << app_.Error(); }
 
     std::vector<std::string> TreeOnDisk() const { return Tree(folder_.Path()); }
+
+    // What the files hold; AddFiles made each hold the path it was made at.
+    void ExpectContents(const std::vector<std::pair<std::string, std::string>>& pathsAndContents) const
+    {
+        for (const auto& [path, content] : pathsAndContents)
+            EXPECT_EQ(ContentOf(folder_.PathOf(path)), content) << path;
+    }
 
     // No message box or second confirmation is left on the screen.
     void ExpectNoDialog() const
@@ -125,22 +134,13 @@ TEST_F(BatchCommandUiTest, LowerCaseWithNothingSelectedRenamesTheWholeTree)
 
     EXPECT_EQ(TreeOnDisk(),
               (std::vector<std::string>{"Sub", "Sub\\Deep", "Sub\\Deep\\mixed.txt", "Sub\\b.txt", "a.txt"}));
-    EXPECT_EQ(ContentOf(folder_.PathOf("a.txt")), "A.TXT");
-    EXPECT_EQ(ContentOf(folder_.PathOf("Sub\\b.txt")), "Sub\\B.TXT");
-    EXPECT_EQ(ContentOf(folder_.PathOf("Sub\\Deep\\mixed.txt")), "Sub\\Deep\\MiXed.Txt");
+    ExpectContents(
+        {{"a.txt", "A.TXT"}, {"Sub\\b.txt", "Sub\\B.TXT"}, {"Sub\\Deep\\mixed.txt", "Sub\\Deep\\MiXed.Txt"}});
     ExpectNoDialog();
     EXPECT_TRUE(app_.Process().IsRunning());
 }
 
-struct DeclineCase {
-    const char* name;
-    bool (*decline)(const UiMessageDialog& dialog);
-};
-
-void PrintTo(const DeclineCase& declineCase, std::ostream* out)
-{
-    *out << declineCase.name;
-}
+using DeclineCase = NamedCase<bool (*)(const UiMessageDialog& dialog)>;
 
 class BatchCommandDeclineUiTest : public BatchCommandUiTest, public ::testing::WithParamInterface<DeclineCase> {};
 
@@ -158,7 +158,7 @@ TEST_P(BatchCommandDeclineUiTest, ResetsTheBarAndChangesNothing)
     ASSERT_TRUE(app_.ClickCommandButton(BriselApp::LowerCase));
     UiMessageDialog dialog = app_.WaitConfirmation();
     ASSERT_TRUE(dialog) << app_.DescribeWindows();
-    ASSERT_TRUE(GetParam().decline(dialog)) << "the confirmation stayed open";
+    ASSERT_TRUE(GetParam().how(dialog)) << "the confirmation stayed open";
 
     UiProgressBar bar = app_.ProgressBar();
     EXPECT_EQ(bar.Position(), 0);
@@ -187,10 +187,7 @@ const DeclineCase kDeclineCases[] = {
      [](const UiMessageDialog& dialog) { return UiInput::Press(dialog.Window(), 'N') && dialog.WaitClosed(5000); }},
 };
 
-INSTANTIATE_TEST_SUITE_P(Ways, BatchCommandDeclineUiTest, ::testing::ValuesIn(kDeclineCases),
-                         [](const ::testing::TestParamInfo<DeclineCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Ways, BatchCommandDeclineUiTest, ::testing::ValuesIn(kDeclineCases), CaseName());
 
 // With entries selected only those are renamed, and the folder below is not
 // scanned.
@@ -242,9 +239,7 @@ TEST_F(BatchCommandUiTest, ExtensionChangeReportsTheFileItCouldNotRename)
     EXPECT_TRUE(app_.WaitBatchEnd(4));
     EXPECT_EQ(TreeOnDisk(),
               (std::vector<std::string>{"Sub", "Sub\\archive.tar.html", "Sub\\b.html", "Sub\\b.txt", "readme.html"}));
-    EXPECT_EQ(ContentOf(folder_.PathOf("Sub\\b.html")), "Sub\\b.html");
-    EXPECT_EQ(ContentOf(folder_.PathOf("Sub\\b.txt")), "Sub\\b.txt");
-    EXPECT_EQ(ContentOf(folder_.PathOf("readme.html")), "readme.txt");
+    ExpectContents({{"Sub\\b.html", "Sub\\b.html"}, {"Sub\\b.txt", "Sub\\b.txt"}, {"readme.html", "readme.txt"}});
     ExpectNoDialog();
 }
 

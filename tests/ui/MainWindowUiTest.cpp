@@ -1,6 +1,7 @@
 // The main window seen from outside: started in a folder, it lists that
 // folder's files, takes extended selections, and closes with exit code 0.
 #include "BriselApp.h"
+#include "NamedCase.h"
 #include "TempDir.h"
 #include "UiComboBox.h"
 #include "UiInput.h"
@@ -120,22 +121,14 @@ TEST_F(MainWindowUiTest, LowerCaseCommandAnsweredNoChangesNothing)
     EXPECT_TRUE(app_.Process().IsRunning());
 }
 
-struct CloseCase {
-    const char* name;
-    bool (*close)(BriselApp& app);
-};
-
-void PrintTo(const CloseCase& closeCase, std::ostream* out)
-{
-    *out << closeCase.name;
-}
+using CloseCase = NamedCase<bool (*)(BriselApp& app)>;
 
 class MainWindowCloseUiTest : public MainWindowUiTest, public ::testing::WithParamInterface<CloseCase> {};
 
 TEST_P(MainWindowCloseUiTest, EndsTheProgramWithExitCodeZero)
 {
     const std::vector<std::string> before = NamesOnDisk();
-    ASSERT_TRUE(GetParam().close(app_));
+    ASSERT_TRUE(GetParam().how(app_));
     DWORD exitCode = 99;
     ASSERT_TRUE(app_.Process().WaitForExit(10000, &exitCode)) << "still running";
     EXPECT_EQ(exitCode, 0u);
@@ -156,7 +149,6 @@ const CloseCase kCloseCases[] = {
      }},
 };
 
-INSTANTIATE_TEST_SUITE_P(Ways, MainWindowCloseUiTest, ::testing::ValuesIn(kCloseCases),
-                         [](const ::testing::TestParamInfo<CloseCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Ways, MainWindowCloseUiTest, ::testing::ValuesIn(kCloseCases), CaseName());
 
 }  // namespace

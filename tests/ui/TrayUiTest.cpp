@@ -7,6 +7,7 @@
 // these tests find the icon; its pixels show that it is drawn. The menu's
 // items' enabled states are read from how they are drawn.
 #include "BriselApp.h"
+#include "NamedCase.h"
 #include "TempDir.h"
 #include "UiInput.h"
 #include "UiMenu.h"
@@ -316,16 +317,11 @@ protected:
 class TrayHideShowUiTest;
 
 // Ways of hiding the window to the tray and of bringing it back.
-struct HideShowCase {
-    const char* name;
+struct HideShow {
     bool (*hide)(const TrayHideShowUiTest& test);
     bool (*show)(const TrayHideShowUiTest& test);
 };
-
-void PrintTo(const HideShowCase& hideShowCase, std::ostream* out)
-{
-    *out << hideShowCase.name;
-}
+using HideShowCase = NamedCase<HideShow>;
 
 class TrayHideShowUiTest : public TrayUiTest, public ::testing::WithParamInterface<HideShowCase> {
 public:
@@ -360,10 +356,10 @@ TEST_P(TrayHideShowUiTest, HidesToTheTrayAndComesBackWhereItWas)
     const int buttons = VisibleTaskbarButtons();
     ExpectShown(buttons);
 
-    ASSERT_TRUE(GetParam().hide(*this));
+    ASSERT_TRUE(GetParam().how.hide(*this));
     ExpectInTray(buttons);
 
-    ASSERT_TRUE(GetParam().show(*this));
+    ASSERT_TRUE(GetParam().how.show(*this));
     ExpectShown(buttons);
     RECT after{};
     GetWindowRect(main_.Handle(), &after);
@@ -372,17 +368,14 @@ TEST_P(TrayHideShowUiTest, HidesToTheTrayAndComesBackWhereItWas)
 }
 
 const HideShowCase kHideShowCases[] = {
-    {"SystemMenuMinimiseThenIconClick", &TrayHideShowUiTest::MinimiseBySystemMenu, &TrayHideShowUiTest::ClickIcon},
-    {"MinimiseBoxThenIconCallback", &TrayHideShowUiTest::MinimiseByBox, &TrayHideShowUiTest::PostIconClick},
-    {"MinimiseBoxThenN1", &TrayHideShowUiTest::MinimiseByBox, &TrayHideShowUiTest::ChooseN1},
-    {"N2ThenN1", &TrayHideShowUiTest::ChooseN2, &TrayHideShowUiTest::ChooseN1},
-    {"N2ThenIconClick", &TrayHideShowUiTest::ChooseN2, &TrayHideShowUiTest::ClickIcon},
+    {"SystemMenuMinimiseThenIconClick", {&TrayHideShowUiTest::MinimiseBySystemMenu, &TrayHideShowUiTest::ClickIcon}},
+    {"MinimiseBoxThenIconCallback", {&TrayHideShowUiTest::MinimiseByBox, &TrayHideShowUiTest::PostIconClick}},
+    {"MinimiseBoxThenN1", {&TrayHideShowUiTest::MinimiseByBox, &TrayHideShowUiTest::ChooseN1}},
+    {"N2ThenN1", {&TrayHideShowUiTest::ChooseN2, &TrayHideShowUiTest::ChooseN1}},
+    {"N2ThenIconClick", {&TrayHideShowUiTest::ChooseN2, &TrayHideShowUiTest::ClickIcon}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Ways, TrayHideShowUiTest, ::testing::ValuesIn(kHideShowCases),
-                         [](const ::testing::TestParamInfo<HideShowCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Ways, TrayHideShowUiTest, ::testing::ValuesIn(kHideShowCases), CaseName());
 
 TEST_F(TrayUiTest, ShowsItsIconWithTheTitleAsTooltip)
 {

@@ -21,23 +21,32 @@ std::vector<char> OwnVersionRecord()
     return record;
 }
 
-std::string StringValue(std::vector<char>& record, const char* name)
-{
-    const std::string query = std::string("\\StringFileInfo\\080403A8\\") + name;
-    char* value = nullptr;
-    UINT length = 0;
-    if (!VerQueryValueA(record.data(), query.c_str(), reinterpret_cast<void**>(&value), &length) || !value)
-        return "<missing>";
-    return value;
-}
+class VersionRecordTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        record_ = OwnVersionRecord();
+        ASSERT_FALSE(record_.empty());
+    }
 
-TEST(VersionRecordTest, FixedVersionIs2000)
+    // The value at path in the record, or nullptr; length gets its size.
+    template <class T> const T* Query(const std::string& path, UINT* length = nullptr)
+    {
+        void* value = nullptr;
+        UINT size = 0;
+        if (!VerQueryValueA(record_.data(), path.c_str(), &value, &size)) value = nullptr;
+        if (length) *length = size;
+        return static_cast<const T*>(value);
+    }
+
+    std::vector<char> record_;
+};
+
+TEST_F(VersionRecordTest, FixedVersionIs2000)
 {
-    std::vector<char> record = OwnVersionRecord();
-    ASSERT_FALSE(record.empty());
-    VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
-    ASSERT_TRUE(VerQueryValueA(record.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    const auto* fixed = Query<VS_FIXEDFILEINFO>("\\", &length);
+    ASSERT_NE(fixed, nullptr);
     ASSERT_GE(length, sizeof(VS_FIXEDFILEINFO));
     EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
     EXPECT_EQ(fixed->dwFileVersionMS, 0x00020000u);
@@ -47,23 +56,19 @@ TEST(VersionRecordTest, FixedVersionIs2000)
     EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
 }
 
-TEST(VersionRecordTest, TranslationIsChinesePrcCodePage936)
+TEST_F(VersionRecordTest, TranslationIsChinesePrcCodePage936)
 {
-    std::vector<char> record = OwnVersionRecord();
-    ASSERT_FALSE(record.empty());
-    WORD* pair = nullptr;
     UINT length = 0;
-    ASSERT_TRUE(VerQueryValueA(record.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&pair), &length));
+    const auto* pair = Query<WORD>("\\VarFileInfo\\Translation", &length);
+    ASSERT_NE(pair, nullptr);
     ASSERT_EQ(length, 4u);
     EXPECT_EQ(pair[0], 0x0804);
     EXPECT_EQ(pair[1], 936);
 }
 
-TEST(VersionRecordTest, TextsReadBackInGbk)
+TEST_F(VersionRecordTest, TextsReadBackInGbk)
 {
     static_assert(sizeof("批量") == 5, "narrow literals must be GBK");
-    std::vector<char> record = OwnVersionRecord();
-    ASSERT_FALSE(record.empty());
     const struct {
         const char* name;
         const char* expected;
@@ -78,7 +83,10 @@ TEST(VersionRecordTest, TextsReadBackInGbk)
         {"InternalName", "Brisel.exe"},
         {"OriginalFilename", "Brisel.exe"},
     };
-    for (const auto& entry : entries) EXPECT_EQ(StringValue(record, entry.name), entry.expected) << entry.name;
+    for (const auto& entry : entries) {
+        EXPECT_STREQ(Query<char>(std::string("\\StringFileInfo\\080403A8\\") + entry.name), entry.expected)
+            << entry.name;
+    }
 }
 
 }  // namespace

@@ -141,11 +141,27 @@ class TaskbarIconTest : public ::testing::Test {
 protected:
     void SetUp() override { EnsureApplication(); }
 
-    std::unique_ptr<TantTaskbarIcon> MakeTray(TComponent* owner = nullptr)
+    std::unique_ptr<TantTaskbarIcon> MakeTray()
     {
-        auto tray = std::make_unique<TantTaskbarIcon>(owner);
+        auto tray = std::make_unique<TantTaskbarIcon>(nullptr);
         Hook(*tray);
         return tray;
+    }
+
+    // A tray, and what it refers to, owned by the test's owner, which frees
+    // them together before the calls are put back.
+    TantTaskbarIcon* OwnedTray()
+    {
+        auto* tray = new TantTaskbarIcon(&owner);
+        Hook(*tray);
+        return tray;
+    }
+
+    RecordingMenu* GiveMenu(TantTaskbarIcon& tray)
+    {
+        auto* menu = new RecordingMenu(&owner);
+        tray.SetPopupMenu(menu);
+        return menu;
     }
 
     void Hook(TantTaskbarIcon& tray)
@@ -166,6 +182,14 @@ protected:
         tray.OnHide = [&log](TObject*) { log.push_back("hide"); };
     }
 
+    // picture keeps the icon given, so a test can tell it from the tray's copy.
+    static void GiveIconAndHint(TantTaskbarIcon& tray, TIcon& picture, int iconSize, const std::string& hint)
+    {
+        picture.SetHandle(MakeIcon(iconSize));
+        tray.SetIcon(picture);
+        tray.SetHint(hint);
+    }
+
     void Send(const TantTaskbarIcon& tray, UINT mouseMessage)
     {
         SendMessageA(tray.WindowHandle(), TantTaskbarIcon::CallbackMessage, 0, mouseMessage);
@@ -173,6 +197,7 @@ protected:
 
     Recorder rec;
     ScopedCalls calls{rec};
+    TComponent owner{nullptr};
 };
 
 using Log = std::vector<std::string>;
@@ -201,9 +226,7 @@ TEST_F(TaskbarIconTest, ShowAndHideSendTheFirstRecordLayout)
 {
     auto tray = MakeTray();
     TIcon picture;
-    picture.SetHandle(MakeIcon(32));
-    tray->SetIcon(picture);
-    tray->SetHint("Brisel批量文件更改器 V2.0");
+    GiveIconAndHint(*tray, picture, 32, "Brisel批量文件更改器 V2.0");
     rec.log.clear();
 
     tray->SetVisible(true);
@@ -233,9 +256,7 @@ TEST_F(TaskbarIconTest, IconAndHintSetWhileHiddenAreModifiedAndUsedByTheNextShow
 {
     auto tray = MakeTray();
     TIcon picture;
-    picture.SetHandle(MakeIcon(16));
-    tray->SetIcon(picture);
-    tray->SetHint("tip");
+    GiveIconAndHint(*tray, picture, 16, "tip");
     ASSERT_EQ(rec.shellCalls.size(), 2u);
     for (const ShellCall& call : rec.shellCalls) {
         EXPECT_EQ(call.command, static_cast<DWORD>(NIM_MODIFY));
@@ -347,11 +368,8 @@ TEST_F(TaskbarIconTest, CallbacksBecomeEvents)
 
 TEST_F(TaskbarIconTest, DisabledIconRaisesNothingAndOpensNoMenu)
 {
-    TComponent owner(nullptr);
-    auto* tray = new TantTaskbarIcon(&owner);
-    Hook(*tray);
-    auto* menu = new RecordingMenu(&owner);
-    tray->SetPopupMenu(menu);
+    auto* tray = OwnedTray();
+    GiveMenu(*tray);  // a disabled icon opens it no more than it raises events
     tray->SetVisible(true);
     tray->SetEnabled(false);
     rec.log.clear();
@@ -371,11 +389,8 @@ TEST_F(TaskbarIconTest, DisabledIconRaisesNothingAndOpensNoMenu)
 
 TEST_F(TaskbarIconTest, RightClickOpensTheMenuAtTheCursorAndThenReleases)
 {
-    TComponent owner(nullptr);
-    auto* tray = new TantTaskbarIcon(&owner);
-    Hook(*tray);
-    auto* menu = new RecordingMenu(&owner);
-    tray->SetPopupMenu(menu);
+    auto* tray = OwnedTray();
+    auto* menu = GiveMenu(*tray);
     // While the menu is open the cursor moves and Shift goes down.
     menu->whileOpen = [this] {
         rec.cursor = POINT{7, 8};
@@ -397,9 +412,7 @@ TEST_F(TaskbarIconTest, RightClickOpensTheMenuAtTheCursorAndThenReleases)
 
 TEST_F(TaskbarIconTest, ImageListPicksTheIconByIndex)
 {
-    TComponent owner(nullptr);
-    auto* tray = new TantTaskbarIcon(&owner);
-    Hook(*tray);
+    auto* tray = OwnedTray();
     auto* images = new TImageList(&owner);
     for (int size : {16, 24}) {
         HICON icon = MakeIcon(size);

@@ -36,21 +36,12 @@ HINSTANCE WINAPI RecordShellExecute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR
     return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(33));  // what a successful launch returns
 }
 
-SIZE MeasureInFont(TFont& font, const std::string& text)
+// Measured on a canvas of its own, as any text drawn in that font would be.
+SIZE MeasureInFont(const TFont& font, const std::string& text)
 {
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font.Handle());
-    SIZE size{0, 0};
-    if (text.empty()) {
-        TEXTMETRICA metrics{};
-        GetTextMetricsA(dc, &metrics);
-        size.cy = metrics.tmHeight;
-    } else {
-        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    }
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    return size;
+    TCanvas canvas;
+    canvas.Font().Assign(font);
+    return canvas.TextExtent(text);
 }
 
 class HyperLinkTest : public ::testing::Test {

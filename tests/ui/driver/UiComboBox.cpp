@@ -2,12 +2,6 @@
 
 #include "UiText.h"
 
-LRESULT UiComboBox::Ask(UINT msg, WPARAM wParam, LPARAM lParam) const
-{
-    LRESULT result = CB_ERR;
-    return window_.Send(msg, wParam, lParam, &result) ? result : CB_ERR;
-}
-
 int UiComboBox::Count() const
 {
     return static_cast<int>(Ask(CB_GETCOUNT));

@@ -2,12 +2,6 @@
 
 #include "UiText.h"
 
-LRESULT UiListBox::Ask(UINT msg, WPARAM wParam, LPARAM lParam) const
-{
-    LRESULT result = LB_ERR;
-    return window_.Send(msg, wParam, lParam, &result) ? result : LB_ERR;
-}
-
 int UiListBox::Count() const
 {
     return static_cast<int>(Ask(LB_GETCOUNT));

@@ -1,16 +1,15 @@
 #pragma once
-#include "UiWindow.h"
+#include "UiControl.h"
 
 #include <string>
 #include <vector>
 
 // A list box of another process read through its standard messages (the
 // list must keep strings, LBS_HASSTRINGS, for the texts).
-class UiListBox {
+class UiListBox : public UiControl {
 public:
-    explicit UiListBox(UiWindow window) : window_(window) {}
+    using UiControl::UiControl;
 
-    const UiWindow& Window() const { return window_; }
     int Count() const;  // -1 if the list did not answer
     std::string Text(int index) const;
     std::vector<std::string> Items() const;
@@ -23,9 +22,4 @@ public:
     // The item's rectangle in the list's client coordinates.
     RECT ItemRect(int index) const;
     POINT ItemCentre(int index) const;
-
-private:
-    LRESULT Ask(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const;
-
-    UiWindow window_;
 };

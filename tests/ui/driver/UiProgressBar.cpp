@@ -4,18 +4,15 @@
 
 int UiProgressBar::Position() const
 {
-    LRESULT result = -1;
-    return window_.Send(PBM_GETPOS, 0, 0, &result) ? static_cast<int>(result) : -1;
+    return static_cast<int>(Ask(PBM_GETPOS));
 }
 
 int UiProgressBar::Minimum() const
 {
-    LRESULT result = -1;
-    return window_.Send(PBM_GETRANGE, TRUE, 0, &result) ? static_cast<int>(result) : -1;
+    return static_cast<int>(Ask(PBM_GETRANGE, TRUE));
 }
 
 int UiProgressBar::Maximum() const
 {
-    LRESULT result = -1;
-    return window_.Send(PBM_GETRANGE, FALSE, 0, &result) ? static_cast<int>(result) : -1;
+    return static_cast<int>(Ask(PBM_GETRANGE, FALSE));
 }
