@@ -33,8 +33,10 @@ bool ReadFileIdentity(const std::string& path, FileIdentity& identity)
     return true;
 }
 
-void BatchRecord::Clear()
+void BatchRecord::BeginChange()
 {
+    if (!replaceOnNextChange_) return;
+    replaceOnNextChange_ = false;
     renames_.clear();
     times_.clear();
 }
@@ -62,6 +64,7 @@ std::string BatchRecord::Rename::NewPath() const
 
 void BatchRecord::AddRename(const std::string& oldPath, const std::string& newPath)
 {
+    BeginChange();
     renames_.emplace_back(oldPath, newPath);
     ReadFileIdentity(newPath, renames_.back().identity);
 }
@@ -69,6 +72,7 @@ void BatchRecord::AddRename(const std::string& oldPath, const std::string& newPa
 void BatchRecord::AddTimes(const std::string& path, const FILETIME& creation, const FILETIME& lastAccess,
                            const FILETIME& lastWrite)
 {
+    BeginChange();
     times_.push_back(Times{path, creation, lastAccess, lastWrite});
 }
 

@@ -39,7 +39,9 @@ bool ReadFileIdentity(const std::string& path, FileIdentity& identity);
 
 class BatchRecord {
 public:
-    void Clear();
+    // The next change recorded starts a new record. Until then this one
+    // stays, so a command that changes no file leaves the last batch undoable.
+    void ReplaceOnNextChange() { replaceOnNextChange_ = true; }
     bool Empty() const { return renames_.empty() && times_.empty(); }
     std::size_t Count() const { return renames_.size() + times_.size(); }
 
@@ -78,10 +80,12 @@ private:
         FILETIME lastWrite;
     };
 
+    void BeginChange();
     static bool UndoRename(const Rename& rename, core::FileFailure& failure);
     static bool UndoTimes(const Times& times, core::FileFailure& failure);
 
     // Grown in blocks: no copy of the whole, and no twice the room, as it grows.
     std::deque<Rename> renames_;
     std::deque<Times> times_;
+    bool replaceOnNextChange_ = false;
 };

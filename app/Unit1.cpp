@@ -541,8 +541,9 @@ void TForm1::RunConfirmedCommand(const char* question, TButton* operation)
     }
     std::string message = std::string(kFirstLine) + '\r' + question;
     if (ConfirmationDialog(message) != mrYes || closeRequested_) return;
-    // A confirmed command replaces what there was to undo.
-    record_.Clear();
+    // The command's first change replaces what there was to undo; one that
+    // is refused, stopped before a file, or fails everywhere leaves it.
+    record_.ReplaceOnNextChange();
     skipped_.clear();
     stopRequested_ = false;
     filesDone_ = 0;

@@ -397,8 +397,8 @@ TEST_F(BatchCommandUiTest, CtrlZPutsEveryNameBackOnceAndF5ShowsTheNames)
     ExpectNoDialog();
 }
 
-// The file list's menu offers undo only while a batch can be taken back;
-// its items do what their keys do.
+// The file list's menu offers undo only while a batch can be taken back,
+// also after a refused command; its items do what their keys do.
 TEST_F(BatchCommandUiTest, FileListMenuOffersUndoOnlyWhileABatchCanBeTakenBack)
 {
     using Look = UiMenu::Look;
@@ -408,6 +408,12 @@ TEST_F(BatchCommandUiTest, FileListMenuOffersUndoOnlyWhileABatchCanBeTakenBack)
     EXPECT_EQ(FileListMenuLooks(), nothingToUndo);
     ASSERT_TRUE(app_.StartCommand(BriselApp::Extension));
     ASSERT_TRUE(app_.WaitBatchEnd(2));
+    // A refused command changes no file and leaves the batch to be undone.
+    ASSERT_TRUE(app_.SetEditText(7, ".a\\b"));
+    ASSERT_TRUE(app_.StartCommand(BriselApp::Extension));
+    UiMessageDialog refused = app_.WaitMessageBox();
+    ASSERT_TRUE(refused) << app_.DescribeWindows();
+    ASSERT_TRUE(refused.Press(refused.ButtonTexts().at(0)));
 
     ASSERT_TRUE(ChooseFromFileListMenu(0)) << "undo was not offered after a batch";
     UiMessageDialog asked = app_.WaitConfirmation();

@@ -123,4 +123,28 @@ TEST(BatchRecordTest, AStoppedBatchIsUndoneAsFarAsItWent)
     EXPECT_EQ(TempDir::Names(temp.Path()), (std::vector<std::string>{"a.txt", "b.txt", "c.txt", "d.txt"}));
 }
 
+// A command that changes no file, refused or failing at every file, leaves
+// the last batch to be undone; the first change of the next one replaces it.
+TEST(BatchRecordTest, OnlyACommandThatChangesAFileReplacesTheRecord)
+{
+    TempDir temp;
+    const std::vector<std::string> targets{temp.WriteFile("a.txt"), temp.WriteFile("b.doc")};
+    BatchRecord record;
+    RunRenameBatch(targets, RenameKind::Extension, Text(".html"), BatchProgress{}, &record);
+    ASSERT_EQ(record.Count(), 2u);
+
+    record.ReplaceOnNextChange();
+    const std::vector<std::string> renamed{temp.PathOf("a.html"), temp.PathOf("b.html")};
+    EXPECT_FALSE(RunFileTimeBatch(renamed, "2020-13-12 12:12:12", 2020, BatchProgress{}, &record).refusal.empty());
+    record.ReplaceOnNextChange();
+    EXPECT_EQ(RunRenameBatch(targets, RenameKind::UpperCase, nullptr, BatchProgress{}, &record).size(), 2u);
+    ASSERT_EQ(record.Count(), 2u);
+
+    record.ReplaceOnNextChange();
+    EXPECT_TRUE(RunRenameBatch({renamed[0]}, RenameKind::UpperCase, nullptr, BatchProgress{}, &record).empty());
+    ASSERT_EQ(record.Count(), 1u);
+    EXPECT_TRUE(record.Undo(BatchProgress{}).empty());
+    EXPECT_EQ(TempDir::Names(temp.Path()), (std::vector<std::string>{"a.html", "b.html"}));
+}
+
 }  // namespace
