@@ -3,19 +3,12 @@
 GlyphSet::GlyphSet(std::initializer_list<const char*> names)
 {
     for (const char* name : names) {
-        glyphs_.push_back(
+        glyphs_.emplace_back(
             static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    }
-}
-
-GlyphSet::~GlyphSet()
-{
-    for (HBITMAP glyph : glyphs_) {
-        if (glyph) DeleteObject(glyph);
     }
 }
 
 HBITMAP GlyphSet::At(int index) const
 {
-    return index >= 0 && index < static_cast<int>(glyphs_.size()) ? glyphs_[static_cast<size_t>(index)] : nullptr;
+    return index >= 0 && index < static_cast<int>(glyphs_.size()) ? glyphs_[static_cast<size_t>(index)].get() : nullptr;
 }

@@ -2,6 +2,8 @@
 // resources by name and freed with the set.
 #pragma once
 
+#include "toolkit/OwnedGdi.h"
+
 #include <windows.h>
 
 #include <initializer_list>
@@ -10,13 +12,10 @@
 class GlyphSet {
 public:
     explicit GlyphSet(std::initializer_list<const char*> names);
-    ~GlyphSet();
-    GlyphSet(const GlyphSet&) = delete;
-    GlyphSet& operator=(const GlyphSet&) = delete;
 
     // The glyph at index, or null when there is none.
     HBITMAP At(int index) const;
 
 private:
-    std::vector<HBITMAP> glyphs_;
+    std::vector<OwnedGdiObject<HBITMAP>> glyphs_;
 };

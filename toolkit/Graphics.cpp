@@ -47,13 +47,6 @@ std::string AvailableFace(const std::string& face, BYTE charset)
     return face;
 }
 
-TFont::TFont() : name_("MS Sans Serif") {}
-
-TFont::~TFont()
-{
-    Release();
-}
-
 void TFont::Assign(const TFont& other)
 {
     name_ = other.name_;
@@ -62,12 +55,6 @@ void TFont::Assign(const TFont& other)
     style_ = other.style_;
     color_ = other.color_;
     Release();
-}
-
-void TFont::Release()
-{
-    if (handle_) DeleteObject(handle_);
-    handle_ = nullptr;
 }
 
 HFONT TFont::Handle()
@@ -81,10 +68,10 @@ HFONT TFont::Handle()
         lf.lfCharSet = charset_;
         lf.lfQuality = DEFAULT_QUALITY;
         lstrcpynA(lf.lfFaceName, AvailableFace(name_, charset_).c_str(), LF_FACESIZE);
-        handle_ = CreateFontIndirectA(&lf);
-        if (!handle_) handle_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+        handle_.reset(CreateFontIndirectA(&lf));
+        if (!handle_) handle_.reset(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
     }
-    return handle_;
+    return handle_.get();
 }
 
 TCanvas::TCanvas() : brushColor_(GetSysColor(COLOR_BTNFACE)) {}

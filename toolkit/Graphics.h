@@ -1,6 +1,8 @@
 // Fonts, colours, screen scaling and a canvas over a device context.
 #pragma once
 
+#include "toolkit/OwnedGdi.h"
+
 #include <windows.h>
 
 #include <string>
@@ -19,10 +21,6 @@ enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4 };
 
 class TFont {
 public:
-    TFont();
-    ~TFont();
-    TFont(const TFont&) = delete;
-    TFont& operator=(const TFont&) = delete;
     void Assign(const TFont& other);
 
     const std::string& Name() const { return name_; }
@@ -43,14 +41,14 @@ private:
         field = value;
         Release();
     }
-    void Release();
+    void Release() { handle_.reset(); }
 
-    std::string name_;
+    std::string name_ = "MS Sans Serif";
     int height_ = 11;  // 8 points at 96 pixels per inch
     BYTE charset_ = DEFAULT_CHARSET;
     unsigned style_ = 0;
     TColor color_ = GetSysColor(COLOR_WINDOWTEXT);
-    HFONT handle_ = nullptr;
+    OwnedGdiObject<HFONT> handle_;
 };
 
 // A font face that exists on this system: the face asked for, else a stand-in.

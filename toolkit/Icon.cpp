@@ -2,16 +2,9 @@
 
 #include "toolkit/Object.h"
 
-TIcon::~TIcon()
-{
-    if (handle_) DestroyIcon(handle_);
-}
-
 void TIcon::SetHandle(HICON handle)
 {
-    if (handle == handle_) return;
-    if (handle_) DestroyIcon(handle_);
-    handle_ = handle;
+    if (handle != handle_.get()) handle_.reset(handle);
 }
 
 void TIcon::Assign(const TIcon& other)
@@ -19,7 +12,7 @@ void TIcon::Assign(const TIcon& other)
     if (&other == this) return;
     HICON copy = nullptr;
     if (other.handle_) {
-        copy = CopyIcon(other.handle_);
+        copy = CopyIcon(other.handle_.get());
         if (!copy) throw Exception("Cannot copy icon");
     }
     SetHandle(copy);

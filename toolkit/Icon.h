@@ -1,16 +1,13 @@
 // An owned icon handle that dies with the object; Assign makes a real copy.
 #pragma once
 
+#include "toolkit/OwnedGdi.h"
+
 #include <windows.h>
 
 class TIcon {
 public:
-    TIcon() = default;
-    ~TIcon();
-    TIcon(const TIcon&) = delete;
-    TIcon& operator=(const TIcon&) = delete;
-
-    HICON Handle() const { return handle_; }  // nullptr while empty
+    HICON Handle() const { return handle_.get(); }  // nullptr while empty
     bool Empty() const { return handle_ == nullptr; }
     // Takes ownership of the handle; the previous picture is freed.
     void SetHandle(HICON handle);
@@ -21,5 +18,5 @@ public:
     void LoadFromResource(HINSTANCE instance, LPCSTR name);
 
 private:
-    HICON handle_ = nullptr;
+    OwnedIcon handle_;
 };

@@ -2,11 +2,6 @@
 
 TImage::TImage(TComponent* owner) : TGraphicControl(owner) {}
 
-TImage::~TImage()
-{
-    if (bitmap_) DeleteObject(bitmap_);
-}
-
 bool TImage::LoadJpeg(const unsigned char* data, size_t size)
 {
     if (!data || !size) return false;
@@ -14,8 +9,7 @@ bool TImage::LoadJpeg(const unsigned char* data, size_t size)
     if (!DecodeJpeg(data, size, pixels)) return false;
     HBITMAP bitmap = CreateDibFromPixels(pixels);
     if (!bitmap) return false;
-    if (bitmap_) DeleteObject(bitmap_);
-    bitmap_ = bitmap;
+    bitmap_.reset(bitmap);
     pixels_ = std::move(pixels);
     FitToPicture();
     Invalidate();
@@ -49,7 +43,7 @@ void TImage::Paint()
     if (!bitmap_) return;
     HDC dc = Canvas().Handle();
     HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(source, bitmap_);
+    HGDIOBJ old = SelectObject(source, bitmap_.get());
     int x = (width_ - pixels_.width) / 2, y = (height_ - pixels_.height) / 2;
     BitBlt(dc, x, y, pixels_.width, pixels_.height, source, 0, 0, SRCCOPY);
     SelectObject(source, old);

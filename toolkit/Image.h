@@ -10,7 +10,6 @@
 class TImage : public TGraphicControl {
 public:
     explicit TImage(TComponent* owner);
-    ~TImage() override;
 
     // False, with the old picture kept, when the data is missing or no JPEG.
     bool LoadJpeg(const unsigned char* data, size_t size);
@@ -20,7 +19,7 @@ public:
     int PictureWidth() const { return pixels_.width; }
     int PictureHeight() const { return pixels_.height; }
     const JpegPixels& Pixels() const { return pixels_; }
-    HBITMAP Bitmap() const { return bitmap_; }
+    HBITMAP Bitmap() const { return bitmap_.get(); }
 
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool autoSize);
@@ -32,6 +31,6 @@ private:
     void FitToPicture();
 
     JpegPixels pixels_;
-    HBITMAP bitmap_ = nullptr;
+    OwnedGdiObject<HBITMAP> bitmap_;
     bool autoSize_ = true;
 };

@@ -2,16 +2,11 @@
 
 #include "toolkit/Icon.h"
 
-TImageList::~TImageList()
-{
-    for (HICON icon : icons_) DestroyIcon(icon);
-}
-
 int TImageList::AddIcon(HICON icon)
 {
     HICON copy = CopyIcon(icon);
     if (!copy) throw Exception("Cannot copy icon");
-    icons_.push_back(copy);
+    icons_.emplace_back(copy);
     return Count() - 1;
 }
 
@@ -21,7 +16,7 @@ bool TImageList::GetIcon(int index, TIcon& icon) const
         icon.Clear();
         return false;
     }
-    HICON copy = CopyIcon(icons_[index]);
+    HICON copy = CopyIcon(icons_[index].get());
     icon.SetHandle(copy);
     return copy != nullptr;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "toolkit/Component.h"
+#include "toolkit/OwnedGdi.h"
 
 #include <windows.h>
 
@@ -12,7 +13,6 @@ class TIcon;
 class TImageList : public TComponent {
 public:
     explicit TImageList(TComponent* owner) : TComponent(owner) {}
-    ~TImageList() override;
 
     // Stores a copy of the icon; returns its index.
     int AddIcon(HICON icon);
@@ -21,5 +21,5 @@ public:
     bool GetIcon(int index, TIcon& icon) const;
 
 private:
-    std::vector<HICON> icons_;
+    std::vector<OwnedIcon> icons_;
 };

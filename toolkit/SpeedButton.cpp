@@ -4,15 +4,9 @@
 
 TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner) {}
 
-TSpeedButton::~TSpeedButton()
-{
-    if (glyph_) DeleteObject(glyph_);
-}
-
 void TSpeedButton::SetGlyph(HBITMAP glyph)
 {
-    if (glyph_) DeleteObject(glyph_);
-    glyph_ = glyph;
+    glyph_.reset(glyph);
     Invalidate();
 }
 
@@ -49,7 +43,7 @@ void TSpeedButton::Paint()
 
     if (parent_) canvas.Font().Assign(parent_->Font());
     canvas.Font().SetColor(GetSysColor(enabled_ ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-    SIZE glyph = BitmapSize(glyph_);
+    SIZE glyph = BitmapSize(glyph_.get());
     SIZE text = canvas.TextExtent(caption_);
     const int spacing = caption_.empty() || !glyph.cx ? 0 : Scale(4);
     int total = glyph.cx + spacing + (caption_.empty() ? 0 : text.cx);
@@ -58,9 +52,9 @@ void TSpeedButton::Paint()
     if (glyph_) {
         int gy = (height_ - glyph.cy) / 2 + y;
         if (enabled_)
-            DrawTransparentBitmap(canvas.Handle(), glyph_, x, gy);
+            DrawTransparentBitmap(canvas.Handle(), glyph_.get(), x, gy);
         else
-            DrawDisabledBitmap(canvas.Handle(), glyph_, x, gy);
+            DrawDisabledBitmap(canvas.Handle(), glyph_.get(), x, gy);
     }
     if (!caption_.empty()) canvas.TextOut(x + glyph.cx + spacing, (height_ - text.cy) / 2 + y, caption_);
 }

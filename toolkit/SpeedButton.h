@@ -7,7 +7,6 @@
 class TSpeedButton : public TGraphicControl {
 public:
     explicit TSpeedButton(TComponent* owner);
-    ~TSpeedButton() override;
     using TControl::Caption;
     using TControl::SetCaption;
     // Takes ownership of the bitmap.
@@ -23,6 +22,6 @@ protected:
     void CaptionChanged() override;
 
 private:
-    HBITMAP glyph_ = nullptr;
+    OwnedGdiObject<HBITMAP> glyph_;
     bool down_ = false;
 };

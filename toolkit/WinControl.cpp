@@ -80,7 +80,6 @@ TWinControl::~TWinControl()
 {
     DestroyHandle();
     for (TControl* child : controls_) child->parent_ = nullptr;
-    if (brush_) DeleteObject(brush_);
 }
 
 TWinControl* TWinControl::FromHandle(HWND window)
@@ -183,8 +182,7 @@ void TWinControl::SetEnabled(bool enabled)
 void TWinControl::SetColor(TColor color)
 {
     color_ = color;
-    if (brush_) DeleteObject(brush_);
-    brush_ = nullptr;
+    brush_.reset();
     Invalidate();
 }
 
@@ -490,8 +488,8 @@ LRESULT TWinControl::OnCtlColor(UINT message, WPARAM wParam, LPARAM lParam)
     if (child && (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN)) {
         HDC dc = reinterpret_cast<HDC>(wParam);
         SetBkColor(dc, child->color_);
-        if (!child->brush_) child->brush_ = CreateSolidBrush(child->color_);
-        return reinterpret_cast<LRESULT>(child->brush_);
+        if (!child->brush_) child->brush_.reset(CreateSolidBrush(child->color_));
+        return reinterpret_cast<LRESULT>(child->brush_.get());
     }
     return DefaultHandler(message, wParam, lParam);
 }

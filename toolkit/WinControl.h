@@ -96,7 +96,7 @@ protected:
     WNDPROC defaultProc_ = nullptr;
     TFont font_;
     TColor color_;
-    HBRUSH brush_ = nullptr;
+    OwnedGdiObject<HBRUSH> brush_;
     bool tabStop_ = false;
     bool trackingMouse_ = false;
     TControl* hotControl_ = nullptr;      // windowless child under the mouse; not owned
