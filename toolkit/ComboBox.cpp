@@ -1,7 +1,5 @@
 #include "toolkit/ComboBox.h"
 
-#include "toolkit/ListItems.h"
-
 namespace {
 // The window's height includes the dropped-down list.
 constexpr int kDropDownItems = 12;

@@ -1,7 +1,5 @@
 #include "toolkit/ListBox.h"
 
-#include "toolkit/ListItems.h"
-
 TCustomListBox::TCustomListBox(TComponent* owner)
     : TItemsControl(owner, {LB_RESETCONTENT, LB_ADDSTRING, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT})
 {
