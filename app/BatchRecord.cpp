@@ -85,7 +85,11 @@ std::vector<core::FileFailure> BatchRecord::Undo(const BatchProgress& progress)
     // for the next undo.
     while (!renames_.empty() && !progress.Stopped()) {
         core::FileFailure failure;
-        if (!UndoRename(renames_.back(), failure)) failures.push_back(std::move(failure));
+        if (UndoRename(renames_.back(), failure)) {
+            progress.Renamed(renames_.back().NewPath(), renames_.back().OldPath());
+        } else {
+            failures.push_back(std::move(failure));
+        }
         renames_.pop_back();
         progress.Advance(++done);
     }

@@ -38,8 +38,8 @@ bool ProgressBarFeed::LooksDifferent(int position) const
 
 void ProgressBarFeed::Advance(int position)
 {
-    if (!LooksDifferent(position)) return;
     bar_.SetPosition(position);
+    if (!LooksDifferent(position)) return;
     bar_.RepaintNow();
     paintedPosition_ = position;
     ++repaints_;

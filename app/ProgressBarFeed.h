@@ -1,8 +1,6 @@
-// Drives a progress bar from a batch so that it always looks current, but
-// is painted only when its filled width changes: a synchronous repaint costs
-// about as much as the work on one file, and the control repaints inside
-// PBM_SETPOS on some systems (Wine), so between visible changes the new
-// position is not even sent.
+// Drives a progress bar from a batch: its position is always the file
+// count, but it is painted at once only when its filled width changes, as a
+// synchronous repaint costs about as much as the work on one file.
 #pragma once
 
 #include "app/BatchProgress.h"
@@ -15,9 +13,8 @@ public:
 
     // Maximum = max, position 0, painted at once.
     void Start(int max);
-    // The bar is set to position and painted at once when that changes its
-    // look, for the first file and for the last; otherwise it stays at a
-    // position that looks the same.
+    // The bar is set to position, and painted at once when that changes its
+    // look, for the first file and for the last.
     void Advance(int position);
     // Callbacks for RunRenameBatch / RunFileTimeBatch.
     BatchProgress Callbacks();

@@ -81,10 +81,11 @@ std::vector<core::FileFailure> RunRenameBatch(const std::vector<std::string>& ta
     for (int i = 1; i <= count && !progress.Stopped(); ++i) {
         core::FileFailure failure;
         std::string renamedTo;
-        if (!operation.Apply(targets[i - 1], failure, record ? &renamedTo : nullptr)) {
+        if (!operation.Apply(targets[i - 1], failure, &renamedTo)) {
             failures.push_back(std::move(failure));
         } else if (!renamedTo.empty()) {
-            record->AddRename(targets[i - 1], renamedTo);
+            if (record) record->AddRename(targets[i - 1], renamedTo);
+            progress.Renamed(targets[i - 1], renamedTo);
         }
         progress.Advance(i);
     }

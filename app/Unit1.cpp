@@ -5,11 +5,13 @@
 #include "browser/FileListBox.h"
 #include "browser/WorkingDirectory.h"
 #include "app/FileTimeOperation.h"
+#include "app/InputLock.h"
 #include "app/ProgressBarFeed.h"
 #include "app/RenameOperation.h"
 #include "components/DiskScan.h"
 #include "components/antTaskbarIcon.h"
 #include "core/DirectoryItems.h"
+#include "core/DirectoryPath.h"
 #include "core/ExtensionMapping.h"
 #include "core/DateTimeText.h"
 #include "core/FailureReport.h"
@@ -43,16 +45,16 @@ HBITMAP LoadPicture(const char* name)
     return static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
 }
 
-// Marks a command as running for as long as it is in scope.
-class CommandScope {
+// Drops the running command when the handler ends, whichever way.
+class RunScope {
 public:
-    explicit CommandScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~CommandScope() { flag_ = false; }
-    CommandScope(const CommandScope&) = delete;
-    CommandScope& operator=(const CommandScope&) = delete;
+    explicit RunScope(std::unique_ptr<CommandRun>& run) : run_(run) { run_ = std::make_unique<CommandRun>(); }
+    ~RunScope() { run_.reset(); }
+    RunScope(const RunScope&) = delete;
+    RunScope& operator=(const RunScope&) = delete;
 
 private:
-    bool& flag_;
+    std::unique_ptr<CommandRun>& run_;
 };
 
 constexpr char kFirstLine[] = "对所选定的文件或文件夹下所有文件";
@@ -373,7 +375,7 @@ void TForm1::FormDestroy(TObject*)
 // command there is no menu: its modal loop would hold the batch while open.
 void TForm1::OnFileListMenu(int x, int y)
 {
-    if (commandRunning_) return;
+    if (run_) return;
     if (x == -1 && y == -1) {
         RECT rect;
         GetWindowRect(FileListBox1->Handle(), &rect);
@@ -391,11 +393,11 @@ bool TForm1::OnShortCut(const MSG& message)
     if (message.message != WM_KEYDOWN || !HandleAllocated()) return false;
     if (message.hwnd != Handle() && !IsChild(Handle(), message.hwnd)) return false;
     const bool control = GetKeyState(VK_CONTROL) < 0;
-    if (message.wParam == VK_ESCAPE && commandRunning_) {
+    if (message.wParam == VK_ESCAPE && run_) {
         StopCommand();
         return true;
     }
-    if (commandRunning_) return false;
+    if (run_) return false;
     if (control && message.wParam == 'Z') {
         UndoItemClick(this);
         return true;
@@ -418,12 +420,11 @@ void TForm1::UndoItemClick(TObject*)
     RunGuarded([this] {
         ProgressBar1->SetPosition(0);
         const std::string question = "撤销上次对 " + std::to_string(record_.Count()) + " 个文件的更改吗？";
-        if (ConfirmationDialog(question) != mrYes || closeRequested_) return;
-        skipped_.clear();
-        stopRequested_ = false;
+        if (ConfirmationDialog(question) != mrYes || run_->CloseRequested()) return;
+        InputLock lock = LockInput();
+        run_->SetSelection(SelectedPaths());
         const std::size_t count = record_.Count();
         BatchResult result{{}, record_.Undo(Progress())};
-        filesDone_ = static_cast<int>(count - record_.Count());
         ShowBatchResult(result, count);
     });
 }
@@ -431,14 +432,14 @@ void TForm1::UndoItemClick(TObject*)
 // Reads the directory list and the file list anew.
 void TForm1::RefreshItemClick(TObject*)
 {
-    if (commandRunning_) return;
+    if (run_) return;
     DirectoryListBox1->Reread();
     FileListBox1->Reread();
 }
 
 void TForm1::SelectAllItemClick(TObject*)
 {
-    if (!commandRunning_) FileListBox1->SelectAll();
+    if (!run_) FileListBox1->SelectAll();
 }
 
 void TForm1::WireEvents()
@@ -462,21 +463,21 @@ void TForm1::WireEvents()
 
 void TForm1::Close()
 {
-    if (!commandRunning_) {
+    if (!run_) {
         TForm::Close();
         return;
     }
     // A batch ends with its report, which the close must not take away: the
     // command closes the window when done.
     StopCommand();
-    closeRequested_ = true;
+    run_->RequestClose();
 }
 
 // A scan ends at once and touches nothing; a batch after its current file.
 void TForm1::StopCommand()
 {
     DiskScan1->Cancel();
-    stopRequested_ = true;
+    run_->Stop();
 }
 
 void TForm1::DriveComboBox1Change(TObject*)
@@ -509,7 +510,7 @@ void TForm1::SpeedButton4Click(TObject*)
 void TForm1::SpeedButton5Click(TObject*)
 {
     // The scanner dispatches messages: the about dialog waits for a running command.
-    if (commandRunning_ || !AboutBox) return;
+    if (run_ || !AboutBox) return;
     AboutBox->ShowModal();
 }
 
@@ -522,12 +523,14 @@ void TForm1::RunCommand(const char* question, TButton* operation)
 // One command at a time; a close asked for while it ran comes after it.
 void TForm1::RunGuarded(const std::function<void()>& command)
 {
-    if (commandRunning_) return;
+    if (run_) return;
+    bool close = false;
     {
-        CommandScope scope(commandRunning_);
+        RunScope scope(run_);
         command();
+        close = run_->CloseRequested();
     }
-    if (closeRequested_) TForm::Close();
+    if (close) TForm::Close();
 }
 
 void TForm1::RunConfirmedCommand(const char* question, TButton* operation)
@@ -540,31 +543,42 @@ void TForm1::RunConfirmedCommand(const char* question, TButton* operation)
         return;
     }
     std::string message = std::string(kFirstLine) + '\r' + question;
-    if (ConfirmationDialog(message) != mrYes || closeRequested_) return;
+    if (ConfirmationDialog(message) != mrYes || run_->CloseRequested()) return;
+    InputLock lock = LockInput();
+    run_->SetSelection(SelectedPaths());
     // The command's first change replaces what there was to undo; one that
     // is refused, stopped before a file, or fails everywhere leaves it.
     record_.ReplaceOnNextChange();
-    skipped_.clear();
-    stopRequested_ = false;
-    filesDone_ = 0;
     targetList_->clear();
     GatherTargets();
-    if (Application->Terminated() || DiskScan1->Cancelled()) return;
+    if (Application->Terminated() || run_->StopRequested()) return;
     operation->Click();
+}
+
+// What could change what a running command does, or what it works on.
+InputLock TForm1::LockInput()
+{
+    return InputLock(
+        *this, {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, DriveComboBox1, DirectoryListBox1, FileListBox1});
+}
+
+// The selected entries as full paths, in the list's order.
+std::vector<std::string> TForm1::SelectedPaths() const
+{
+    const std::string directory = core::WithTrailingBackslash(DirectoryListBox1->Directory());
+    std::vector<std::string> paths = FileListBox1->SelectedNames();
+    for (std::string& path : paths) path.insert(0, directory);
+    return paths;
 }
 
 void TForm1::GatherTargets()
 {
-    if (FileListBox1->SelCount() <= 0) {
+    if (run_->Selection().empty()) {
         DiskScan1->SetStartDirectory(DirectoryListBox1->Directory());
         DiskScan1->Scan();
         return;
     }
-    const std::string directory = core::WithTrailingBackslash(DirectoryListBox1->Directory());
-    const int count = FileListBox1->Count();
-    for (int i = 0; i < count; ++i) {
-        if (FileListBox1->Selected(i)) targetList_->push_back(directory + FileListBox1->ItemText(i));
-    }
+    targetList_->assign(run_->Selection().begin(), run_->Selection().end());
 }
 
 void TForm1::DiskScan1FileFound(TObject*, std::string fileName)
@@ -575,30 +589,14 @@ void TForm1::DiskScan1FileFound(TObject*, std::string fileName)
 // What the scan leaves out is listed in the report, so that no file is passed over in silence.
 void TForm1::DiskScan1EntrySkipped(TObject*, std::string path, std::string reason)
 {
-    skipped_.push_back(core::FileFailure{std::move(path), std::move(reason)});
+    if (run_) run_->Skip(core::FileFailure{std::move(path), std::move(reason)});
 }
 
 // The bar's callbacks, plus a look at pending messages now and then, so that
 // the window repaints, answers, and can stop the batch between two files.
 BatchProgress TForm1::Progress()
 {
-    BatchProgress progress = progressFeed_->Callbacks();
-    nextDispatch_ = GetTickCount64() + kDispatchMs;
-    progress.advance = [this, advance = progress.advance](int position) {
-        Fire(advance, position);
-        filesDone_ = position;
-        KeepResponding();
-    };
-    progress.stop = [this] { return stopRequested_; };
-    return progress;
-}
-
-void TForm1::KeepResponding()
-{
-    const ULONGLONG now = GetTickCount64();
-    if (now < nextDispatch_) return;
-    Application->ProcessMessages();
-    nextDispatch_ = now + kDispatchMs;
+    return run_->Progress(progressFeed_->Callbacks(), [] { Application->ProcessMessages(); });
 }
 
 // The one way from a batch's outcome to the user: a refusal as an error, in
@@ -611,11 +609,18 @@ void TForm1::ShowBatchResult(const BatchResult& result, std::size_t total)
         MessageBoxA(Handle(), core::AddFullStop(result.refusal).c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
         return;
     }
-    const std::size_t notTried =
-        stopRequested_ && static_cast<std::size_t>(filesDone_) < total ? total - filesDone_ : 0;
-    const std::string report = core::BuildFailureReport(result.failures, total, skipped_, notTried);
+    const std::size_t done = static_cast<std::size_t>(run_->FilesDone());
+    const std::size_t notTried = run_->StopRequested() && done < total ? total - done : 0;
+    const std::string report = core::BuildFailureReport(result.failures, total, run_->Skipped(), notTried);
     if (!report.empty()) MessageBoxA(Handle(), report.c_str(), caption.c_str(), MB_OK | MB_ICONWARNING);
-    FileListBox1->Reread();
+    // The selection stays with the files chosen, under the names they have now.
+    const std::string directory = core::WithTrailingBackslash(DirectoryListBox1->Directory());
+    std::vector<std::string> names;
+    for (const std::string& path : run_->Selection()) {
+        if (path.compare(0, directory.size(), directory) == 0 && core::NameStart(path) == directory.size())
+            names.push_back(path.substr(directory.size()));
+    }
+    FileListBox1->Reread(names);
 }
 
 // Sets the three times of every target to the typed date and time.
@@ -643,7 +648,8 @@ void TForm1::Button2Click(TObject*)
                     MB_OK | MB_ICONWARNING);
         return;
     }
-    auto extension = [this] { return Edit7->Text(); };
+    // Read once: the batch gives every file the extension confirmed.
+    auto extension = [text = Edit7->Text()] { return text; };
     ShowBatchResult({{}, RunRenameBatch(*targetList_, RenameKind::Extension, extension, Progress(), &record_)},
                     targetList_->size());
 }

@@ -4,6 +4,7 @@
 
 #include "app/BatchRecord.h"
 #include "app/BatchResult.h"
+#include "app/CommandRun.h"
 #include "app/RenameOperation.h"
 #include "core/FailureReport.h"
 #include "toolkit/Form.h"
@@ -13,6 +14,7 @@
 #include <string>
 #include <vector>
 
+class InputLock;
 class ProgressBarFeed;
 class TButton;
 class TDiskScan;
@@ -131,21 +133,17 @@ private:
     void BuildFileListMenu();
     void OnFileListMenu(int x, int y);
     bool OnShortCut(const MSG& message);
-    void KeepResponding();
+    InputLock LockInput();
+    std::vector<std::string> SelectedPaths() const;
     void GatherTargets();
     void ShowBatchResult(const BatchResult& result, std::size_t total);
     BatchProgress Progress();
 
     static constexpr UINT kStartNotice = WM_APP + 1;
-    static constexpr ULONGLONG kDispatchMs = 100;
 
-    bool commandRunning_ = false;
-    bool closeRequested_ = false;
-    bool stopRequested_ = false;
-    int filesDone_ = 0;                       // the last file the running batch reached
-    ULONGLONG nextDispatch_ = 0;              // when the running batch next lets messages through
-    BatchRecord record_;                      // what the last batch changed
-    std::vector<core::FileFailure> skipped_;  // entries the last scan left out
+    // The command now running, from its click to its report; empty while idle.
+    std::unique_ptr<CommandRun> run_;
+    BatchRecord record_;  // what the last batch changed
     std::unique_ptr<ProgressBarFeed> progressFeed_;
 
     std::unique_ptr<TTargetList> targetList_;

@@ -59,16 +59,20 @@ void TFileListBox::Update()
     ReadFileNames();
 }
 
-void TFileListBox::Reread()
+std::vector<std::string> TFileListBox::SelectedNames() const
 {
-    // Names are compared as the file system does, so a file renamed to
-    // another case stays selected.
-    auto less = [](const std::string& a, const std::string& b) { return CompareIgnoreCase(a, b) == CSTR_LESS_THAN; };
-    std::set<std::string, decltype(less)> selected(less);
+    std::vector<std::string> names;
     for (int i = 0; i < Count(); ++i) {
-        if (Selected(i)) selected.insert(ItemText(i));
+        if (Selected(i)) names.push_back(ItemText(i));
     }
+    return names;
+}
+
+void TFileListBox::Reread(const std::vector<std::string>& selectNames)
+{
+    const std::set<std::string> selected(selectNames.begin(), selectNames.end());
     ReadFileNames();
+    if (selected.empty()) return;
     for (int i = 0; i < Count(); ++i) {
         if (selected.count(ItemText(i))) SetSelected(i, true);
     }

@@ -4,6 +4,9 @@
 
 #include "toolkit/ListBox.h"
 
+#include <string>
+#include <vector>
+
 class TFileListBox : public TCustomListBox {
 public:
     explicit TFileListBox(TComponent* owner);
@@ -14,8 +17,13 @@ public:
     // Patterns separated by ";"; "*.*" lists every file.
     void SetMask(const std::string& mask) { mask_ = mask; }
     void Update();  // reads the directory anew
+    // The names of the selected entries, in the list's order.
+    std::vector<std::string> SelectedNames() const;
+    // Reads the directory anew and selects the entries of exactly these
+    // names: two names differing only in case may be two files.
+    void Reread(const std::vector<std::string>& selectNames);
     // Reads the directory anew and keeps selected the names that are still there.
-    void Reread();
+    void Reread() { Reread(SelectedNames()); }
     void SelectAll();
 
 protected:

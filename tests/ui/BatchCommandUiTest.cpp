@@ -190,8 +190,9 @@ const DeclineCase kDeclineCases[] = {
 INSTANTIATE_TEST_SUITE_P(Ways, BatchCommandDeclineUiTest, ::testing::ValuesIn(kDeclineCases), CaseName());
 
 // With entries selected only those are renamed, and the folder below is not
-// scanned.
-TEST_F(BatchCommandUiTest, UpperCaseRenamesOnlyTheSelectedFiles)
+// scanned; they stay selected under their new names, so that the next
+// command works on the same files.
+TEST_F(BatchCommandUiTest, SelectedFilesStaySelectedUnderTheirNewNames)
 {
     AddFiles({"a.txt", "b.txt", "c.txt", "d.txt", "Sub\\e.txt"});
     Start();
@@ -202,13 +203,15 @@ TEST_F(BatchCommandUiTest, UpperCaseRenamesOnlyTheSelectedFiles)
     ASSERT_TRUE(UiInput::Click(list.Window(), list.ItemCentre(3), UiInput::Button::Left, UiInput::Ctrl));
     ASSERT_TRUE(UiWait::Until([&] { return list.SelectedCount() == 2; }, 3000));
 
-    ASSERT_TRUE(app_.StartCommand(BriselApp::UpperCase));
-    ASSERT_TRUE(app_.WaitBatchEnd(2)) << "bar at " << app_.ProgressBar().Position() << " of "
-                                      << app_.ProgressBar().Maximum();
+    ASSERT_TRUE(app_.StartCommand(BriselApp::Extension));
+    ASSERT_TRUE(app_.WaitBatchEnd(2));
+    ASSERT_TRUE(UiWait::Until([&] { return list.Items()[1] == "b.html"; }, 3000)) << list.Items()[1];
+    EXPECT_EQ(list.SelectedIndexes(), (std::vector<int>{1, 3}));
 
-    EXPECT_EQ(TreeOnDisk(), (std::vector<std::string>{"B.TXT", "D.TXT", "Sub", "Sub\\e.txt", "a.txt", "c.txt"}));
-    // The list is read again and keeps the selection of the files renamed.
-    EXPECT_EQ(list.Items(), (std::vector<std::string>{"a.txt", "B.TXT", "c.txt", "D.TXT"}));
+    ASSERT_TRUE(app_.StartCommand(BriselApp::UpperCase));
+    ASSERT_TRUE(UiWait::Until([&] { return list.Items()[1] == "B.HTML"; }, 5000)) << list.Items()[1];
+    EXPECT_EQ(TreeOnDisk(), (std::vector<std::string>{"B.HTML", "D.HTML", "Sub", "Sub\\e.txt", "a.txt", "c.txt"}));
+    EXPECT_EQ(list.Items(), (std::vector<std::string>{"a.txt", "B.HTML", "c.txt", "D.HTML"}));
     EXPECT_EQ(list.SelectedIndexes(), (std::vector<int>{1, 3}));
     ExpectNoDialog();
 }
@@ -558,8 +561,9 @@ TEST_F(LongScanUiTest, ClosingDuringTheScanEndsTheProgramWithoutRenaming)
     EXPECT_EQ(files, (std::vector<std::string>{"D0500\\C.TXT"}));
 }
 
-// Esc during the scan ends the command before any file is touched.
-TEST_F(LongScanUiTest, EscDuringTheScanChangesNothing)
+// Esc during the scan ends the command before any file is touched, and
+// nothing of it is left to stop the next command.
+TEST_F(LongScanUiTest, EscDuringTheScanChangesNothingAndTheNextCommandRuns)
 {
     ASSERT_TRUE(app_.StartCommand(BriselApp::LowerCase));
     ASSERT_TRUE(StillScanning()) << "the scan ended too soon: use more folders";
@@ -569,6 +573,34 @@ TEST_F(LongScanUiTest, EscDuringTheScanChangesNothing)
     EXPECT_TRUE(app_.Process().IsRunning());
     EXPECT_EQ(app_.ProgressBar().Maximum(), 100) << "the batch ran after Esc";
     EXPECT_EQ(TempDir::Names(folder_.Path(), TempDir::Kind::Files), (std::vector<std::string>{"A.TXT"}));
+    ExpectNoDialog();
+
+    UiListBox list = app_.FileList();
+    ASSERT_TRUE(UiInput::Click(list.Window(), list.ItemCentre(0)));
+    ASSERT_TRUE(UiWait::Until([&] { return list.SelectedCount() == 1; }, 3000));
+    ASSERT_TRUE(app_.StartCommand(BriselApp::LowerCase));
+    ASSERT_TRUE(app_.WaitBatchEnd(1)) << "the command after the stopped one did nothing";
+    EXPECT_EQ(TempDir::Names(folder_.Path(), TempDir::Kind::Files), (std::vector<std::string>{"a.txt"}));
+}
+
+// While a command runs, the settings and the browser take no input: typing
+// into the extension field cannot change what the confirmed command does.
+TEST_F(LongScanUiTest, SettingsAndBrowserTakeNoInputWhileACommandRuns)
+{
+    ASSERT_TRUE(app_.StartCommand(BriselApp::Extension));
+    UiWindow edit = app_.Edit(7);
+    ASSERT_TRUE(StillScanning()) << "the scan ended too soon: use more folders";
+    EXPECT_FALSE(edit.IsEnabled());
+    EXPECT_FALSE(app_.FileList().Window().IsEnabled());
+    UiInput::ClickCentre(edit);
+    UiInput::Press(edit, VK_END);
+    UiInput::Type(edit, "x");
+    UiInput::Press(edit, 'Z', UiInput::Ctrl);
+    ASSERT_TRUE(app_.WaitBatchEnd(2, 20000));
+    EXPECT_TRUE(UiWait::Until([&] { return edit.IsEnabled() && app_.FileList().Window().IsEnabled(); }, 3000));
+    EXPECT_EQ(edit.Text(), ".html");
+    EXPECT_EQ(TempDir::Names(folder_.Path(), TempDir::Kind::Files), (std::vector<std::string>{"A.html"}));
+    EXPECT_EQ(TempDir::Names(folder_.PathOf("D0500"), TempDir::Kind::Files), (std::vector<std::string>{"C.html"}));
     ExpectNoDialog();
 }
 

@@ -132,6 +132,18 @@ TEST_F(FileListBoxTest, ShowsOnlyNamesThatAddressTheirOwnFile)
     EXPECT_EQ(Names(*list), std::vector<std::string>{"a.txt"});
 }
 
+// Two names differing only in case are two files: reading the list again
+// must not select the one that was not chosen.
+TEST_F(FileListBoxTest, RereadKeepsSelectedExactlyTheNamesThatWere)
+{
+    ASSERT_TRUE(RunLinuxShell(folder, "touch README ReadMe other"));
+    TFileListBox* list = MakeList();
+    ASSERT_EQ(list->Count(), 3);
+    for (int i = 0; i < list->Count(); ++i) list->SetSelected(i, list->ItemText(i) == "README");
+    list->Reread();
+    EXPECT_EQ(list->SelectedNames(), std::vector<std::string>{"README"});
+}
+
 TEST_F(FileListBoxTest, LongListingPutsThePointerBack)
 {
     for (int i = 0; i < 130; ++i) temp.WriteFile("Other\\f" + std::to_string(1000 + i) + ".txt");

@@ -51,13 +51,9 @@ TEST(ProgressBarFeedTest, BarAlwaysLooksCurrentWithFewRepaints)
         EXPECT_EQ(SendMessageA(handle, PBM_GETPOS, 0, 0), 0);
         for (int i = 1; i <= count; ++i) {
             feed.Advance(i);
-            int shown = static_cast<int>(SendMessageA(handle, PBM_GETPOS, 0, 0));
-            // The bar may hold an earlier position only while it looks the same:
-            // it fills its client area less a one-pixel frame.
-            ASSERT_EQ(Filled(shown, count, width - 2), Filled(i, count, width - 2)) << i;
-            if (i == 1 || i == count) {
-                ASSERT_EQ(shown, i);
-            }
+            // After a stop the bar must tell how far the batch got.
+            ASSERT_EQ(SendMessageA(handle, PBM_GETPOS, 0, 0), i);
+            // It fills its client area less a one-pixel frame.
             if (count == 5000 && i % 997 == 0) {
                 EXPECT_EQ(FilledPixels(handle), Filled(i, count, width - 2)) << i;
             }
