@@ -422,7 +422,7 @@ void TForm1::UndoItemClick(TObject*)
         skipped_.clear();
         stopRequested_ = false;
         const std::size_t count = record_.Count();
-        BatchResult result{{}, record_.Undo(Progress())};
+        const BatchResult result = record_.Undo(Progress());
         filesDone_ = static_cast<int>(count - record_.Count());
         ShowBatchResult(result, count);
     });
@@ -613,7 +613,8 @@ void TForm1::ShowBatchResult(const BatchResult& result, std::size_t total)
     }
     const std::size_t notTried =
         stopRequested_ && static_cast<std::size_t>(filesDone_) < total ? total - filesDone_ : 0;
-    const std::string report = core::BuildFailureReport(result.failures, total, skipped_, notTried);
+    const std::string report =
+        core::BuildFailureReport(result.of, result.failures, total, result.changed, skipped_, notTried);
     if (!report.empty()) MessageBoxA(Handle(), report.c_str(), caption.c_str(), MB_OK | MB_ICONWARNING);
     FileListBox1->Reread();
 }
@@ -638,26 +639,21 @@ void TForm1::Button1Click(TObject*)
 // Gives every target the extension typed in Edit7.
 void TForm1::Button2Click(TObject*)
 {
-    if (!core::ExtensionTextIsSafe(Edit7->Text())) {
-        MessageBoxA(Handle(), "扩展名中不能含有“\\”、“/”或“:”，没有更改任何文件。", Application->Title().c_str(),
-                    MB_OK | MB_ICONWARNING);
-        return;
-    }
     auto extension = [this] { return Edit7->Text(); };
-    ShowBatchResult({{}, RunRenameBatch(*targetList_, RenameKind::Extension, extension, Progress(), &record_)},
+    ShowBatchResult(RunRenameBatch(*targetList_, RenameKind::Extension, extension, Progress(), &record_),
                     targetList_->size());
 }
 
 // Renames every target to lower case.
 void TForm1::Button3Click(TObject*)
 {
-    ShowBatchResult({{}, RunRenameBatch(*targetList_, RenameKind::LowerCase, nullptr, Progress(), &record_)},
+    ShowBatchResult(RunRenameBatch(*targetList_, RenameKind::LowerCase, nullptr, Progress(), &record_),
                     targetList_->size());
 }
 
 // Renames every target to upper case.
 void TForm1::Button4Click(TObject*)
 {
-    ShowBatchResult({{}, RunRenameBatch(*targetList_, RenameKind::UpperCase, nullptr, Progress(), &record_)},
+    ShowBatchResult(RunRenameBatch(*targetList_, RenameKind::UpperCase, nullptr, Progress(), &record_),
                     targetList_->size());
 }

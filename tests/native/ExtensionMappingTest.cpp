@@ -77,13 +77,32 @@ TEST(ExtensionMappingTest, DefaultsToTheSystemCodePage)
 TEST(ExtensionMappingTest, ExtensionTextSafety)
 {
     CodePage page = CodePage::Gbk();
-    EXPECT_TRUE(ExtensionTextIsSafe(".html", page));
-    EXPECT_TRUE(ExtensionTextIsSafe("", page));
-    EXPECT_TRUE(ExtensionTextIsSafe("html", page));
-    EXPECT_TRUE(ExtensionTextIsSafe(Bytes({".", gbk::kTrail5C}), page));
-    EXPECT_FALSE(ExtensionTextIsSafe(".a\\b", page));
-    EXPECT_FALSE(ExtensionTextIsSafe("\\..\\x.txt", page));
-    EXPECT_FALSE(ExtensionTextIsSafe("/x", page));
-    EXPECT_FALSE(ExtensionTextIsSafe(".txt:stream", page));
-    EXPECT_FALSE(ExtensionTextIsSafe(Bytes({gbk::kBiao, "\\"}), page));
+    const struct {
+        std::string text;
+        bool safe;
+    } cases[] = {
+        {".html", true},
+        {"", true},
+        {"html", true},
+        {Bytes({".", gbk::kTrail5C}), true},
+        {".a\\b", false},
+        {"\\..\\x.txt", false},
+        {"/x", false},
+        {".txt:stream", false},
+        {Bytes({gbk::kBiao, "\\"}), false},
+        // What the platform would drop or refuse in every name.
+        {".txt ", false},
+        {".txt.", false},
+        {".", false},
+        {".t\x01", false},
+        {".a*", false},
+        {".a?", false},
+        {".a\"", false},
+        {".a<", false},
+        {".a>", false},
+        {".a|", false},
+        {". txt", true},
+        {".t.x", true},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ExtensionTextIsSafe(c.text, page), c.safe) << c.text;
 }
