@@ -614,7 +614,7 @@ void TForm1::ShowBatchResult(const BatchResult& result, std::size_t total)
     const std::size_t notTried =
         stopRequested_ && static_cast<std::size_t>(filesDone_) < total ? total - filesDone_ : 0;
     const std::string report =
-        core::BuildFailureReport(result.of, result.failures, total, result.changed, skipped_, notTried);
+        core::BuildFailureReport(result.failures, total, result.changed, skipped_, notTried, result.of);
     if (!report.empty()) MessageBoxA(Handle(), report.c_str(), caption.c_str(), MB_OK | MB_ICONWARNING);
     FileListBox1->Reread();
 }

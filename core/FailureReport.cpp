@@ -22,8 +22,8 @@ void AppendList(std::vector<FileFailure> entries, const std::string& more, std::
 
 }  // namespace
 
-std::string BuildFailureReport(ReportOf of, const std::vector<FileFailure>& failures, std::size_t totalFiles,
-                               std::size_t changed, const std::vector<FileFailure>& skipped, std::size_t notTried)
+std::string BuildFailureReport(const std::vector<FileFailure>& failures, std::size_t totalFiles, std::size_t changed,
+                               const std::vector<FileFailure>& skipped, std::size_t notTried, ReportOf of)
 {
     const std::string done = of == ReportOf::Undo ? "已恢复" : "已更改";
     const std::string notDone = of == ReportOf::Undo ? "未能恢复" : "未能更改";

@@ -27,8 +27,8 @@ enum class ReportOf { Batch, Undo };
 // Empty when nothing failed and nothing was left out. A batch that was
 // stopped with notTried files to go says first how far it went: changed
 // counts the files it changed.
-std::string BuildFailureReport(ReportOf of, const std::vector<FileFailure>& failures, std::size_t totalFiles,
-                               std::size_t changed, const std::vector<FileFailure>& skipped = {},
-                               std::size_t notTried = 0);
+std::string BuildFailureReport(const std::vector<FileFailure>& failures, std::size_t totalFiles, std::size_t changed,
+                               const std::vector<FileFailure>& skipped = {}, std::size_t notTried = 0,
+                               ReportOf of = ReportOf::Batch);
 
 }  // namespace core

