@@ -15,13 +15,13 @@
 #include <string>
 #include <vector>
 
+class CaseOnlyRename;
+
 // Which file a path holds, as far as its attributes tell: its kind, size,
 // creation and last-write time. A file changed or replaced since the batch
 // differs in one of them and is not taken for the same. Attributes of
 // INVALID_FILE_ATTRIBUTES mean that the file could not be read: no file is
 // taken for it.
-class CaseOnlyRename;
-
 struct FileIdentity {
     DWORD attributes = INVALID_FILE_ATTRIBUTES;
     DWORD sizeHigh = 0;
