@@ -317,7 +317,7 @@ void LowerCaseBench(BarWindow& window)
 void CaseUndoBench(BarWindow& window)
 {
     constexpr int kFiles = 4000;
-    Rounds undo("undo of lower case, 4000 files in a folder / batch");
+    Rounds undo("undo of lower case, 4000 in a folder / batch");
     for (int round = 0; round < kRounds; ++round) {
         Tree tree(1, kFiles);
         ProgressBarFeed feed(window.Bar());
