@@ -3,6 +3,7 @@
 #include "app/CaseOnlyRename.h"
 #include "core/CaseMapping.h"
 #include "core/DirectoryPath.h"
+#include "platform/LongPath.h"
 #include "platform/RenamableFile.h"
 #include "platform/ScopedHandle.h"
 #include "platform/SystemErrorText.h"
@@ -12,6 +13,7 @@
 namespace {
 
 constexpr char kReplaced[] = "文件在更改之后又被改名或替换，没有撤销";
+constexpr char kChangedSince[] = "批处理之后已被改动，没有恢复";
 
 bool Fail(const std::string& path, const std::string& reason, core::FileFailure& failure)
 {
@@ -25,9 +27,10 @@ bool Fail(const std::string& path, const std::string& reason, core::FileFailure&
 bool ReadFileIdentity(const std::string& path, FileIdentity& identity)
 {
     // The attributes without opening the file: several times cheaper under
-    // Wine than a handle, which the batch would pay for every file.
+    // Wine than a handle, which the batch would pay for every file. The exact
+    // form keeps "a.txt " from being read as "a.txt".
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return false;
+    if (!GetFileAttributesExW(ExactWidePath(path).c_str(), GetFileExInfoStandard, &data)) return false;
     identity = FileIdentity{data.dwFileAttributes, data.nFileSizeHigh, data.nFileSizeLow, data.ftCreationTime,
                             data.ftLastWriteTime};
     return true;
@@ -73,36 +76,42 @@ void BatchRecord::AddTimes(const std::string& path, const FILETIME& creation, co
                            const FILETIME& lastWrite)
 {
     BeginChange();
-    times_.push_back(Times{path, creation, lastAccess, lastWrite});
+    times_.push_back(Times{path, creation, lastAccess, lastWrite, FileIdentity{}});
+    ReadFileIdentity(path, times_.back().identity);
 }
 
-std::vector<core::FileFailure> BatchRecord::Undo(const BatchProgress& progress)
+BatchResult BatchRecord::Undo(const BatchProgress& progress)
 {
-    std::vector<core::FileFailure> failures;
+    BatchResult result;
+    result.of = core::ReportOf::Undo;
     progress.Start(static_cast<int>(Count()));
-    int done = 0;
+    // One for the whole undo, so that each folder is listed once.
+    CaseOnlyRename caseOnly;
+    auto step = [&](bool undone, bool changed, core::FileFailure& failure) {
+        if (!undone) result.failures.push_back(std::move(failure));
+        if (undone && changed) ++result.changed;
+        progress.Advance(static_cast<int>(++result.tried));
+    };
     // Each change leaves the record as it is tried, so a stop keeps the rest
     // for the next undo.
     while (!renames_.empty() && !progress.Stopped()) {
         core::FileFailure failure;
-        if (UndoRename(renames_.back(), failure)) {
-            progress.Renamed(renames_.back().NewPath(), renames_.back().OldPath());
-        } else {
-            failures.push_back(std::move(failure));
-        }
+        bool changed = false;
+        const bool undone = UndoRename(renames_.back(), caseOnly, failure, changed);
+        if (undone) progress.Renamed(renames_.back().NewPath(), renames_.back().OldPath());
         renames_.pop_back();
-        progress.Advance(++done);
+        step(undone, changed, failure);
     }
     while (!times_.empty() && !progress.Stopped()) {
         core::FileFailure failure;
-        if (!UndoTimes(times_.back(), failure)) failures.push_back(std::move(failure));
+        const bool undone = UndoTimes(times_.back(), failure);
         times_.pop_back();
-        progress.Advance(++done);
+        step(undone, true, failure);
     }
-    return failures;
+    return result;
 }
 
-bool BatchRecord::UndoRename(const Rename& rename, core::FileFailure& failure)
+bool BatchRecord::UndoRename(const Rename& rename, CaseOnlyRename& caseOnly, core::FileFailure& failure, bool& changed)
 {
     const std::string oldPath = rename.OldPath(), newPath = rename.NewPath();
     FileIdentity now;
@@ -110,22 +119,28 @@ bool BatchRecord::UndoRename(const Rename& rename, core::FileFailure& failure)
     if (!(now == rename.identity)) return Fail(newPath, kReplaced, failure);
     const std::size_t nameStart = core::NameStart(newPath);
     if (core::DiffersOnlyInCase(newPath, oldPath) && core::NameStart(oldPath) == nameStart) {
-        CaseOnlyRename caseOnly;
         return caseOnly.Rename(newPath.substr(0, nameStart), newPath.substr(nameStart), oldPath.substr(nameStart),
-                               failure);
+                               failure, &changed);
     }
     // The rename never replaces a file: a taken old name makes it fail.
     RenamableFile file(newPath);
     if (!file.IsOpen()) return Fail(newPath, SystemErrorText(file.Error()), failure);
     if (!file.MoveTo(oldPath)) return Fail(newPath, SystemErrorText(GetLastError()), failure);
+    changed = true;
     return true;
 }
 
 bool BatchRecord::UndoTimes(const Times& times, core::FileFailure& failure)
 {
-    ScopedHandle file(
-        CreateFileA(times.path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr),
-        CloseHandle);
+    // Saved or replaced since, the file keeps the times it has now.
+    FileIdentity now;
+    if (!ReadFileIdentity(times.path, now)) return Fail(times.path, SystemErrorText(GetLastError()), failure);
+    if (!(now == times.identity)) return Fail(times.path, kChangedSince, failure);
+    // Only what setting times needs, sharing everything: a file open elsewhere is put back too.
+    ScopedHandle file(CreateFileW(ExactWidePath(times.path).c_str(), FILE_WRITE_ATTRIBUTES,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0,
+                                  nullptr),
+                      CloseHandle);
     if (!file.IsOpen() || !SetFileTime(file.Get(), &times.creation, &times.lastAccess, &times.lastWrite))
         return Fail(times.path, SystemErrorText(GetLastError()), failure);
     return true;

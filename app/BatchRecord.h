@@ -1,9 +1,10 @@
 // What the last batch changed, kept in memory so that it can be taken back:
 // for a rename the old and the new path and which file it was, for the time
-// command the three times each file had before.
+// command the three times each file had before and which file it was after.
 #pragma once
 
 #include "app/BatchProgress.h"
+#include "app/BatchResult.h"
 #include "core/FailureReport.h"
 
 #include <windows.h>
@@ -13,6 +14,8 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+class CaseOnlyRename;
 
 // Which file a path holds, as far as its attributes tell: its kind, size,
 // creation and last-write time. A file changed or replaced since the batch
@@ -34,7 +37,7 @@ struct FileIdentity {
     }
 };
 
-// False when the path cannot be read.
+// False when the path cannot be read. The path is taken exactly as given.
 bool ReadFileIdentity(const std::string& path, FileIdentity& identity);
 
 class BatchRecord {
@@ -47,15 +50,16 @@ public:
 
     // A file now named newPath that was oldPath before.
     void AddRename(const std::string& oldPath, const std::string& newPath);
-    // The times a file had before the batch changed them.
+    // The times a file had before the batch changed them; called after the change.
     void AddTimes(const std::string& path, const FILETIME& creation, const FILETIME& lastAccess,
                   const FILETIME& lastWrite);
 
     // Puts every change back, newest first, by the progress protocol. A name
     // is given back only when the file still has the new name and the old
-    // one is free; what could not be put back is listed. A stop leaves the
-    // changes not yet tried in the record; otherwise it is empty afterwards.
-    std::vector<core::FileFailure> Undo(const BatchProgress& progress);
+    // one is free, times only while the file is still as the batch left it;
+    // what could not be put back is listed. A stop leaves the changes not
+    // yet tried in the record; otherwise it is empty afterwards.
+    BatchResult Undo(const BatchProgress& progress);
 
 private:
     // Kept small, for batches of a hundred thousand files: both paths in
@@ -78,10 +82,12 @@ private:
         FILETIME creation;
         FILETIME lastAccess;
         FILETIME lastWrite;
+        FileIdentity identity;  // as the batch left the file
     };
 
     void BeginChange();
-    static bool UndoRename(const Rename& rename, core::FileFailure& failure);
+    // changed tells whether the name on disk changed.
+    static bool UndoRename(const Rename& rename, CaseOnlyRename& caseOnly, core::FileFailure& failure, bool& changed);
     static bool UndoTimes(const Times& times, core::FileFailure& failure);
 
     // Grown in blocks: no copy of the whole, and no twice the room, as it grows.

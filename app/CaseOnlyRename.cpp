@@ -1,7 +1,9 @@
 #include "app/CaseOnlyRename.h"
 
-#include "platform/SystemErrorText.h"
+#include "core/NameRules.h"
 #include "platform/ExactName.h"
+#include "platform/LongPath.h"
+#include "platform/SystemErrorText.h"
 #include "platform/ScopedHandle.h"
 
 #include <windows.h>
@@ -31,7 +33,7 @@ bool Fail(const std::string& path, const std::string& reason, core::FileFailure&
 std::wstring NameAt(const std::string& path)
 {
     WIN32_FIND_DATAW data;
-    ScopedHandle find(FindFirstFileW(ToWide(path).c_str(), &data), FindClose);
+    ScopedHandle find(FindFirstFileW(ExactWidePath(path).c_str(), &data), FindClose);
     return find.IsOpen() ? data.cFileName : std::wstring();
 }
 
@@ -41,7 +43,7 @@ std::string TemporaryPath(const std::string& folder, unsigned counter)
 {
     for (const char* stem : {".~brisel", ".~"}) {
         std::string path = folder + stem + std::to_string(counter);
-        if (path.size() < MAX_PATH) return path;
+        if (path.size() < core::kMaxPathBytes) return path;
     }
     return std::string();
 }
@@ -129,6 +131,7 @@ bool CaseOnlyRename::MoveThroughTemporary(RenamableFile& file, const std::string
     if (file.MoveTo(finalPath)) return true;
     std::string reason = SystemErrorText(GetLastError());
     // Put the old name back; should that fail too, say where the file is now.
-    if (!file.MoveTo(currentPath)) reason += kStrandedPrefix + temporary;
+    failure.stranded = !file.MoveTo(currentPath);
+    if (failure.stranded) reason += kStrandedPrefix + temporary;
     return Fail(currentPath, reason, failure);
 }

@@ -25,7 +25,6 @@ BatchProgress CommandRun::Progress(BatchProgress bar, std::function<void()> disp
     progress.advance = [this, advance = std::move(progress.advance), dispatch = std::move(dispatch), dispatchMs,
                         next = GetTickCount64() + dispatchMs](int position) mutable {
         if (advance) advance(position);
-        filesDone_ = position;
         const ULONGLONG now = GetTickCount64();
         if (now < next || !dispatch) return;
         dispatch();

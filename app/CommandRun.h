@@ -1,6 +1,6 @@
 // What belongs to one command, from its confirmation to its report: the
-// requests to stop and to close, the entries the scan left out, how far the
-// batch got, when it next lets messages through, and the selection to show
+// requests to stop and to close, the entries the scan left out, when the
+// batch next lets messages through, and the selection to show
 // afterwards under the names the files have then. The window makes one for
 // each command and drops it at the end, so nothing of one command can reach
 // the next.
@@ -38,14 +38,12 @@ public:
     // batch, a renamed file keeps its place in the selection, and pending
     // messages are let through via dispatch every dispatchMs.
     BatchProgress Progress(BatchProgress bar, std::function<void()> dispatch, unsigned dispatchMs = 100);
-    int FilesDone() const { return filesDone_; }
 
 private:
     void Renamed(const std::string& from, const std::string& to);
 
     bool stopRequested_ = false;
     bool closeRequested_ = false;
-    int filesDone_ = 0;
     std::vector<core::FileFailure> skipped_;
     std::vector<std::string> selection_;
     std::unordered_map<std::string, std::size_t> selected_;  // path -> its place in selection_

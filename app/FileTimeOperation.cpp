@@ -10,6 +10,9 @@
 
 namespace {
 
+// Setting times locks nothing: a file another program holds open is stamped too.
+constexpr DWORD kFullSharing = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
 SYSTEMTIME ToSystemTime(const core::CalendarFields& fields)
 {
     return SYSTEMTIME{fields.year, fields.month,  fields.dayOfWeek, fields.day,
@@ -29,14 +32,18 @@ bool ReadDateTime(const std::string& text, int currentYear, double& value, std::
         refusal = core::UnwritableFileTimeMessage(text);
         return false;
     }
+    // No file time exists for it: every file would fail alike.
+    if (core::IsBeforeFileTimeOrigin(value)) {
+        refusal = core::BeforeFileTimeOriginMessage(text);
+        return false;
+    }
     return true;
 }
 
 // Creation, last-access and last-write time, read before the batch changes them.
 bool ReadFileTimes(const std::string& path, FILETIME (&times)[3])
 {
-    ScopedHandle file(CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, 0, nullptr),
+    ScopedHandle file(CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, kFullSharing, nullptr, OPEN_EXISTING, 0, nullptr),
                       CloseHandle);
     return file.IsOpen() && GetFileTime(file.Get(), &times[0], &times[1], &times[2]);
 }
@@ -47,13 +54,21 @@ bool Fail(std::string& reason)
     return false;
 }
 
+// Opened for its attributes alone, a read-only file would take new times;
+// it keeps them, as it did when it was opened for writing.
+bool IsReadOnly(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
 }  // namespace
 
 bool ApplyFileTime(const std::string& path, double value, FileTimeSlot slot, std::string& reason)
 {
     const FileTimeCalls& calls = CallTable<FileTimeCalls>::Current();
     ScopedHandle file(
-        calls.createFile(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr),
+        calls.createFile(path.c_str(), FILE_WRITE_ATTRIBUTES, kFullSharing, nullptr, OPEN_EXISTING, 0, nullptr),
         calls.closeHandle);
     if (!file.IsOpen()) return Fail(reason);
 
@@ -95,6 +110,11 @@ BatchResult RunFileTimeBatch(const std::vector<std::string>& targets, const std:
         progress.Advance(i);
         // The text is the same for every file and time: read as the first file comes up.
         if (i == 1 && !ReadDateTime(dateTimeText, currentYear, value, result.refusal)) return result;
+        result.tried = static_cast<std::size_t>(i);
+        if (IsReadOnly(path)) {
+            result.failures.push_back(core::FileFailure{path, SystemErrorText(ERROR_ACCESS_DENIED)});
+            continue;
+        }
         FILETIME before[3] = {};
         const bool known = record && ReadFileTimes(path, before);
         std::string reason, firstReason;
@@ -105,6 +125,7 @@ BatchResult RunFileTimeBatch(const std::vector<std::string>& targets, const std:
             all = all && stamped;
             any = any || stamped;
         }
+        if (all) ++result.changed;
         if (!all) result.failures.push_back(core::FileFailure{path, firstReason});
         if (known && any) record->AddTimes(path, before[0], before[1], before[2]);
     }

@@ -3,6 +3,7 @@
 #include "core/CaseMapping.h"
 #include "core/DirectoryPath.h"
 #include "core/ExtensionMapping.h"
+#include "core/NameRules.h"
 #include "platform/RenamableFile.h"
 #include "platform/SystemErrorText.h"
 
@@ -11,20 +12,29 @@
 namespace {
 
 constexpr char kFollowedLink[] = "这是指向别处的链接，改名会改动它所指的文件，没有更改";
+constexpr char kTooLong[] = "新路径过长，本程序以后无法再找到它，没有更改";
+
+std::string NameRefusal(const std::string& newName, core::NameCheck check)
+{
+    return "新文件名“" + newName +
+           (check == core::NameCheck::Reserved ? "”是系统保留的设备名" : "”会被系统改动或拒绝") + "，没有更改";
+}
+
+bool Fail(const std::string& path, const std::string& reason, core::FileFailure& failure)
+{
+    failure.path = path;
+    failure.reason = reason;
+    return false;
+}
 
 bool Fail(const std::string& path, DWORD error, core::FileFailure& failure)
 {
-    failure.path = path;
-    failure.reason = SystemErrorText(error);
-    return false;
+    return Fail(path, SystemErrorText(error), failure);
 }
 
 }  // namespace
 
-RenameOperation::RenameOperation(RenameKind kind, std::function<std::string()> extensionText)
-    : kind_(kind), extensionText_(std::move(extensionText))
-{
-}
+RenameOperation::RenameOperation(RenameKind kind) : kind_(kind) {}
 
 std::string RenameOperation::NewPath(const std::string& oldPath, const std::string& extension) const
 {
@@ -38,26 +48,26 @@ std::string RenameOperation::NewPath(const std::string& oldPath, const std::stri
     return oldPath;
 }
 
-bool RenameOperation::Apply(const std::string& oldPath, core::FileFailure& failure, std::string* renamedTo)
+bool RenameOperation::Apply(const std::string& oldPath, const std::string& extension, core::FileFailure& failure,
+                            std::string* renamedTo)
 {
-    std::string extension;
-    if (kind_ == RenameKind::Extension) {
-        extension = extensionText_ ? extensionText_() : std::string();
-        // A separator in the typed text would move the file into another folder.
-        if (!core::ExtensionTextIsSafe(extension)) return Fail(oldPath, ERROR_INVALID_NAME, failure);
-    }
+    // A separator in the typed text would move the file into another folder.
+    if (!core::ExtensionTextIsSafe(extension)) return Fail(oldPath, ERROR_INVALID_NAME, failure);
     const std::string newPath = NewPath(oldPath, extension);
     // Renaming a file to its own name changes nothing, whatever the call says.
     if (newPath == oldPath) return true;
+    // A name the platform alters, or a path too long for the program, could
+    // not be reached again: not by the lists, nor by the undo.
+    const std::string newName = newPath.substr(core::NameStart(newPath));
+    const core::NameCheck check = core::CheckName(newName);
+    if (check != core::NameCheck::Usable) return Fail(oldPath, NameRefusal(newName, check), failure);
+    if (newPath.size() >= core::kMaxPathBytes) return Fail(oldPath, kTooLong, failure);
     const std::size_t nameStart = core::NameStart(oldPath);
     // One open tells where the name leads and does the rename.
     RenamableFile file(oldPath);
     if (!file.IsOpen()) return Fail(oldPath, file.Error(), failure);
-    if (!links_.NamesItself(oldPath.substr(0, nameStart), oldPath.substr(nameStart), file.Handle())) {
-        failure.path = oldPath;
-        failure.reason = kFollowedLink;
-        return false;
-    }
+    if (!links_.NamesItself(oldPath.substr(0, nameStart), oldPath.substr(nameStart), file.Handle()))
+        return Fail(oldPath, kFollowedLink, failure);
     bool changed = true;
     if (core::DiffersOnlyInCase(oldPath, newPath) && core::NameStart(newPath) == nameStart) {
         if (!caseOnly_.Rename(oldPath.substr(0, nameStart), oldPath.substr(nameStart), newPath.substr(nameStart),
@@ -70,24 +80,32 @@ bool RenameOperation::Apply(const std::string& oldPath, core::FileFailure& failu
     return true;
 }
 
-std::vector<core::FileFailure> RunRenameBatch(const std::vector<std::string>& targets, RenameKind kind,
-                                              const std::function<std::string()>& extensionText,
-                                              const BatchProgress& progress, BatchRecord* record)
+BatchResult RunRenameBatch(const std::vector<std::string>& targets, RenameKind kind,
+                           const std::function<std::string()>& extensionText, const BatchProgress& progress,
+                           BatchRecord* record)
 {
-    std::vector<core::FileFailure> failures;
+    BatchResult result;
     const int count = static_cast<int>(targets.size());
     progress.Start(count);
-    RenameOperation operation(kind, extensionText);
+    RenameOperation operation(kind);
     for (int i = 1; i <= count && !progress.Stopped(); ++i) {
+        const std::string& path = targets[i - 1];
+        const std::string extension = kind == RenameKind::Extension && extensionText ? extensionText() : std::string();
+        if (i == 1 && !core::ExtensionTextIsSafe(extension)) {
+            result.refusal = core::UnsafeExtensionMessage();
+            return result;
+        }
         core::FileFailure failure;
         std::string renamedTo;
-        if (!operation.Apply(targets[i - 1], failure, &renamedTo)) {
-            failures.push_back(std::move(failure));
+        if (!operation.Apply(path, extension, failure, &renamedTo)) {
+            result.failures.push_back(std::move(failure));
         } else if (!renamedTo.empty()) {
-            if (record) record->AddRename(targets[i - 1], renamedTo);
-            progress.Renamed(targets[i - 1], renamedTo);
+            ++result.changed;
+            if (record) record->AddRename(path, renamedTo);
+            progress.Renamed(path, renamedTo);
         }
+        result.tried = static_cast<std::size_t>(i);
         progress.Advance(i);
     }
-    return failures;
+    return result;
 }

@@ -424,7 +424,7 @@ void TForm1::UndoItemClick(TObject*)
         InputLock lock = LockInput();
         run_->SetSelection(SelectedPaths());
         const std::size_t count = record_.Count();
-        BatchResult result{{}, record_.Undo(Progress())};
+        const BatchResult result = record_.Undo(Progress());
         ShowBatchResult(result, count);
     });
 }
@@ -609,9 +609,9 @@ void TForm1::ShowBatchResult(const BatchResult& result, std::size_t total)
         MessageBoxA(Handle(), core::AddFullStop(result.refusal).c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
         return;
     }
-    const std::size_t done = static_cast<std::size_t>(run_->FilesDone());
-    const std::size_t notTried = run_->StopRequested() && done < total ? total - done : 0;
-    const std::string report = core::BuildFailureReport(result.failures, total, run_->Skipped(), notTried);
+    const std::size_t notTried = run_->StopRequested() && result.tried < total ? total - result.tried : 0;
+    const std::string report =
+        core::BuildFailureReport(result.failures, total, result.changed, run_->Skipped(), notTried, result.of);
     if (!report.empty()) MessageBoxA(Handle(), report.c_str(), caption.c_str(), MB_OK | MB_ICONWARNING);
     // The selection stays with the files chosen, under the names they have now.
     const std::string directory = core::WithTrailingBackslash(DirectoryListBox1->Directory());
@@ -643,27 +643,22 @@ void TForm1::Button1Click(TObject*)
 // Gives every target the extension typed in Edit7.
 void TForm1::Button2Click(TObject*)
 {
-    if (!core::ExtensionTextIsSafe(Edit7->Text())) {
-        MessageBoxA(Handle(), "扩展名中不能含有“\\”、“/”或“:”，没有更改任何文件。", Application->Title().c_str(),
-                    MB_OK | MB_ICONWARNING);
-        return;
-    }
     // Read once: the batch gives every file the extension confirmed.
     auto extension = [text = Edit7->Text()] { return text; };
-    ShowBatchResult({{}, RunRenameBatch(*targetList_, RenameKind::Extension, extension, Progress(), &record_)},
+    ShowBatchResult(RunRenameBatch(*targetList_, RenameKind::Extension, extension, Progress(), &record_),
                     targetList_->size());
 }
 
 // Renames every target to lower case.
 void TForm1::Button3Click(TObject*)
 {
-    ShowBatchResult({{}, RunRenameBatch(*targetList_, RenameKind::LowerCase, nullptr, Progress(), &record_)},
+    ShowBatchResult(RunRenameBatch(*targetList_, RenameKind::LowerCase, nullptr, Progress(), &record_),
                     targetList_->size());
 }
 
 // Renames every target to upper case.
 void TForm1::Button4Click(TObject*)
 {
-    ShowBatchResult({{}, RunRenameBatch(*targetList_, RenameKind::UpperCase, nullptr, Progress(), &record_)},
+    ShowBatchResult(RunRenameBatch(*targetList_, RenameKind::UpperCase, nullptr, Progress(), &record_),
                     targetList_->size());
 }

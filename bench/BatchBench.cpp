@@ -1,6 +1,9 @@
 // Times the batch operations against bare loops of the same platform calls,
 // on generated trees: 10 folders of 1,000 files (a rename slows down as its
 // folder grows). The batches drive a real progress bar on a shown window.
+// Single runs swing by a third on a shared machine: each variant runs in
+// rounds, alternating with its baseline, and the median ratio is printed
+// with its spread.
 #include "app/FileTimeOperation.h"
 #include "app/ProgressBarFeed.h"
 #include "app/BatchRecord.h"
@@ -88,9 +91,42 @@ void MoveAll(const std::vector<std::string>& from, const std::vector<std::string
     for (std::size_t i = 0; i < from.size(); ++i) MoveFileA(from[i].c_str(), to[i].c_str());
 }
 
-void Report(const char* what, double measured, double bare)
+constexpr int kRounds = 3;
+
+double Median(std::vector<double> values)
 {
-    std::printf("%-46s %9.0f ms / %9.0f ms: %.2fx\n", what, measured, bare, measured / bare);
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// A variant against its baseline, measured once each per round, one right
+// after the other.
+class Rounds {
+public:
+    explicit Rounds(const char* what) : what_(what) {}
+    void Add(double measured, double bare)
+    {
+        measured_.push_back(measured);
+        bare_.push_back(bare);
+        ratios_.push_back(measured / bare);
+    }
+    // The medians, then the median ratio with the lowest and highest.
+    void Print() const
+    {
+        const auto range = std::minmax_element(ratios_.begin(), ratios_.end());
+        std::printf("%-46s %9.0f ms / %9.0f ms: %.2fx (%.2f-%.2f, %zu rounds)\n", what_, Median(measured_),
+                    Median(bare_), Median(ratios_), *range.first, *range.second, ratios_.size());
+    }
+
+private:
+    const char* what_;
+    std::vector<double> measured_, bare_, ratios_;
+};
+
+void PrintAll(std::initializer_list<const Rounds*> all)
+{
+    for (const Rounds* rounds : all) rounds->Print();
 }
 
 // The window the batches report to, as the main window's bar would.
@@ -204,91 +240,93 @@ void ExtensionBench(BarWindow& window)
     const auto& files = tree.Files();
     const auto renamed = Mapped(files, [](const std::string& path) { return core::ReplaceExtension(path, ".html"); });
     auto text = [] { return std::string(".html"); };
-
-    double bare = Time([&] { MoveAll(files, renamed); });
-    MoveAll(renamed, files);
     ProgressBarFeed feed(window.Bar());
-    double batch = Time([&] { RunRenameBatch(files, RenameKind::Extension, text, feed.Callbacks()); });
-    MoveAll(renamed, files);
-    double everyFile = Time([&] { RunRenameBatch(files, RenameKind::Extension, text, window.EveryFile()); });
-    MoveAll(renamed, files);
-    double noBar = Time([&] { RunRenameBatch(files, RenameKind::Extension, text, BatchProgress{}); });
-    // As the window runs it: what undo needs is recorded, and pending
-    // messages are let through every 100 ms; then the undo itself.
-    MoveAll(renamed, files);
-    BatchRecord record;
-    double recorded = Time([&] { RunRenameBatch(files, RenameKind::Extension, text, AsTheWindowRuns(feed), &record); });
-    double undo = Time([&] { record.Undo(feed.Callbacks()); });
-
-    Report("extension batch / bare loop", batch, bare);
-    Report("  (repaint every file) / bare loop", everyFile, bare);
-    Report("  (no progress bar) / bare loop", noBar, bare);
-    Report("  (undo record, messages every 100 ms) / batch", recorded, batch);
-    Report("undo of the extension batch / bare loop", undo, bare);
+    // Each batch leaves the tree renamed: put back untimed.
+    auto batch = [&](const BatchProgress& progress, BatchRecord* record = nullptr) {
+        const double measured = Time([&] { RunRenameBatch(files, RenameKind::Extension, text, progress, record); });
+        if (!record) MoveAll(renamed, files);
+        return measured;
+    };
+    Rounds plain("extension batch / bare loop"), everyFile("  (repaint every file) / bare loop"),
+        noBar("  (no progress bar) / bare loop"), recorded("  (undo record, messages every 100 ms) / batch"),
+        undo("undo of the extension batch / bare loop back");
+    for (int round = 0; round < kRounds; ++round) {
+        const double bare = Time([&] { MoveAll(files, renamed); });
+        const double bareBack = Time([&] { MoveAll(renamed, files); });
+        const double measured = batch(feed.Callbacks());
+        plain.Add(measured, bare);
+        everyFile.Add(batch(window.EveryFile()), bare);
+        noBar.Add(batch(BatchProgress{}), bare);
+        // As the window runs it: what undo needs is recorded, and pending
+        // messages are let through every 100 ms; then the undo itself.
+        BatchRecord record;
+        recorded.Add(batch(AsTheWindowRuns(feed), &record), measured);
+        undo.Add(Time([&] { record.Undo(feed.Callbacks()); }), bareBack);
+    }
+    PrintAll({&plain, &everyFile, &noBar, &recorded, &undo});
 }
 
 void LowerCaseBench(BarWindow& window)
 {
     const auto lower = [](const std::string& path) { return core::LowerCasePath(path); };
-    double bare = 0, twoStep = 0, batch = 0, sameCalls = 0;
-    {
+    Rounds oneCall("lower-case batch / bare loop (one MoveFileA)"),
+        sameCalls("lower-case batch / the same renames by MoveFileA"), twoStep("lower-case batch / bare two-step loop");
+    for (int round = 0; round < kRounds; ++round) {
         // The plain case-only call leaves the names here, so the tree stays
         // as it was for the batch.
         Tree tree;
         const auto& files = tree.Files();
-        const auto lowered = Mapped(files, lower);
-        bare = Time([&] { MoveAll(files, lowered); });
+        const double bare = Time([&] { MoveAll(files, Mapped(files, lower)); });
         ProgressBarFeed feed(window.Bar());
-        batch = Time([&] { RunRenameBatch(files, RenameKind::LowerCase, nullptr, feed.Callbacks()); });
-    }
-    {
+        const double batch = Time([&] { RunRenameBatch(files, RenameKind::LowerCase, nullptr, feed.Callbacks()); });
+        oneCall.Add(batch, bare);
         // The renames the batch makes here, as MoveFileA calls: the one
         // case-only call, which changes nothing under Wine, then the way
-        // through a temporary name. Folder by folder, alternating with the
-        // batch on a twin tree, so that drift of the file system's speed hits
-        // both alike.
-        Tree bareTree;
-        Tree batchTree;
-        const auto& bareFiles = bareTree.Files();
-        const auto& batchFiles = batchTree.Files();
-        const auto lowered = Mapped(bareFiles, lower);
-        ProgressBarFeed feed(window.Bar());
-        feed.Start(static_cast<int>(batchFiles.size()));
-        double interleavedBatch = 0;
-        for (int folder = 0; folder < kFolders; ++folder) {
-            const std::size_t first = static_cast<std::size_t>(folder) * kFilesPerFolder;
-            sameCalls += Time([&] {
-                for (std::size_t i = first; i < first + kFilesPerFolder; ++i) {
-                    const std::string temporary = bareFiles[i] + ".~tmp";
-                    const std::size_t name = bareFiles[i].rfind('\\') + 1;
-                    MoveFileA(bareFiles[i].c_str(), lowered[i].c_str());
-                    MoveFileA(bareFiles[i].c_str(), temporary.c_str());
-                    MoveFileA(temporary.c_str(), (bareFiles[i].substr(0, name) + lowered[i].substr(name)).c_str());
-                }
-            });
-            const std::vector<std::string> part(batchFiles.begin() + first,
-                                                batchFiles.begin() + first + kFilesPerFolder);
-            BatchProgress progress{nullptr, [&](int position) { feed.Advance(static_cast<int>(first) + position); }};
-            interleavedBatch += Time([&] { RunRenameBatch(part, RenameKind::LowerCase, nullptr, progress); });
-        }
-        Report("lower-case batch / the same renames by MoveFileA", interleavedBatch, sameCalls);
-    }
-    {
+        // through a temporary name.
+        Tree same;
+        const auto& sameFiles = same.Files();
+        const auto lowered = Mapped(sameFiles, lower);
+        sameCalls.Add(batch, Time([&] {
+                          for (std::size_t i = 0; i < sameFiles.size(); ++i) {
+                              const std::string temporary = sameFiles[i] + ".~tmp";
+                              const std::size_t name = sameFiles[i].rfind('\\') + 1;
+                              MoveFileA(sameFiles[i].c_str(), lowered[i].c_str());
+                              MoveFileA(sameFiles[i].c_str(), temporary.c_str());
+                              MoveFileA(temporary.c_str(),
+                                        (sameFiles[i].substr(0, name) + lowered[i].substr(name)).c_str());
+                          }
+                      }));
         // What the effect costs at the least: through a temporary name.
-        Tree tree;
-        const auto& files = tree.Files();
-        const auto temporary = Mapped(files, [](const std::string& path) { return path + ".~tmp"; });
-        const auto lowered = Mapped(files, [&](const std::string& path) {
+        Tree least;
+        const auto& leastFiles = least.Files();
+        const auto temporary = Mapped(leastFiles, [](const std::string& path) { return path + ".~tmp"; });
+        const auto target = Mapped(leastFiles, [&](const std::string& path) {
             std::size_t name = path.rfind('\\') + 1;
             return path.substr(0, name) + core::LowerCasePath(path.substr(name));
         });
-        twoStep = Time([&] {
-            MoveAll(files, temporary);
-            MoveAll(temporary, lowered);
-        });
+        twoStep.Add(batch, Time([&] {
+                        MoveAll(leastFiles, temporary);
+                        MoveAll(temporary, target);
+                    }));
     }
-    Report("lower-case batch / bare loop (one MoveFileA)", batch, bare);
-    Report("lower-case batch / bare two-step loop", batch, twoStep);
+    PrintAll({&oneCall, &sameCalls, &twoStep});
+}
+
+// Lower case over one large folder, then its undo, which must list the
+// folder once as the batch does, not once a file.
+void CaseUndoBench(BarWindow& window)
+{
+    constexpr int kFiles = 4000;
+    Rounds undo("undo of lower case, 4000 in a folder / batch");
+    for (int round = 0; round < kRounds; ++round) {
+        Tree tree(1, kFiles);
+        ProgressBarFeed feed(window.Bar());
+        BatchRecord record;
+        const double batch =
+            Time([&] { RunRenameBatch(tree.Files(), RenameKind::LowerCase, nullptr, AsTheWindowRuns(feed), &record); });
+        undo.Add(Time([&] { record.Undo(AsTheWindowRuns(feed)); }), batch);
+    }
+    undo.Print();
 }
 
 void FileTimeBench(BarWindow& window)
@@ -299,11 +337,15 @@ void FileTimeBench(BarWindow& window)
     FILETIME time;
     SystemTimeToFileTime(&fields, &time);
     const FILETIME* slots[3][3] = {{&time, nullptr, nullptr}, {nullptr, nullptr, &time}, {nullptr, &time, nullptr}};
+    // The batch's calls: the read-only check, then an open for the
+    // attributes alone for each time.
     auto bareLoop = [&] {
         for (const std::string& path : files) {
+            if (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY) continue;
             for (auto& slot : slots) {
-                HANDLE file =
-                    CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+                HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                          OPEN_EXISTING, 0, nullptr);
                 if (file == INVALID_HANDLE_VALUE) continue;
                 SetFileTime(file, slot[0], slot[1], slot[2]);
                 CloseHandle(file);
@@ -312,18 +354,15 @@ void FileTimeBench(BarWindow& window)
     };
     const int year = 2026;
     ProgressBarFeed feed(window.Bar());
-    // The bare loop runs before and after the batch, so that neither gains
-    // from running second on the same tree.
-    double bare = Time(bareLoop);
-    double batch = Time([&] { RunFileTimeBatch(files, kDateTimeText, year, feed.Callbacks()); });
-    double bareAgain = Time(bareLoop);
-    std::printf("  bare loop before / after the batch          %9.0f ms / %9.0f ms\n", bare, bareAgain);
-    bare = (bare + bareAgain) / 2;
-    double everyFile = Time([&] { RunFileTimeBatch(files, kDateTimeText, year, window.EveryFile()); });
-    double noBar = Time([&] { RunFileTimeBatch(files, kDateTimeText, year, BatchProgress{}); });
-    Report("time batch / bare loop", batch, bare);
-    Report("  (repaint every file) / bare loop", everyFile, bare);
-    Report("  (no progress bar) / bare loop", noBar, bare);
+    Rounds plain("time batch / bare loop"), everyFile("  (repaint every file) / bare loop"),
+        noBar("  (no progress bar) / bare loop");
+    for (int round = 0; round < kRounds; ++round) {
+        const double bare = Time(bareLoop);
+        plain.Add(Time([&] { RunFileTimeBatch(files, kDateTimeText, year, feed.Callbacks()); }), bare);
+        everyFile.Add(Time([&] { RunFileTimeBatch(files, kDateTimeText, year, window.EveryFile()); }), bare);
+        noBar.Add(Time([&] { RunFileTimeBatch(files, kDateTimeText, year, BatchProgress{}); }), bare);
+    }
+    PrintAll({&plain, &everyFile, &noBar});
 }
 
 void BareWalk(const std::string& folder, std::vector<std::string>& found)
@@ -350,15 +389,15 @@ void ScanBench(const char* what, int folders, int filesPerFolder)
     TDiskScan scan(nullptr);
     scan.SetStartDirectory(tree.Root());
     scan.OnFileFound = [&](TObject*, std::string fileName) { scanFound.push_back(std::move(fileName)); };
-    // A walk takes tens of milliseconds: take the best of several, alternating.
-    double bare = 1e300, scanned = 1e300;
+    // A walk takes tens of milliseconds: more rounds.
+    Rounds rounds(what);
     for (int round = 0; round < 7; ++round) {
         bareFound.clear();
         scanFound.clear();
-        bare = std::min(bare, Time([&] { BareWalk(tree.Root(), bareFound); }));
-        scanned = std::min(scanned, Time([&] { scan.Scan(); }));
+        const double bare = Time([&] { BareWalk(tree.Root(), bareFound); });
+        rounds.Add(Time([&] { scan.Scan(); }), bare);
     }
-    Report(what, scanned, bare);
+    rounds.Print();
     std::printf("  files found: scanner %zu, bare walk %zu\n", scanFound.size(), bareFound.size());
 }
 
@@ -380,38 +419,46 @@ void LargeTreeBench(BarWindow& window)
     Tree tree(kLargeFolders, kFilesPerFolder);
     std::printf("%d files in %d folders\n", kLargeFolders * kFilesPerFolder, kLargeFolders);
     const double peakBefore = PeakWorkingSetMB();
+    double peakScanned = 0, peakRecorded = 0, peakAfter = 0, pathBytes = 0;
+    std::size_t recorded = 0;
     auto text = [] { return std::string(".html"); };
+    Rounds scanned("scan / bare recursive walk"), batched("extension batch, recorded / bare loop"),
+        undone("undo / bare loop");
 
-    std::vector<std::string> targets;
-    TDiskScan scan(nullptr);
-    scan.SetStartDirectory(tree.Root());
-    scan.OnFileFound = [&](TObject*, std::string fileName) { targets.push_back(std::move(fileName)); };
-    const double scanned = Time([&] { scan.Scan(); });
-    const double peakScanned = PeakWorkingSetMB();
-    ProgressBarFeed feed(window.Bar());
-    BatchRecord record;
-    const double batch =
-        Time([&] { RunRenameBatch(targets, RenameKind::Extension, text, AsTheWindowRuns(feed), &record); });
-    const std::size_t recorded = record.Count();
-    const double peakRecorded = PeakWorkingSetMB();
-    const double undo = Time([&] { record.Undo(AsTheWindowRuns(feed)); });
-    const double peakAfter = PeakWorkingSetMB();
-    double pathBytes = 0;
-    for (const std::string& path : targets) pathBytes += static_cast<double>(path.size());
-    targets = std::vector<std::string>();
+    for (int round = 0; round < kRounds; ++round) {
+        std::vector<std::string> targets;
+        TDiskScan scan(nullptr);
+        scan.SetStartDirectory(tree.Root());
+        scan.OnFileFound = [&](TObject*, std::string fileName) { targets.push_back(std::move(fileName)); };
+        const double scan1 = Time([&] { scan.Scan(); });
+        if (round == 0) peakScanned = PeakWorkingSetMB();
+        ProgressBarFeed feed(window.Bar());
+        BatchRecord record;
+        const double batch =
+            Time([&] { RunRenameBatch(targets, RenameKind::Extension, text, AsTheWindowRuns(feed), &record); });
+        if (round == 0) {
+            recorded = record.Count();
+            peakRecorded = PeakWorkingSetMB();
+        }
+        const double undo = Time([&] { record.Undo(AsTheWindowRuns(feed)); });
+        if (round == 0) {
+            peakAfter = PeakWorkingSetMB();
+            for (const std::string& path : targets) pathBytes += static_cast<double>(path.size());
+        }
+        targets = std::vector<std::string>();
 
-    std::vector<std::string> found;
-    // Walked twice, as the scan ran on a tree just made: the faster walk counts.
-    double bareWalk = Time([&] { BareWalk(tree.Root(), found); });
-    found.clear();
-    bareWalk = std::min(bareWalk, Time([&] { BareWalk(tree.Root(), found); }));
-    const auto renamed = Mapped(found, [](const std::string& path) { return core::ReplaceExtension(path, ".html"); });
-    const double bareRename = Time([&] { MoveAll(found, renamed); });
-    const double bareBack = Time([&] { MoveAll(renamed, found); });
+        std::vector<std::string> found;
+        const double bareWalk = Time([&] { BareWalk(tree.Root(), found); });
+        const auto renamed =
+            Mapped(found, [](const std::string& path) { return core::ReplaceExtension(path, ".html"); });
+        const double bareRename = Time([&] { MoveAll(found, renamed); });
+        const double bareBack = Time([&] { MoveAll(renamed, found); });
+        scanned.Add(scan1, bareWalk);
+        batched.Add(batch, bareRename);
+        undone.Add(undo, bareBack);
+    }
 
-    Report("scan / bare recursive walk", scanned, bareWalk);
-    Report("extension batch, recorded / bare loop", batch, bareRename);
-    Report("undo / bare loop", undo, bareBack);
+    PrintAll({&scanned, &batched, &undone});
     const double pathMB = pathBytes / (1024.0 * 1024.0);
     std::printf("  %zu files recorded; paths %.1f MB\n", recorded, pathMB);
     std::printf("  peak working set %.1f MB before, %.1f MB after: grew %.1f MB (target at most %.1f MB)\n", peakBefore,
@@ -441,6 +488,7 @@ int main(int argc, char** argv)
     if (wanted("progress")) ProgressAlone(window);
     if (wanted("extension")) ExtensionBench(window);
     if (wanted("lower")) LowerCaseBench(window);
+    if (wanted("undo")) CaseUndoBench(window);
     if (wanted("time")) FileTimeBench(window);
     if (wanted("scan")) {
         ScanBench("scanner / bare recursive walk", kFolders, kFilesPerFolder);

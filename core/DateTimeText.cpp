@@ -107,6 +107,16 @@ bool IsFileTimeOrigin(double value)
            fields.second == 0 && fields.milliseconds == 0;
 }
 
+bool IsBeforeFileTimeOrigin(double value)
+{
+    return SplitDateTime(value).year < 1601;
+}
+
+std::string BeforeFileTimeOriginMessage(const std::string& text)
+{
+    return "'" + text + "' 早于文件时间的起点 1601-01-01，不能写入文件";
+}
+
 std::string UnwritableFileTimeMessage(const std::string& text)
 {
     return "'" + text + "' 是文件时间的起点，系统把它当作“不更改”，不能写入文件";

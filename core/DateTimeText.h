@@ -24,4 +24,8 @@ std::string InvalidDateTimeMessage(const std::string& text);
 bool IsFileTimeOrigin(double value);
 std::string UnwritableFileTimeMessage(const std::string& text);
 
+// A year before 1601 has no file time at all.
+bool IsBeforeFileTimeOrigin(double value);
+std::string BeforeFileTimeOriginMessage(const std::string& text);
+
 }  // namespace core

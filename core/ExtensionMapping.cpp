@@ -1,6 +1,7 @@
 #include "core/ExtensionMapping.h"
 
 #include "core/CodePage.h"
+#include "core/NameRules.h"
 
 namespace core {
 
@@ -22,7 +23,13 @@ std::string ReplaceExtension(const std::string& path, const std::string& newExt,
 
 bool ExtensionTextIsSafe(const std::string& newExt, const CodePage& codePage)
 {
-    return !codePage.ContainsAnyOf(newExt, "\\/:");
+    return !HoldsWhatThePlatformAlters(newExt, codePage);
+}
+
+std::string UnsafeExtensionMessage()
+{
+    return "扩展名中不能含有“\\”、“/”、“:”、“*”、“?”、“\"”、“<”、“>”、“|”或控制字符，也不能以空格或“.”"
+           "结尾，没有更改任何文件";
 }
 
 }  // namespace core

@@ -12,8 +12,12 @@ namespace core {
 std::string ReplaceExtension(const std::string& path, const std::string& newExt,
                              const CodePage& codePage = CodePage::System());
 
-// False when the typed extension holds '\', '/' or ':': such a text would
-// move files into another directory or onto another stream.
+// False when the typed extension would give every file a name the platform
+// alters or refuses, or move it into another folder or onto a stream: it
+// ends in a space or a dot, or holds a control character or one of
+// < > : " / \ | ? *.
 bool ExtensionTextIsSafe(const std::string& newExt, const CodePage& codePage = CodePage::System());
+// The refusal of such a text.
+std::string UnsafeExtensionMessage();
 
 }  // namespace core

@@ -1,12 +1,13 @@
 #include "platform/RenamableFile.h"
 
 #include "platform/ExactName.h"
+#include "platform/LongPath.h"
 
 #include <cstring>
 #include <vector>
 
 RenamableFile::RenamableFile(const std::string& path)
-    : handle_(CreateFileW(ToWide(path).c_str(), DELETE | SYNCHRONIZE | FILE_READ_ATTRIBUTES,
+    : handle_(CreateFileW(ExactWidePath(path).c_str(), DELETE | SYNCHRONIZE | FILE_READ_ATTRIBUTES,
                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                           FILE_FLAG_OPEN_REPARSE_POINT, nullptr),
               CloseHandle)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Windows targets and runs the batch benchmark under Wine
 # (Xvfb with Wine's virtual desktop when there is no display). Takes minutes:
-# a rename costs about 2 ms under Wine.
-# Usage: bench.sh [progress|extension|lower|time|scan|large]...
+# a rename costs about 2 ms under Wine. Each case alternates the batch with
+# its bare loop for several rounds and prints the median ratio and its spread.
+# Usage: bench.sh [progress|extension|lower|undo|time|scan|large]...
 # (default: all but large, which takes minutes on its own)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -77,13 +77,11 @@ TEST(ExtensionMappingTest, DefaultsToTheSystemCodePage)
 TEST(ExtensionMappingTest, ExtensionTextSafety)
 {
     CodePage page = CodePage::Gbk();
-    EXPECT_TRUE(ExtensionTextIsSafe(".html", page));
-    EXPECT_TRUE(ExtensionTextIsSafe("", page));
-    EXPECT_TRUE(ExtensionTextIsSafe("html", page));
-    EXPECT_TRUE(ExtensionTextIsSafe(Bytes({".", gbk::kTrail5C}), page));
-    EXPECT_FALSE(ExtensionTextIsSafe(".a\\b", page));
-    EXPECT_FALSE(ExtensionTextIsSafe("\\..\\x.txt", page));
-    EXPECT_FALSE(ExtensionTextIsSafe("/x", page));
-    EXPECT_FALSE(ExtensionTextIsSafe(".txt:stream", page));
-    EXPECT_FALSE(ExtensionTextIsSafe(Bytes({gbk::kBiao, "\\"}), page));
+    const std::string safe[] = {".html", "", "html", ". txt", ".t.x", Bytes({".", gbk::kTrail5C})};
+    // Separators, and what the platform would drop or refuse in every name.
+    const std::string unsafe[] = {".a\\b", "\\..\\x.txt", "/x",  ".txt:stream", Bytes({gbk::kBiao, "\\"}),
+                                  ".txt ", ".txt.",       ".",   ".t\x01",      ".a*",
+                                  ".a?",   ".a\"",        ".a<", ".a>",         ".a|"};
+    for (const std::string& text : safe) EXPECT_TRUE(ExtensionTextIsSafe(text, page)) << text;
+    for (const std::string& text : unsafe) EXPECT_FALSE(ExtensionTextIsSafe(text, page)) << text;
 }

@@ -2,6 +2,7 @@
 #include "app/FileTimeOperation.h"
 #include "app/RenameOperation.h"
 
+#include "LinuxShell.h"
 #include "TempDir.h"
 #include "platform/ScopedHandle.h"
 
@@ -55,14 +56,17 @@ TEST(BatchRecordTest, UndoPutsEveryCommandBack)
     for (RenameKind kind : {RenameKind::Extension, RenameKind::LowerCase, RenameKind::UpperCase}) {
         SCOPED_TRACE(static_cast<int>(kind));
         BatchRecord record;
-        ASSERT_TRUE(RunRenameBatch(targets, kind, Text(".html"), BatchProgress{}, &record).empty());
+        ASSERT_TRUE(RunRenameBatch(targets, kind, Text(".html"), BatchProgress{}, &record).failures.empty());
         ASSERT_EQ(record.Count(), 3u);
         ASSERT_NE(TempDir::Names(temp.Path() + "\\Sub"), sub);
 
         std::vector<int> positions;
-        auto failures = record.Undo(BatchProgress{nullptr, [&](int i) { positions.push_back(i); }});
+        BatchResult result = record.Undo(BatchProgress{nullptr, [&](int i) { positions.push_back(i); }});
+        const auto& failures = result.failures;
 
         EXPECT_TRUE(failures.empty()) << (failures.empty() ? "" : failures[0].path + failures[0].reason);
+        EXPECT_EQ(result.changed, 3u);
+        EXPECT_EQ(result.of, core::ReportOf::Undo);
         EXPECT_EQ(positions, (std::vector<int>{1, 2, 3}));
         EXPECT_EQ(TempDir::Names(temp.Path()), top);
         EXPECT_EQ(TempDir::Names(temp.Path() + "\\Sub"), sub);
@@ -72,7 +76,7 @@ TEST(BatchRecordTest, UndoPutsEveryCommandBack)
     BatchRecord record;
     ASSERT_TRUE(RunFileTimeBatch(targets, "2020-12-12 12:12:12", 2026, BatchProgress{}, &record).failures.empty());
     ASSERT_FALSE(TimesOf(targets[1]) == before);
-    EXPECT_TRUE(record.Undo(BatchProgress{}).empty());
+    EXPECT_TRUE(record.Undo(BatchProgress{}).failures.empty());
     EXPECT_TRUE(TimesOf(targets[1]) == before);
 }
 
@@ -84,13 +88,14 @@ TEST(BatchRecordTest, UndoLeavesFilesThatChangedSinceAlone)
     const std::vector<std::string> targets = {temp.WriteFile("moved.txt", "m"), temp.WriteFile("taken.txt", "t"),
                                               temp.WriteFile("replaced.txt", "r"), temp.WriteFile("kept.txt", "k")};
     BatchRecord record;
-    ASSERT_TRUE(RunRenameBatch(targets, RenameKind::Extension, Text(".html"), BatchProgress{}, &record).empty());
+    ASSERT_TRUE(
+        RunRenameBatch(targets, RenameKind::Extension, Text(".html"), BatchProgress{}, &record).failures.empty());
     ASSERT_TRUE(MoveFileA((temp.Path() + "\\moved.html").c_str(), (temp.Path() + "\\elsewhere.html").c_str()));
     temp.WriteFile("taken.txt", "new");
     ASSERT_TRUE(DeleteFileA((temp.Path() + "\\replaced.html").c_str()));
     temp.WriteFile("replaced.html", "other");
 
-    auto failures = record.Undo(BatchProgress{});
+    auto failures = record.Undo(BatchProgress{}).failures;
 
     ASSERT_EQ(failures.size(), 3u);
     EXPECT_EQ(TempDir::Names(temp.Path()),
@@ -116,10 +121,10 @@ TEST(BatchRecordTest, AStoppedBatchIsUndoneAsFarAsItWent)
     int undone = 0;
     EXPECT_TRUE(
         record.Undo(BatchProgress{nullptr, [&](int position) { undone = position; }, [&] { return undone == 1; }})
-            .empty());
+            .failures.empty());
     EXPECT_EQ(TempDir::Names(temp.Path()), (std::vector<std::string>{"a.html", "b.txt", "c.txt", "d.txt"}));
     ASSERT_EQ(record.Count(), 1u);
-    EXPECT_TRUE(record.Undo(BatchProgress{}).empty());
+    EXPECT_TRUE(record.Undo(BatchProgress{}).failures.empty());
     EXPECT_EQ(TempDir::Names(temp.Path()), (std::vector<std::string>{"a.txt", "b.txt", "c.txt", "d.txt"}));
 }
 
@@ -137,14 +142,56 @@ TEST(BatchRecordTest, OnlyACommandThatChangesAFileReplacesTheRecord)
     const std::vector<std::string> renamed{temp.PathOf("a.html"), temp.PathOf("b.html")};
     EXPECT_FALSE(RunFileTimeBatch(renamed, "2020-13-12 12:12:12", 2020, BatchProgress{}, &record).refusal.empty());
     record.ReplaceOnNextChange();
-    EXPECT_EQ(RunRenameBatch(targets, RenameKind::UpperCase, nullptr, BatchProgress{}, &record).size(), 2u);
+    EXPECT_EQ(RunRenameBatch(targets, RenameKind::UpperCase, nullptr, BatchProgress{}, &record).failures.size(), 2u);
     ASSERT_EQ(record.Count(), 2u);
 
     record.ReplaceOnNextChange();
-    EXPECT_TRUE(RunRenameBatch({renamed[0]}, RenameKind::UpperCase, nullptr, BatchProgress{}, &record).empty());
+    EXPECT_TRUE(
+        RunRenameBatch({renamed[0]}, RenameKind::UpperCase, nullptr, BatchProgress{}, &record).failures.empty());
     ASSERT_EQ(record.Count(), 1u);
-    EXPECT_TRUE(record.Undo(BatchProgress{}).empty());
+    EXPECT_TRUE(record.Undo(BatchProgress{}).failures.empty());
     EXPECT_EQ(TempDir::Names(temp.Path()), (std::vector<std::string>{"a.html", "b.html"}));
+}
+
+// The undo reaches the file by exactly the path the batch gave it: "a.txt "
+// is never read or renamed as "a.txt".
+TEST(BatchRecordTest, UndoAddressesTheExactPath)
+{
+    TempDir temp;
+    ASSERT_TRUE(RunLinuxShell(temp.Path(), "echo moved > 'a.txt ' && echo other > a.txt"));
+    BatchRecord record;
+    record.AddRename(temp.PathOf("a.doc"), temp.PathOf("a.txt "));
+
+    EXPECT_TRUE(record.Undo(BatchProgress{}).failures.empty());
+
+    EXPECT_TRUE(RunLinuxShell(temp.Path(), "[ \"$(cat a.doc)\" = moved ] && [ \"$(cat a.txt)\" = other ] && "
+                                           "[ $(ls | wc -l) = 2 ]"));
+}
+
+// Times go back only to a file still as the batch left it, also while another
+// program holds it open; one saved since keeps its new times and is listed.
+TEST(BatchRecordTest, UndoOfTimesLeavesAFileSavedSinceAlone)
+{
+    TempDir temp;
+    const std::vector<std::string> targets = {temp.WriteFile("held.txt", "h"), temp.WriteFile("saved.txt", "s")};
+    const Times before = TimesOf(targets[0]);
+    BatchRecord record;
+    ASSERT_TRUE(RunFileTimeBatch(targets, "2020-12-12 12:12:12", 2026, BatchProgress{}, &record).failures.empty());
+    temp.WriteFile("saved.txt", "saved again");
+    const Times saved = TimesOf(targets[1]);
+    ScopedHandle holder(CreateFileA(targets[0].c_str(), GENERIC_READ | GENERIC_WRITE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr),
+                        CloseHandle);
+    ASSERT_TRUE(holder.IsOpen());
+
+    BatchResult result = record.Undo(BatchProgress{});
+
+    ASSERT_EQ(result.failures.size(), 1u);
+    EXPECT_EQ(result.failures[0].path, targets[1]);
+    EXPECT_EQ(result.failures[0].reason, "批处理之后已被改动，没有恢复");
+    EXPECT_EQ(result.changed, 1u);
+    EXPECT_TRUE(TimesOf(targets[0]) == before);
+    EXPECT_TRUE(TimesOf(targets[1]) == saved);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "platform/ExactName.h"
+#include "platform/LongPath.h"
 
 #include "LinuxShell.h"
 #include "TempDir.h"
@@ -51,4 +52,21 @@ TEST(ExactNameTest, AFolderThatCannotBeReadSaysWhy)
     EXPECT_FALSE(missing.IsOpen());
     EXPECT_EQ(missing.Error(), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
     EXPECT_FALSE(missing.Next());
+}
+
+// The long form turns off the platform's clean-up: only a canonical path may enter it.
+TEST(ExactNameTest, ExactWidePathIsCanonical)
+{
+    const struct {
+        const char* path;
+        const wchar_t* expected;
+    } cases[] = {
+        {"E:\\\\a.txt ", L"\\\\?\\E:\\a.txt "},
+        {"C:\\d\\\\e\\", L"\\\\?\\C:\\d\\e\\"},
+        {"\\\\srv\\s\\a.", L"\\\\?\\UNC\\srv\\s\\a."},
+        {"C:\\d\\..\\a", L"C:\\d\\..\\a"},
+        {"a.txt", L"a.txt"},
+        {"C:/d/a", L"C:/d/a"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ExactWidePath(c.path), c.expected) << c.path;
 }

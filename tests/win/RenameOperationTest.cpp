@@ -5,6 +5,8 @@
 #include "LinuxShell.h"
 #include "TempDir.h"
 #include "core/CaseMapping.h"
+#include "core/ExtensionMapping.h"
+#include "core/NameRules.h"
 #include "platform/ScopedHandle.h"
 
 #include <gtest/gtest.h>
@@ -87,7 +89,7 @@ TEST(RenameOperationTest, ReplacesTheExtensionOfEachFile)
         std::string path = temp.WriteFile(std::string(c.folder) + "\\" + c.name, "data");
         ASSERT_FALSE(path.empty());
 
-        auto failures = RunRenameBatch({path}, RenameKind::Extension, Text(c.extension), BatchProgress{});
+        auto failures = RunRenameBatch({path}, RenameKind::Extension, Text(c.extension), BatchProgress{}).failures;
         EXPECT_TRUE(failures.empty()) << (failures.empty() ? "" : failures[0].reason);
         EXPECT_EQ(NamesIn(folder), std::vector<std::string>{c.expected});
         EXPECT_EQ(Content(folder + "\\" + c.expected), "data");
@@ -103,7 +105,7 @@ TEST(RenameOperationTest, ExistingTargetNameIsAFailureAndTheBatchGoesOn)
     std::string c = temp.WriteFile("d\\c.txt", "other");
     ProgressLog progress;
 
-    auto failures = RunRenameBatch({b, c}, RenameKind::Extension, Text(".html"), progress.Callbacks());
+    auto failures = RunRenameBatch({b, c}, RenameKind::Extension, Text(".html"), progress.Callbacks()).failures;
 
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_EQ(failures[0].path, b);
@@ -124,7 +126,8 @@ TEST(RenameOperationTest, ExtensionTextIsReadForEveryFile)
     int reads = 0;
 
     auto failures = RunRenameBatch(
-        targets, RenameKind::Extension, [&] { return texts[reads++]; }, BatchProgress{});
+                        targets, RenameKind::Extension, [&] { return texts[reads++]; }, BatchProgress{})
+                        .failures;
 
     EXPECT_TRUE(failures.empty());
     EXPECT_EQ(reads, 3);
@@ -133,20 +136,44 @@ TEST(RenameOperationTest, ExtensionTextIsReadForEveryFile)
     EXPECT_EQ(NameOnDisk(folder + "\\c.three"), "c.three");
 }
 
-TEST(RenameOperationTest, ExtensionTextWithASeparatorMovesNothing)
+// A text that would misname every file is refused before any is touched.
+TEST(RenameOperationTest, ExtensionTextThePlatformWouldAlterIsRefused)
 {
     TempDir temp;
     std::string folder = temp.Create("d\\inner");
     std::string path = temp.WriteFile("d\\inner\\a.txt", "x");
 
-    for (const char* text : {"\\..\\moved.txt", "/../moved.txt", ":stream"}) {
+    for (const char* text : {"\\..\\moved.txt", "/../moved.txt", ":stream", ".txt ", ".a|"}) {
         SCOPED_TRACE(text);
-        auto failures = RunRenameBatch({path}, RenameKind::Extension, Text(text), BatchProgress{});
-        ASSERT_EQ(failures.size(), 1u);
-        EXPECT_EQ(failures[0].path, path);
-        EXPECT_FALSE(failures[0].reason.empty());
+        BatchResult result = RunRenameBatch({path}, RenameKind::Extension, Text(text), BatchProgress{});
+        EXPECT_EQ(result.refusal, core::UnsafeExtensionMessage());
+        EXPECT_TRUE(result.failures.empty());
         EXPECT_EQ(NamesIn(folder), std::vector<std::string>{"a.txt"});
         EXPECT_EQ(NamesIn(temp.Path() + "\\d"), std::vector<std::string>{"inner"});
+    }
+}
+
+// A new name that only this file gets wrong fails for this file alone.
+TEST(RenameOperationTest, NewNameThePlatformAltersOrCannotReachIsAFailureOfThatFile)
+{
+    TempDir temp;
+    const std::string longName = std::string(core::kMaxPathBytes - 4 - temp.Path().size(), 'L') + ".t";
+    const struct {
+        const char* name;  // made on the Linux side
+        const char* extension;
+        const char* reason;
+    } cases[] = {
+        {"nul.doc", ".txt", "是系统保留的设备名"},
+        {".profile", "", "会被系统改动或拒绝"},
+        {longName.c_str(), ".html", "过长"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(RunLinuxShell(temp.Path(), std::string("echo y > '") + c.name + "'"));
+        auto failures = RunRenameBatch({temp.PathOf(c.name)}, RenameKind::Extension, Text(c.extension), {}).failures;
+        ASSERT_EQ(failures.size(), 1u);
+        EXPECT_NE(failures[0].reason.find(c.reason), std::string::npos) << failures[0].reason;
+        EXPECT_TRUE(RunLinuxShell(temp.Path(), std::string("rm '") + c.name + "' && [ -z \"$(ls -A)\" ]"));
     }
 }
 
@@ -188,9 +215,13 @@ TEST(RenameOperationTest, CaseBatchesRenameFilesAndKeepFolderNames)
         std::string path = temp.WriteFile(std::string(c.folder) + "\\" + c.name, "keep");
         ASSERT_FALSE(path.empty());
 
-        auto failures = RunRenameBatch({path}, c.kind, nullptr, BatchProgress{});
+        BatchResult result = RunRenameBatch({path}, c.kind, nullptr, BatchProgress{});
+        const auto& failures = result.failures;
 
         EXPECT_TRUE(failures.empty()) << (failures.empty() ? "" : failures[0].reason);
+        // A file already in the wanted case is tried, not changed.
+        EXPECT_EQ(result.tried, 1u);
+        EXPECT_EQ(result.changed, std::string(c.name) == c.expected ? 0u : 1u);
         EXPECT_EQ(NamesIn(folder), std::vector<std::string>{c.expected});  // no temporary left behind
         EXPECT_EQ(Content(folder + "\\" + c.expected), "keep");
         // Every folder on the way keeps its name and case.
@@ -210,7 +241,7 @@ TEST(RenameOperationTest, CaseRenameLeavesAFileWithTheTemporaryNameAlone)
     std::string path = temp.WriteFile("Name.TXT", "moved");
     temp.WriteFile(".~brisel0", "bystander");
 
-    auto failures = RunRenameBatch({path}, RenameKind::LowerCase, nullptr, BatchProgress{});
+    auto failures = RunRenameBatch({path}, RenameKind::LowerCase, nullptr, BatchProgress{}).failures;
 
     EXPECT_TRUE(failures.empty());
     EXPECT_EQ(NamesIn(temp.Path()), (std::vector<std::string>{".~brisel0", "name.txt"}));
@@ -229,7 +260,7 @@ TEST(RenameOperationTest, EveryFileOfAFolderGetsItsNewCase)
     }
     temp.WriteFile(".~brisel1", "bystander");
 
-    auto failures = RunRenameBatch(targets, RenameKind::LowerCase, nullptr, BatchProgress{});
+    auto failures = RunRenameBatch(targets, RenameKind::LowerCase, nullptr, BatchProgress{}).failures;
 
     EXPECT_TRUE(failures.empty());
     std::vector<std::string> expected = {"four.txt", ".~brisel1", "one.txt", "three.txt", "two.txt", "图片ab.jpg"};
@@ -257,7 +288,7 @@ TEST(RenameOperationTest, TreeBatchRenamesEveryFileAfterItsTurnInTheProgress)
         EXPECT_EQ(NameOnDisk(path.substr(0, path.rfind('\\') + 1) + expected), expected) << position;
     };
 
-    auto failures = RunRenameBatch(targets, RenameKind::LowerCase, nullptr, progress.Callbacks());
+    auto failures = RunRenameBatch(targets, RenameKind::LowerCase, nullptr, progress.Callbacks()).failures;
 
     EXPECT_TRUE(failures.empty());
     EXPECT_EQ(progress.calls, (std::vector<std::string>{"start 3", "advance 1", "advance 2", "advance 3"}));
@@ -265,7 +296,7 @@ TEST(RenameOperationTest, TreeBatchRenamesEveryFileAfterItsTurnInTheProgress)
     EXPECT_EQ(NameOnDisk(temp.Path() + "\\Top\\Mid"), "Mid");
 
     // The old paths still lead to the same files: a second case batch works.
-    failures = RunRenameBatch(targets, RenameKind::UpperCase, nullptr, BatchProgress{});
+    failures = RunRenameBatch(targets, RenameKind::UpperCase, nullptr, BatchProgress{}).failures;
     EXPECT_TRUE(failures.empty());
     EXPECT_EQ(NamesIn(temp.Path() + "\\Top\\Mid"), (std::vector<std::string>{"THREE.TXT", "TWO.TXT"}));
 }
@@ -278,7 +309,7 @@ TEST(RenameOperationTest, MissingFilesAreListedWithTheSystemReason)
     for (RenameKind kind : {RenameKind::Extension, RenameKind::LowerCase, RenameKind::UpperCase}) {
         SCOPED_TRACE(static_cast<int>(kind));
         ProgressLog progress;
-        auto failures = RunRenameBatch({missing, present, missing}, kind, Text(".TXT"), progress.Callbacks());
+        auto failures = RunRenameBatch({missing, present, missing}, kind, Text(".TXT"), progress.Callbacks()).failures;
         ASSERT_EQ(failures.size(), 2u);
         EXPECT_EQ(failures[0].path, missing);
         EXPECT_EQ(failures[1].path, missing);
@@ -295,12 +326,13 @@ TEST(RenameOperationTest, EmptyListOnlyStartsTheBar)
     ProgressLog progress;
     int reads = 0;
     auto failures = RunRenameBatch(
-        {}, RenameKind::Extension,
-        [&] {
-            ++reads;
-            return std::string(".x");
-        },
-        progress.Callbacks());
+                        {}, RenameKind::Extension,
+                        [&] {
+                            ++reads;
+                            return std::string(".x");
+                        },
+                        progress.Callbacks())
+                        .failures;
     EXPECT_TRUE(failures.empty());
     EXPECT_EQ(reads, 0);
     EXPECT_EQ(progress.calls, std::vector<std::string>{"start 0"});
@@ -346,7 +378,7 @@ TEST(RenameOperationTest, CaseRenamesInHostileFoldersNeverStrandOrMisplaceAFile)
         ASSERT_TRUE(RunLinuxShell(temp.Path(), c.shell));
         std::string path = temp.Path() + "\\" + c.target;
 
-        auto failures = RunRenameBatch({path}, c.kind, nullptr, BatchProgress{});
+        auto failures = RunRenameBatch({path}, c.kind, nullptr, BatchProgress{}).failures;
 
         ASSERT_EQ(failures.size(), c.fails ? 1u : 0u) << (failures.empty() ? "" : failures[0].reason);
         EXPECT_TRUE(RunLinuxShell(temp.Path(), c.linuxCheck + " && ! find . -name '.~*' | grep -q ."));
@@ -361,7 +393,7 @@ TEST(RenameOperationTest, CaseRenameOfAPathNearTheLimit)
     std::string path = temp.WriteFile(name, "long");
     ASSERT_EQ(path.size(), MAX_PATH - 5u);
 
-    auto failures = RunRenameBatch({path}, RenameKind::LowerCase, nullptr, BatchProgress{});
+    auto failures = RunRenameBatch({path}, RenameKind::LowerCase, nullptr, BatchProgress{}).failures;
 
     EXPECT_TRUE(failures.empty()) << (failures.empty() ? "" : failures[0].reason);
     EXPECT_EQ(NamesIn(temp.Path()), std::vector<std::string>{core::LowerCasePath(name)});
