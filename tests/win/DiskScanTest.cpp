@@ -4,6 +4,7 @@
 #include "TempDir.h"
 #include "TestApplication.h"
 #include "components/DiskScanCalls.h"
+#include "platform/FindFileCalls.h"
 #include "platform/ScopedHandle.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -187,6 +189,47 @@ TEST_F(DiskScanTest, StartDirectoryWithoutEntriesIsAnnouncedAndOneThatCannotBeRe
         if (c.unreadable) expected.insert(expected.begin() + 1, Skipped(c.start, kFolderUnreadable + "..."));
         EXPECT_EQ(recorder.events, expected);
     }
+}
+
+// The listing of folder sub fails after its first entry; the others are real.
+struct FailingListing {
+    static inline HANDLE failing = nullptr;
+    static inline int given = 0;
+
+    static bool IsEntry(const WIN32_FIND_DATAW* data)
+    {
+        return std::wcscmp(data->cFileName, L".") != 0 && std::wcscmp(data->cFileName, L"..") != 0;
+    }
+    static HANDLE WINAPI First(LPCWSTR pattern, LPWIN32_FIND_DATAW data)
+    {
+        HANDLE find = FindFirstFileW(pattern, data);
+        if (!std::wcsstr(pattern, L"\\sub\\")) return find;
+        failing = find;
+        given = find != INVALID_HANDLE_VALUE && IsEntry(data);
+        return find;
+    }
+    static BOOL WINAPI Next(HANDLE find, LPWIN32_FIND_DATAW data)
+    {
+        if (!FindNextFileW(find, data)) return FALSE;
+        if (find != failing || !IsEntry(data) || ++given < 2) return TRUE;
+        SetLastError(ERROR_NETNAME_DELETED);
+        return FALSE;
+    }
+};
+
+TEST_F(DiskScanTest, AListingThatFailsMidwayIsReportedAfterWhatItGave)
+{
+    MakeExampleTree(temp);
+    temp.WriteFile("sub\\c.txt");
+    const FindFileCalls failing{FailingListing::First, FailingListing::Next};
+    CallTable<FindFileCalls>::Install(&failing);
+    scan.SetStartDirectory(temp.Path());
+    scan.Scan();
+    CallTable<FindFileCalls>::Install(nullptr);
+    const std::string root = temp.Path(), sub = root + "\\sub";
+    EXPECT_EQ(recorder.Sorted(), SortedCopy({"D " + root, "F " + root + "\\a.txt", "F " + root + "\\z.txt", "D " + sub,
+                                             "F " + sub + "\\" + EnumerationOrder(sub).at(0),
+                                             Skipped(sub, kFolderUnreadable + "..."), "END"}));
 }
 
 // Counts its own announcements, so a scan without any handler can be watched.
