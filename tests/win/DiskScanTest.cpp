@@ -192,36 +192,27 @@ TEST_F(DiskScanTest, StartDirectoryWithoutEntriesIsAnnouncedAndOneThatCannotBeRe
 }
 
 // The listing of folder sub fails after its first entry; the others are real.
-struct FailingListing {
-    static inline HANDLE failing = nullptr;
-    static inline int given = 0;
-
-    static bool IsEntry(const WIN32_FIND_DATAW* data)
-    {
-        return std::wcscmp(data->cFileName, L".") != 0 && std::wcscmp(data->cFileName, L"..") != 0;
-    }
-    static HANDLE WINAPI First(LPCWSTR pattern, LPWIN32_FIND_DATAW data)
-    {
-        HANDLE find = FindFirstFileW(pattern, data);
-        if (!std::wcsstr(pattern, L"\\sub\\")) return find;
-        failing = find;
-        given = find != INVALID_HANDLE_VALUE && IsEntry(data);
-        return find;
-    }
-    static BOOL WINAPI Next(HANDLE find, LPWIN32_FIND_DATAW data)
-    {
-        if (!FindNextFileW(find, data)) return FALSE;
-        if (find != failing || !IsEntry(data) || ++given < 2) return TRUE;
-        SetLastError(ERROR_NETNAME_DELETED);
-        return FALSE;
-    }
-};
+HANDLE subListing = nullptr;
+int subEntries = 0;
+HANDLE WINAPI FindFirst(LPCWSTR pattern, LPWIN32_FIND_DATAW data)
+{
+    HANDLE find = FindFirstFileW(pattern, data);
+    if (std::wcsstr(pattern, L"\\sub\\")) subListing = find, subEntries = data->cFileName[0] != L'.';
+    return find;
+}
+BOOL WINAPI FindNextFailingInSub(HANDLE find, LPWIN32_FIND_DATAW data)
+{
+    const BOOL found = FindNextFileW(find, data);
+    if (!found || find != subListing || data->cFileName[0] == L'.' || ++subEntries < 2) return found;
+    SetLastError(ERROR_NETNAME_DELETED);
+    return FALSE;
+}
 
 TEST_F(DiskScanTest, AListingThatFailsMidwayIsReportedAfterWhatItGave)
 {
     MakeExampleTree(temp);
     temp.WriteFile("sub\\c.txt");
-    const FindFileCalls failing{FailingListing::First, FailingListing::Next};
+    const FindFileCalls failing{FindFirst, FindNextFailingInSub};
     CallTable<FindFileCalls>::Install(&failing);
     scan.SetStartDirectory(temp.Path());
     scan.Scan();
