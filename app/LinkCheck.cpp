@@ -1,5 +1,6 @@
 #include "app/LinkCheck.h"
 
+#include "app/LinkCheckCalls.h"
 #include "platform/ExactName.h"
 #include "platform/ScopedHandle.h"
 
@@ -12,19 +13,23 @@ namespace {
 std::wstring FinalPath(HANDLE handle)
 {
     wchar_t buffer[MAX_PATH * 2];
-    DWORD length = GetFinalPathNameByHandleW(handle, buffer, MAX_PATH * 2, FILE_NAME_NORMALIZED);
+    DWORD length = CallTable<LinkCheckCalls>::Current().getFinalPathNameByHandle(handle, buffer, MAX_PATH * 2,
+                                                                                 FILE_NAME_NORMALIZED);
     if (length == 0 || length >= MAX_PATH * 2) return std::wstring();
     std::wstring result(buffer, length);
     while (!result.empty() && result.back() == L'\\') result.pop_back();
     return result;
 }
 
+// Where a folder resolves to, through every link on its path including its
+// own: a file reached through a directory link resolves through it as well.
 std::wstring FinalPath(const std::string& path)
 {
-    ScopedHandle handle(CreateFileW(ToWide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT,
-                                    nullptr),
-                        CloseHandle);
+    const LinkCheckCalls& calls = CallTable<LinkCheckCalls>::Current();
+    ScopedHandle handle(calls.createFile(ToWide(path).c_str(), 0,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                         FILE_FLAG_BACKUP_SEMANTICS, nullptr),
+                        calls.closeHandle);
     return handle.IsOpen() ? FinalPath(handle.Get()) : std::wstring();
 }
 

@@ -10,7 +10,8 @@
 class LinkCheck {
 public:
     // True when file, opened as folder + name (folder ends with its
-    // separator), resolves to the same place as the path itself, or when
+    // separator), resolves to name inside the place the folder resolves to
+    // (a folder reached through a directory link is its target), or when
     // that cannot be told.
     bool NamesItself(const std::string& folder, const std::string& name, HANDLE file);
 

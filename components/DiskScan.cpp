@@ -177,4 +177,7 @@ void TDiskScan::ScanDirectory(const std::string& directory, TWalk& walk)
             Walk(path, walk, (entries.Attributes() & FILE_ATTRIBUTE_REPARSE_POINT) != 0);
         }
     }
+    // A listing that fails midway is no end of the folder: what follows is unknown.
+    if (!Stopped(walk) && entries.Error() != ERROR_SUCCESS)
+        Skip(directory, kFolderUnreadable + SystemErrorText(entries.Error()));
 }

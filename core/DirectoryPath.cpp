@@ -3,6 +3,8 @@
 #include "core/CodePage.h"
 #include "core/DirectoryItems.h"
 
+#include <vector>
+
 namespace core {
 
 std::string DirectoryForm(const std::string& dir, const CodePage& codePage)
@@ -20,6 +22,32 @@ std::size_t NameStart(const std::string& path, const CodePage& codePage)
 {
     std::size_t slash = codePage.FindLastBackslash(path);
     return slash == std::string::npos ? 0 : slash + 1;
+}
+
+std::string CanonicalPath(const std::string& path, const CodePage& codePage)
+{
+    const std::string root = DriveDesignator(path, codePage);
+    // A path without a drive or share stays relative unless it starts at a root.
+    const bool rooted = !root.empty() || (!path.empty() && (path[0] == '\\' || path[0] == '/'));
+    std::vector<std::string> names;
+    std::size_t start = root.size();
+    for (std::size_t i = start;; i = codePage.NextCharIndex(path, i)) {
+        const bool end = i >= path.size();
+        // Stepping by characters: a second byte 0x5C of a double-byte character is part of its name.
+        if (!end && path[i] != '\\' && path[i] != '/') continue;
+        std::string name = path.substr(start, i - start);
+        if (name == ".." && !names.empty() && names.back() != "..") {
+            names.pop_back();
+        } else if (name == ".." ? !rooted : !name.empty() && name != ".") {
+            names.push_back(std::move(name));
+        }
+        if (end) break;
+        start = i + 1;
+    }
+    std::string result = root;
+    for (std::size_t i = 0; i < names.size(); ++i) result += (i > 0 || rooted ? "\\" : "") + names[i];
+    if (names.empty() && rooted) result += '\\';
+    return result;
 }
 
 char DriveLetterOf(const std::string& path)

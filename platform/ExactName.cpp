@@ -1,5 +1,7 @@
 #include "platform/ExactName.h"
 
+#include "platform/FindFileCalls.h"
+
 #include <cwchar>
 
 namespace {
@@ -68,7 +70,7 @@ bool IsExactEntryName(const std::wstring& name, std::string& ansi)
 }
 
 DirectoryEntries::DirectoryEntries(const std::string& pattern)
-    : find_(FindFirstFileW(ToWide(pattern).c_str(), &data_), FindClose)
+    : find_(CallTable<FindFileCalls>::Current().findFirstFile(ToWide(pattern).c_str(), &data_), FindClose)
 {
     pending_ = find_.IsOpen();
     if (!pending_) error_ = GetLastError();
@@ -80,7 +82,9 @@ bool DirectoryEntries::Next()
     for (;;) {
         if (pending_) {
             pending_ = false;
-        } else if (!FindNextFileW(find_.Get(), &data_)) {
+        } else if (!CallTable<FindFileCalls>::Current().findNextFile(find_.Get(), &data_)) {
+            const DWORD error = GetLastError();
+            if (error != ERROR_NO_MORE_FILES) error_ = error;
             return false;
         }
         if (std::wcscmp(data_.cFileName, L".") == 0 || std::wcscmp(data_.cFileName, L"..") == 0) continue;

@@ -32,10 +32,12 @@ public:
 
     // False when the folder could not be read; Error() tells why.
     bool IsOpen() const { return find_.IsOpen(); }
-    // The error of the first call, or ERROR_SUCCESS; an empty folder gives
-    // ERROR_FILE_NOT_FOUND, which is no failure.
+    // Why the listing ended early, or ERROR_SUCCESS: the error of the first
+    // call (an empty folder gives ERROR_FILE_NOT_FOUND, which is no failure),
+    // or of a later one that failed before the last entry.
     DWORD Error() const { return error_; }
-    // Moves to the next entry; false when there is none. The first call gives the first entry.
+    // Moves to the next entry; false when there is none or the listing
+    // failed (see Error()). The first call gives the first entry.
     bool Next();
 
     DWORD Attributes() const { return data_.dwFileAttributes; }

@@ -1,5 +1,6 @@
 #include "platform/RenamableFile.h"
 
+#include "core/DirectoryPath.h"
 #include "platform/ExactName.h"
 #include "platform/LongPath.h"
 
@@ -18,7 +19,9 @@ RenamableFile::RenamableFile(const std::string& path)
 bool RenamableFile::MoveTo(const std::string& path)
 {
     // The rename takes the system's own form of the path: \??\C:\... or \??\UNC\server\...
-    const std::wstring wide = ToWide(path);
+    // That form skips the platform's clean-up, and a doubled separator (a
+    // scan of a drive root gives E:\\a.txt) would make it an invalid name.
+    const std::wstring wide = ToWide(core::CanonicalPath(path));
     const std::wstring name = wide.compare(0, 2, L"\\\\") == 0 ? L"\\??\\UNC\\" + wide.substr(2) : L"\\??\\" + wide;
     std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + name.size() * sizeof(wchar_t));
     auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());

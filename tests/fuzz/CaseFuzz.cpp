@@ -1,5 +1,6 @@
-// Case mapping changes single-byte ASCII letters only: lengths, character
-// boundaries, separators and double-byte characters stay as they are.
+// Properties of case mapping: only single-byte ASCII letters change, and
+// only in case; none of the other case is left; lengths, character
+// boundaries and double-byte characters stay as they are.
 
 #include <string>
 #include <vector>
@@ -20,11 +21,11 @@ void CheckMapped(const std::string& path, const std::string& mapped, bool upper,
     FUZZ_CHECK(mapped.size() == path.size(), path, mapped);
     const std::vector<bool> starts = fuzz::CharStarts(path, codePage);
     FUZZ_CHECK(fuzz::CharStarts(mapped, codePage) == starts, path, mapped);
+    const char otherCase = upper ? 'a' : 'A';
     for (std::size_t i = 0; i < path.size(); ++i) {
-        char expected = path[i];
-        if (fuzz::IsSingleByteCharAt(path, i, starts) && IsAsciiLetter(expected))
-            expected = static_cast<char>(upper ? expected & ~0x20 : expected | 0x20);
-        FUZZ_CHECK(mapped[i] == expected, path, mapped, std::to_string(i));
+        const bool letter = fuzz::IsSingleByteCharAt(path, i, starts) && IsAsciiLetter(path[i]);
+        FUZZ_CHECK(mapped[i] == path[i] || (letter && (mapped[i] ^ 0x20) == path[i]), path, mapped, std::to_string(i));
+        FUZZ_CHECK(!letter || mapped[i] < otherCase || mapped[i] > otherCase + 25, path, mapped, std::to_string(i));
     }
 }
 
@@ -42,6 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckMapped(path, lower, false, codePage);
     CheckMapped(path, upper, true, codePage);
     FUZZ_CHECK(core::LowerCasePath(lower, codePage) == lower, path);
+    FUZZ_CHECK(core::UpperCasePath(upper, codePage) == upper, path);
     FUZZ_CHECK(core::LowerCasePath(upper, codePage) == lower, path);
     FUZZ_CHECK(core::UpperCasePath(lower, codePage) == upper, path);
 

@@ -1,6 +1,8 @@
-// The backslash searches read forward; IsTrailByteAt reads backward. On any
-// text both must see the same characters, and a search never lands inside a
-// double-byte character.
+// Properties of the code page's reading: the forward reading and
+// IsTrailByteAt, which reads backward, see the same characters; the
+// backslash searches land only on backslashes that are no second byte,
+// agree with each other and miss none; appending or prepending a backslash
+// keeps the boundaries of whole characters.
 
 #include <string>
 #include <vector>
@@ -16,30 +18,38 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t npos = std::string::npos;
 
     const std::vector<bool> starts = fuzz::CharStarts(text, codePage);
-    std::size_t first = npos, last = npos, count = 0, lastStart = npos;
+    std::size_t separators = 0;  // backslash bytes that are no second byte
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool trail = codePage.IsTrailByteAt(text, i);
-        FUZZ_CHECK(trail == !starts[i], text, std::to_string(i));
-        if (starts[i]) {
-            lastStart = i;
-            FUZZ_CHECK(codePage.CharLengthAt(text, i) == (starts[i + 1] ? 1u : 2u), text, std::to_string(i));
-        }
-        if (text[i] == '\\' && !trail) {
-            if (first == npos) first = i;
-            last = i;
-            ++count;
-        }
+        FUZZ_CHECK(codePage.IsTrailByteAt(text, i) == !starts[i], text, std::to_string(i));
+        if (starts[i]) FUZZ_CHECK(codePage.CharLengthAt(text, i) == (starts[i + 1] ? 1u : 2u), text, std::to_string(i));
+        if (text[i] == '\\' && !codePage.IsTrailByteAt(text, i)) ++separators;
     }
+    // Search after search, as the path functions do.
+    std::size_t found = 0, last = npos;
+    for (std::size_t at = codePage.FindFirstBackslash(text); at != npos;
+         at = codePage.FindFirstBackslash(text, at + 1)) {
+        FUZZ_CHECK(text[at] == '\\' && starts[at] && (last == npos || at > last), text, std::to_string(at));
+        last = at;
+        ++found;
+    }
+    FUZZ_CHECK(found == separators, text);
+    FUZZ_CHECK(codePage.CountBackslashes(text) == separators, text);
     FUZZ_CHECK(codePage.FindLastBackslash(text) == last, text);
-    FUZZ_CHECK(codePage.FindFirstBackslash(text) == first, text);
-    FUZZ_CHECK(codePage.CountBackslashes(text) == count, text);
-    FUZZ_CHECK(codePage.LastCharIndex(text) == lastStart, text);
-    FUZZ_CHECK(codePage.ContainsAnyOf(text, "\\") == (count > 0), text);
-    // The next search starts after a found one, as the path shortening does.
-    if (first != npos) {
-        std::size_t second = codePage.FindFirstBackslash(text, first + 1);
-        FUZZ_CHECK(second == npos || (second > first && text[second] == '\\' && starts[second]), text);
-        FUZZ_CHECK((second == npos) == (count == 1), text);
-    }
+    FUZZ_CHECK(codePage.ContainsAnyOf(text, "\\") == (separators > 0), text);
+    const std::size_t lastChar = codePage.LastCharIndex(text);
+    FUZZ_CHECK(text.empty() ? lastChar == npos
+                            : lastChar < text.size() && starts[lastChar] &&
+                                  codePage.NextCharIndex(text, lastChar) == text.size(),
+               text);
+
+    // A backslash after a text is a separator of its own unless the text
+    // ends in a lone lead byte, whose second byte it then is.
+    const bool loneLead =
+        !text.empty() && starts[text.size() - 1] && codePage.IsLeadByte(static_cast<unsigned char>(text.back()));
+    const std::string joined = text + "\\" + text;
+    FUZZ_CHECK(codePage.IsTrailByteAt(joined, text.size()) == loneLead, text);
+    if (!loneLead) FUZZ_CHECK(codePage.FindFirstBackslash(joined, text.size()) == text.size(), text);
+    FUZZ_CHECK(codePage.CountBackslashes(joined) == 2 * separators + (loneLead ? 0 : 1), text);
+    FUZZ_CHECK(codePage.FindFirstBackslash("\\" + text) == 0, text);
     return 0;
 }

@@ -1,6 +1,9 @@
-// ReplaceExtension scans the path backward; the expected cut is found here
-// reading forward. Callers only pass texts that ExtensionTextIsSafe accepts,
-// so the result holds exactly the path's separators, at the same places.
+// Properties of ReplaceExtension: the result is the path's folder and stem,
+// then the new extension; what it drops is the last name's extension, a
+// single-byte dot and what follows it, and nothing when that name has none.
+// A second byte of a double-byte character is never a dot or a separator.
+// Callers only pass texts that ExtensionTextIsSafe accepts, so the result
+// holds exactly the path's separators, at the same places.
 
 #include <string>
 #include <vector>
@@ -11,12 +14,15 @@
 
 namespace {
 
-std::vector<std::size_t> SeparatorPositions(const std::string& text, const core::CodePage& codePage)
+// Positions of single-byte characters of text from from on that are in set.
+std::vector<std::size_t> Positions(const std::string& text, const char* set, const core::CodePage& codePage,
+                                   std::size_t from = 0)
 {
     const std::vector<bool> starts = fuzz::CharStarts(text, codePage);
     std::vector<std::size_t> positions;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (fuzz::IsSingleByteCharAt(text, i, starts) && (text[i] == '\\' || text[i] == ':')) positions.push_back(i);
+    for (std::size_t i = from; i < text.size(); ++i) {
+        if (fuzz::IsSingleByteCharAt(text, i, starts) && std::string(set).find(text[i]) != std::string::npos)
+            positions.push_back(i);
     }
     return positions;
 }
@@ -29,15 +35,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const core::CodePage codePage = input.PickCodePage();
     const std::string path = input.Text();
     const std::string ext = input.Text();
-    const std::size_t npos = std::string::npos;
 
     const std::string result = core::ReplaceExtension(path, ext, codePage);
 
-    std::size_t dot = codePage.FindLastOf(path, ".");
-    std::size_t separator = codePage.FindLastOf(path, "\\:");
-    bool hasExtension = dot != npos && (separator == npos || dot > separator);
-    const std::string kept = hasExtension ? path.substr(0, dot) : path;
-    FUZZ_CHECK(result == kept + ext, path, ext, result);
+    FUZZ_CHECK(result.size() >= ext.size() && result.compare(result.size() - ext.size(), ext.size(), ext) == 0, path,
+               ext, result);
+    const std::size_t kept = result.size() - ext.size();
+    FUZZ_CHECK(kept <= path.size() && path.compare(0, kept, result, 0, kept) == 0, path, ext, result);
+    const std::vector<std::size_t> separators = Positions(path, "\\:", codePage);
+    const std::size_t lastName = separators.empty() ? 0 : separators.back() + 1;
+    const std::vector<std::size_t> dots = Positions(path, ".", codePage, lastName);
+    // Dropped: nothing when the last name has no dot, else from its last dot on.
+    FUZZ_CHECK(kept == path.size() ? dots.empty() : !dots.empty() && dots.back() == kept, path, ext, result);
 
     const bool safe = core::ExtensionTextIsSafe(ext, codePage);
     // A listed name ends on a whole character; a lone lead byte at the end
@@ -45,8 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<bool> starts = fuzz::CharStarts(path, codePage);
     const bool wholeEnd =
         path.empty() || !(starts[path.size() - 1] && codePage.IsLeadByte(static_cast<unsigned char>(path.back())));
-    if (safe && (hasExtension || wholeEnd)) {
-        FUZZ_CHECK(SeparatorPositions(result, codePage) == SeparatorPositions(path, codePage), path, ext, result);
+    if (safe && (kept < path.size() || wholeEnd)) {
+        FUZZ_CHECK(Positions(result, "\\:", codePage) == separators, path, ext, result);
     }
     return 0;
 }

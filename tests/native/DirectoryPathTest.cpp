@@ -55,3 +55,23 @@ TEST(DirectoryPathTest, DriveLetterOf)
     EXPECT_EQ(DriveLetterOf("1:\\"), 0);
     EXPECT_EQ(DriveLetterOf(""), 0);
 }
+
+// What the long path forms are given: the platform's clean-up is theirs to do.
+TEST(DirectoryPathTest, CanonicalPath)
+{
+    const std::string trail5C = gbk::kTrail5C;
+    const std::pair<std::string, std::string> cases[] = {
+        {"E:\\\\a.txt", "E:\\a.txt"},  // a scan of a drive root
+        {"C:\\Data\\.\\Sub\\..\\\\a.txt", "C:\\Data\\a.txt"},
+        {"C:/Data//a.txt", "C:\\Data\\a.txt"},
+        {"C:\\..\\..\\a.txt", "C:\\a.txt"},
+        {"C:", "C:\\"},
+        {"\\\\server\\share\\..", "\\\\server\\share\\"},
+        {"\\\\server\\share\\..\\..\\other\\a", "\\\\server\\share\\other\\a"},
+        {"C:\\a \\b.\\c. ", "C:\\a \\b.\\c. "},
+        {"C:\\x\\" + trail5C + "\\\\b", "C:\\x\\" + trail5C + "\\b"},
+        {"C:\\" + trail5C + trail5C + "\\.\\a", "C:\\" + trail5C + trail5C + "\\a"},
+        {"..\\a\\..\\b", "..\\b"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(core::CanonicalPath(c.first, CodePage::Gbk()), c.second) << c.first;
+}

@@ -297,7 +297,8 @@ TEST_F(BatchCommandUiTest, LongWorkingDirectoryFallsBackToAFolderItCanShowAndSay
     ASSERT_TRUE(app_.StartCommand(BriselApp::LowerCase));
     // The long folder's file cannot be reached by path: it is reported, not lost.
     UiMessageDialog report = app_.WaitMessageBox();
-    if (report) report.Press(report.ButtonTexts().at(0));
+    ASSERT_TRUE(report) << "the file left out was not reported; windows: " << app_.DescribeWindows();
+    ASSERT_TRUE(report.Press(report.ButtonTexts().at(0)));
     ASSERT_TRUE(app_.WaitBatchEnd(1)) << app_.DescribeWindows();
     EXPECT_EQ(TempDir::Names(folder_.Path(), TempDir::Kind::Files), std::vector<std::string>{"Top.TXT"});
     EXPECT_EQ(TempDir::Names(folder_.PathOf(name), TempDir::Kind::Files), std::vector<std::string>{"mid.txt"});
@@ -314,9 +315,11 @@ TEST_F(BatchCommandUiTest, CommandInAVanishedDirectoryIsRefused)
     ASSERT_TRUE(RunLinuxShell(folder_.Path(), "rm -r Gone"));
 
     ASSERT_TRUE(app_.ClickCommandButton(BriselApp::LowerCase));
+    // Checked before answering it: a closed dialog no longer tests true.
     UiMessageDialog asked = app_.WaitConfirmation(1000);
-    if (asked) asked.Press("否[&N]");
-    ASSERT_FALSE(asked) << "asked to change files in a directory that is gone";
+    const bool askedShown = static_cast<bool>(asked);
+    if (askedShown) asked.Press("否[&N]");
+    ASSERT_FALSE(askedShown) << "asked to change files in a directory that is gone";
     UiMessageDialog refusal = app_.WaitMessageBox();
     ASSERT_TRUE(refusal) << app_.DescribeWindows();
     EXPECT_NE(refusal.Message().find("没有更改任何文件"), std::string::npos) << refusal.Message();
@@ -387,8 +390,9 @@ TEST_F(BatchCommandUiTest, CtrlZPutsEveryNameBackOnceAndF5ShowsTheNames)
     // Nothing is left to undo.
     ASSERT_TRUE(UiInput::Press(app_.MainWindow(), 'Z', UiInput::Ctrl));
     UiMessageDialog again = app_.WaitConfirmation(1000);
-    if (again) again.Press("否[&N]");
-    EXPECT_FALSE(again) << "a second undo was offered";
+    const bool againShown = static_cast<bool>(again);
+    if (againShown) again.Press("否[&N]");
+    EXPECT_FALSE(againShown) << "a second undo was offered";
 
     ASSERT_TRUE(MoveFileA(folder_.PathOf("a.txt").c_str(), folder_.PathOf("z.txt").c_str()));
     ASSERT_TRUE(UiInput::Press(app_.MainWindow(), VK_F5));

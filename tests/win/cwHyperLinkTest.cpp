@@ -36,12 +36,19 @@ HINSTANCE WINAPI RecordShellExecute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR
     return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(33));  // what a successful launch returns
 }
 
-// Measured on a canvas of its own, as any text drawn in that font would be.
-SIZE MeasureInFont(const TFont& font, const std::string& text)
+// Measured with plain GDI in the font the link paints with, not through the
+// canvas call the link itself measures with.
+SIZE MeasureInFont(TFont& font, const std::string& text)
 {
-    TCanvas canvas;
-    canvas.Font().Assign(font);
-    return canvas.TextExtent(text);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font.Handle());
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SIZE size{0, metrics.tmHeight};
+    if (!text.empty()) GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return size;
 }
 
 class HyperLinkTest : public ::testing::Test {

@@ -1,0 +1,7 @@
+#include "app/LinkCheckCalls.h"
+
+const LinkCheckCalls& LinkCheckCalls::Platform()
+{
+    static const LinkCheckCalls platform = {CreateFileW, GetFinalPathNameByHandleW, CloseHandle};
+    return platform;
+}
