@@ -116,6 +116,30 @@ TEST_F(MainWindowTest, BandsAndControlsSitWhereTheLayoutPutsThem)
     }
 }
 
+// At 150 % the button pictures grow with the layout, and every list's rows hold
+// their font's cell, which grows faster than the layout under Wine.
+TEST_F(MainWindowTest, At144DpiPicturesScaleAndRowsFitTheirFont)
+{
+    ScreenDpiScope scale(144);
+    form_ = std::make_unique<TForm1>(nullptr);
+    TForm1& f = *form_;
+    for (TSpeedButton* button : {f.SpeedButton1, f.SpeedButton2, f.SpeedButton3, f.SpeedButton4, f.SpeedButton5}) {
+        const SIZE glyph = BitmapSize(button->Glyph());
+        EXPECT_TRUE(glyph.cx == 48 && glyph.cy == 48) << button->Name() << " " << glyph.cx << "x" << glyph.cy;
+    }
+    const struct {
+        TWinControl* list;
+        UINT message;
+    } lists[] = {{f.FileListBox1, LB_GETITEMHEIGHT},
+                 {f.DirectoryListBox1, LB_GETITEMHEIGHT},
+                 {f.DriveComboBox1, CB_GETITEMHEIGHT}};
+    for (const auto& row : lists) {
+        TCanvas canvas;
+        canvas.Font().Assign(row.list->Font());
+        EXPECT_GE(SendMessageA(row.list->Handle(), row.message, 0, 0), canvas.TextExtent("").cy) << row.list->Name();
+    }
+}
+
 TEST_F(MainWindowTest, ExtraWidthGoesToTheFileListAndExtraHeightToTheLists)
 {
     TForm1& f = *form_;
