@@ -21,6 +21,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -125,18 +126,14 @@ TEST_F(MainWindowTest, At144DpiPicturesScaleAndRowsFitTheirFont)
     TForm1& f = *form_;
     for (TSpeedButton* button : {f.SpeedButton1, f.SpeedButton2, f.SpeedButton3, f.SpeedButton4, f.SpeedButton5}) {
         const SIZE glyph = BitmapSize(button->Glyph());
-        EXPECT_TRUE(glyph.cx == 48 && glyph.cy == 48) << button->Name() << " " << glyph.cx << "x" << glyph.cy;
+        EXPECT_EQ(std::make_pair(glyph.cx, glyph.cy), std::make_pair(48L, 48L)) << button->Name();
     }
-    const struct {
-        TWinControl* list;
-        UINT message;
-    } lists[] = {{f.FileListBox1, LB_GETITEMHEIGHT},
-                 {f.DirectoryListBox1, LB_GETITEMHEIGHT},
-                 {f.DriveComboBox1, CB_GETITEMHEIGHT}};
-    for (const auto& row : lists) {
+    for (auto [list, message] : {std::pair<TWinControl*, UINT>{f.FileListBox1, LB_GETITEMHEIGHT},
+                                 {f.DirectoryListBox1, LB_GETITEMHEIGHT},
+                                 {f.DriveComboBox1, CB_GETITEMHEIGHT}}) {
         TCanvas canvas;
-        canvas.Font().Assign(row.list->Font());
-        EXPECT_GE(SendMessageA(row.list->Handle(), row.message, 0, 0), canvas.TextExtent("").cy) << row.list->Name();
+        canvas.Font().Assign(list->Font());
+        EXPECT_GE(SendMessageA(list->Handle(), message, 0, 0), canvas.TextExtent("").cy) << list->Name();
     }
 }
 

@@ -12,10 +12,7 @@ inline void EnsureApplication()
 }
 
 // Lays out what is made in its scope as on a screen of dpi pixels per inch.
-class ScreenDpiScope {
-public:
+struct ScreenDpiScope {
     explicit ScreenDpiScope(int dpi) { SetScreenDpi(dpi); }
     ~ScreenDpiScope() { SetScreenDpi(0); }
-    ScreenDpiScope(const ScreenDpiScope&) = delete;
-    ScreenDpiScope& operator=(const ScreenDpiScope&) = delete;
 };
