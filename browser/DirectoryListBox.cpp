@@ -81,7 +81,7 @@ void TDirectoryListBox::CreateParams(TCreateParams& params)
 
 void TDirectoryListBox::HandleCreated()
 {
-    itemHeight_ = std::max({itemHeight_, Scale(font_.Height()), kMinItemHeight});
+    itemHeight_ = std::max({itemHeight_, FontItemHeight(), Scale(kMinItemHeight)});
     TCustomListBox::HandleCreated();
     std::vector<std::string> subdirectories;
     ReadSubdirectories(directory_, subdirectories);
@@ -210,15 +210,16 @@ void TDirectoryListBox::DrawItem(int index, HDC dc, const RECT& rect, bool selec
     const core::DirectoryItem& item = items_[static_cast<size_t>(index)];
 
     HBITMAP glyph = glyphs_.At(static_cast<int>(item.glyph));
-    SIZE glyphSize = glyph ? BitmapSize(glyph) : SIZE{16, 15};
+    SIZE glyphSize = glyph ? BitmapSize(glyph) : SIZE{Scale(16), Scale(15)};
+    const int glyphLeft = Scale(item.glyphLeft);
     if (glyph) {
         int top = rect.top + (rect.bottom - rect.top - glyphSize.cy) / 2;
-        DrawTransparentBitmap(dc, glyph, rect.left + item.glyphLeft, top);
+        DrawTransparentBitmap(dc, glyph, rect.left + glyphLeft, top);
     }
     std::string text = lowerCaseNames_ ? core::LowerCasePath(item.text) : item.text;
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    TextOutA(dc, rect.left + item.glyphLeft + glyphSize.cx + kTextGap, rect.top, text.c_str(),
+    TextOutA(dc, rect.left + glyphLeft + glyphSize.cx + Scale(kTextGap), rect.top, text.c_str(),
              static_cast<int>(text.size()));
 }
 

@@ -74,7 +74,7 @@ void TDriveComboBox::CreateParams(TCreateParams& params)
 
 void TDriveComboBox::HandleCreated()
 {
-    itemHeight_ = std::max(Scale(font_.Height()), kMinItemHeight);
+    itemHeight_ = std::max(FontItemHeight(), Scale(kMinItemHeight));
     TCustomComboBox::HandleCreated();
     BuildList();
     // The start drive is shown without a change notice: nothing has changed yet.
@@ -149,11 +149,11 @@ void TDriveComboBox::DrawItem(int index, HDC dc, const RECT& rect, bool selected
     SIZE glyphSize = glyph ? BitmapSize(glyph) : SIZE{0, 0};
     if (glyph) {
         int top = rect.top + (rect.bottom - rect.top - glyphSize.cy) / 2;
-        DrawTransparentBitmap(dc, glyph, rect.left + kGlyphLeft, top);
+        DrawTransparentBitmap(dc, glyph, rect.left + Scale(kGlyphLeft), top);
     }
     std::string text = ItemText(index);
     RECT textRect = rect;
-    textRect.left += glyphSize.cx + kTextGap;
+    textRect.left += glyphSize.cx + Scale(kTextGap);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);

@@ -42,7 +42,7 @@ void TFileListBox::CreateParams(TCreateParams& params)
 
 void TFileListBox::HandleCreated()
 {
-    itemHeight_ = Scale(font_.Height());  // the character height the font is made with
+    itemHeight_ = FontItemHeight();
     TCustomListBox::HandleCreated();
     ReadFileNames();
 }

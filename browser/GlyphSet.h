@@ -1,5 +1,5 @@
 // The glyph bitmaps a browser list draws with, loaded from the program's
-// resources by name and freed with the set.
+// resources by name, sized for the screen, and freed with the set.
 #pragma once
 
 #include "toolkit/OwnedGdi.h"

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Remakes docs/main-window.png, docs/about.png, docs/context-menu.png,
-# docs/confirmation.png and docs/failure-report.png: the program in Wine's
-# virtual desktop, browsing a demo tree, with its about dialog open, then with
-# the file list's menu open, then asking to change every extension, then
-# reporting the files whose new name another file holds already.
+# docs/confirmation.png, docs/failure-report.png and docs/main-window-144dpi.png:
+# the program in Wine's virtual desktop, browsing a demo tree, with its about
+# dialog open, then with the file list's menu open, then asking to change every
+# extension, then reporting the files whose new name another file holds
+# already. The main window is also taken at 144 DPI (150 %).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/setup.sh"
@@ -20,7 +21,7 @@ for name in readme.txt Report.TXT 图片.jpg 合同.doc notes.md; do echo demo >
 for name in Docs/说明.txt Docs/说明.html 照片/2020/合影.jpg 照片/2020/合影.html; do echo demo > "$demo/$name"; done
 unset DISPLAY
 xvfb_start
-trap 'wine_server_stop; xvfb_stop; rm -rf "$demo"' EXIT
+trap 'wine_server_stop; wine_dpi_restore; xvfb_stop; rm -rf "$demo"' EXIT
 wine_display_mode desktop
 exe="$root/build/win/app/Brisel.exe"
 docs="$root/docs"
@@ -32,6 +33,12 @@ screenshot "$docs/main-window.png"
 wine "$tools/PostClick.exe" TForm1 488 28
 wine "$tools/WaitWindow.exe" TAboutBox 10000 >/dev/null
 screenshot "$docs/about.png"
+
+# A fresh start at 144 DPI, then the prefix's own DPI again for the rest.
+wine_dpi_set 144
+brisel_start "$exe" "$demo" "$tools"
+screenshot "$docs/main-window-144dpi.png"
+wine_dpi_restore
 
 # A fresh start, then a right click on the file list (left 273, top 123 of
 # the client area) opens its menu.

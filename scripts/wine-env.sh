@@ -62,6 +62,32 @@ wine_display_mode() {
   wineserver -w
 }
 
+# The prefix's screen DPI (HKCU\Control Panel\Desktop LogPixels), which a
+# program reads when it starts: wine_dpi_set N sets it, wine_dpi_restore puts
+# back what the prefix had. Each runs under a server of its own, which saves
+# the registry when it ends.
+wine_dpi_set() {  # dpi
+  local key='HKCU\Control Panel\Desktop'
+  wineserver -k 2>/dev/null || true
+  BRISEL_DPI_SAVED=$( (wine reg query "$key" /v LogPixels 2>/dev/null </dev/null || true) |
+    awk '$1 == "LogPixels" {print $3}' | tr -d '\r')
+  BRISEL_DPI_SET=1
+  wine reg add "$key" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 </dev/null
+  wineserver -w
+}
+wine_dpi_restore() {
+  local key='HKCU\Control Panel\Desktop'
+  [ -n "${BRISEL_DPI_SET:-}" ] || return 0
+  wineserver -k 2>/dev/null || true
+  if [ -n "$BRISEL_DPI_SAVED" ]; then
+    wine reg add "$key" /v LogPixels /t REG_DWORD /d $((BRISEL_DPI_SAVED)) /f >/dev/null 2>&1 </dev/null
+  else
+    wine reg delete "$key" /v LogPixels /f >/dev/null 2>&1 </dev/null || true
+  fi
+  wineserver -w
+  BRISEL_DPI_SET=
+}
+
 xvfb_start() {
   local n
   for n in $(seq 91 140); do

@@ -1,7 +1,14 @@
 #include "toolkit/Graphics.h"
 
+#include "core/PictureScaling.h"
+
 #include <cstdlib>
+#include <cstring>
 #include <initializer_list>
+
+namespace {
+int dpiSet = 0;
+}  // namespace
 
 int ScreenDpi()
 {
@@ -11,7 +18,12 @@ int ScreenDpi()
         if (dc) ReleaseDC(nullptr, dc);
         return value > 0 ? value : 96;
     }();
-    return dpi;
+    return dpiSet ? dpiSet : dpi;
+}
+
+void SetScreenDpi(int dpi)
+{
+    dpiSet = dpi > 0 ? dpi : 0;
 }
 
 int Scale(int designPixels)
@@ -182,4 +194,45 @@ void DrawDisabledBitmap(HDC dc, HBITMAP bitmap, int x, int y)
             SetPixel(dc, x + col, y + row, GetSysColor(COLOR_BTNSHADOW));
         }
     }
+}
+
+namespace {
+
+// 32-bit pixels, rows from the top: 0x00RRGGBB in memory order, as core::Picture holds them.
+BITMAPINFO TopDownInfo(int width, int height)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+}  // namespace
+
+OwnedGdiObject<HBITMAP> ScaledToScreen(OwnedGdiObject<HBITMAP> bitmap)
+{
+    const SIZE size = BitmapSize(bitmap.get());
+    const int width = Scale(size.cx), height = Scale(size.cy);
+    if (!size.cx || (width == size.cx && height == size.cy)) return bitmap;
+
+    core::Picture source{size.cx, size.cy, std::vector<uint32_t>(static_cast<size_t>(size.cx) * size.cy)};
+    BITMAPINFO info = TopDownInfo(size.cx, size.cy);
+    HDC screen = GetDC(nullptr);
+    const bool read = GetDIBits(screen, bitmap.get(), 0, size.cy, source.pixels.data(), &info, DIB_RGB_COLORS) != 0;
+    ReleaseDC(nullptr, screen);
+    if (!read) return bitmap;
+    for (uint32_t& pixel : source.pixels) pixel &= 0xFFFFFF;  // the fourth byte is unused
+    const core::Picture scaled =
+        core::ScalePicture(source, width, height, source.pixels[static_cast<size_t>(size.cy - 1) * size.cx]);
+
+    info = TopDownInfo(width, height);
+    void* bits = nullptr;
+    OwnedGdiObject<HBITMAP> made(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!made || !bits) return bitmap;
+    std::memcpy(bits, scaled.pixels.data(), scaled.pixels.size() * sizeof scaled.pixels[0]);
+    return made;
 }

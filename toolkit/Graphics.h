@@ -14,7 +14,10 @@ constexpr TColor clFuchsia = RGB(255, 0, 255);
 constexpr TColor clLime = RGB(0, 255, 0);
 
 // The layout is made for 96 pixels per inch; Scale maps it to the screen.
+// SetScreenDpi lays out as for another screen (what is made afterwards), and
+// 0 returns to the screen's own.
 int ScreenDpi();
+void SetScreenDpi(int dpi);
 int Scale(int designPixels);
 
 enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4 };
@@ -81,3 +84,6 @@ private:
 void DrawTransparentBitmap(HDC dc, HBITMAP bitmap, int x, int y);
 void DrawDisabledBitmap(HDC dc, HBITMAP bitmap, int x, int y);
 SIZE BitmapSize(HBITMAP bitmap);
+// A picture made for 96 DPI at the screen's scale: the bitmap itself at 96 DPI,
+// else a resized copy that keeps its bottom-left colour transparent.
+OwnedGdiObject<HBITMAP> ScaledToScreen(OwnedGdiObject<HBITMAP> bitmap);

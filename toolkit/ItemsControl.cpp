@@ -2,6 +2,8 @@
 
 #include "toolkit/ListItems.h"
 
+#include <algorithm>
+
 TItemsControl::TItemsControl(TComponent* owner, const ItemMessages& messages) : TWinControl(owner), messages_(messages)
 {
     tabStop_ = true;
@@ -26,6 +28,18 @@ int TItemsControl::Count() const
 std::string TItemsControl::ItemText(int index) const
 {
     return ItemTextOf(handle_, messages_.textLength, messages_.text, index);
+}
+
+int TItemsControl::FontItemHeight()
+{
+    const int height = Scale(font_.Height());
+    // At 96 DPI the rows are the layout's own. A face's cell need not grow in
+    // step with the layout (under Wine a bitmap strike at 12 pixels, an outline
+    // with a taller cell at 18), so a scaled row holds at least the whole cell.
+    if (ScreenDpi() == 96) return height;
+    TCanvas canvas;
+    canvas.Font().Assign(font_);
+    return std::max(height, static_cast<int>(canvas.TextExtent("").cy));
 }
 
 void TItemsControl::DrawItem(int index, HDC dc, const RECT& rect, bool selected, bool)

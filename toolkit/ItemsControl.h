@@ -25,6 +25,8 @@ protected:
     virtual void DrawItem(int index, HDC dc, const RECT& rect, bool selected, bool focused);
     // Answers the parent's reflected WM_DRAWITEM and WM_MEASUREITEM; false for other messages.
     bool OwnerDrawMessage(UINT message, LPARAM lParam, LRESULT& result);
+    // The height an item needs for the control's font.
+    int FontItemHeight();
 
     int itemHeight_ = 16;
     bool drawsFocusRect_ = false;

@@ -1,5 +1,7 @@
 #include "toolkit/ListItems.h"
 
+#include "toolkit/Graphics.h"
+
 std::string ItemTextOf(HWND control, UINT lengthMessage, UINT textMessage, int index)
 {
     // LB_ERR and CB_ERR are both -1.
@@ -19,5 +21,5 @@ void DrawTextItem(HDC dc, const RECT& rect, const std::string& text, bool select
     DeleteObject(brush);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    TextOutA(dc, rect.left + 2, rect.top, text.c_str(), static_cast<int>(text.size()));
+    TextOutA(dc, rect.left + Scale(2), rect.top, text.c_str(), static_cast<int>(text.size()));
 }

@@ -6,7 +6,7 @@ TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner) {}
 
 void TSpeedButton::SetGlyph(HBITMAP glyph)
 {
-    glyph_.reset(glyph);
+    glyph_ = ScaledToScreen(OwnedGdiObject<HBITMAP>(glyph));
     Invalidate();
 }
 

@@ -9,8 +9,9 @@ public:
     explicit TSpeedButton(TComponent* owner);
     using TControl::Caption;
     using TControl::SetCaption;
-    // Takes ownership of the bitmap.
+    // Takes ownership of the bitmap, a picture made for 96 DPI.
     void SetGlyph(HBITMAP glyph);
+    HBITMAP Glyph() const { return glyph_.get(); }
 
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;

@@ -302,16 +302,19 @@ TEST_F(DirectoryListBoxTest, PathLabelIsShortenedToTheListWidth)
     EXPECT_EQ(label->Caption(), "beta");  // the name is never cut
 }
 
-TEST_F(DirectoryListBoxTest, DrawsGlyphAtItsOffsetAndTextFourPixelsRight)
+TEST_F(DirectoryListBoxTest, DrawsGlyphAtItsOffsetAndTextFourPixelsRightAtEachScale)
 {
-    TDirectoryListBox* list = MakeList();
-    for (int index : {0, IndexOf(*list, "Photos"), IndexOf(*list, "gamma")}) {
-        int left = list->Items()[static_cast<size_t>(index)].glyphLeft;
-        auto inked = DrawnPixels(host.get(), list, ODT_LISTBOX, index, 400, 16);
-        EXPECT_FALSE(ColumnsInked(inked, 0, left)) << index;
-        EXPECT_TRUE(ColumnsInked(inked, left, left + 16)) << index;
-        EXPECT_FALSE(ColumnsInked(inked, left + 16, left + 20)) << index;
-        EXPECT_TRUE(ColumnsInked(inked, left + 20, 400)) << index;
+    for (int dpi : {96, 144}) {
+        ScreenDpiScope scale(dpi);
+        TDirectoryListBox* list = MakeList();
+        for (int index : {0, IndexOf(*list, "Photos"), IndexOf(*list, "gamma")}) {
+            int left = Scale(list->Items()[static_cast<size_t>(index)].glyphLeft), right = left + Scale(16);
+            auto inked = DrawnPixels(host.get(), list, ODT_LISTBOX, index, 400, list->ItemHeight());
+            EXPECT_FALSE(ColumnsInked(inked, 0, left)) << dpi << " " << index;
+            EXPECT_TRUE(ColumnsInked(inked, left, right)) << dpi << " " << index;
+            EXPECT_FALSE(ColumnsInked(inked, right, right + Scale(4))) << dpi << " " << index;
+            EXPECT_TRUE(ColumnsInked(inked, right + Scale(4), 400)) << dpi << " " << index;
+        }
     }
 }
 

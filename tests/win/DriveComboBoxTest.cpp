@@ -112,18 +112,22 @@ TEST_F(DriveComboBoxTest, EveryArrowStepChooses)
     EXPECT_EQ(changes, 2);
 }
 
-TEST_F(DriveComboBoxTest, DrawsGlyphTwoPixelsInAndTextAfterIt)
+TEST_F(DriveComboBoxTest, DrawsGlyphTwoPixelsInAndTextAfterItAtEachScale)
 {
-    TDriveComboBox* selector = MakeSelector();
-    ASSERT_GE(selector->Count(), 1);
-    int height = static_cast<int>(SendMessageA(selector->Handle(), CB_GETITEMHEIGHT, 0, 0));
-    EXPECT_GE(height, 11);
-    const int width = 300;
-    auto inked = DrawnPixels(host.get(), selector, ODT_COMBOBOX, 0, width, height);
-    EXPECT_FALSE(ColumnsInked(inked, 0, 2));
-    EXPECT_TRUE(ColumnsInked(inked, 2, 18));    // the 16-pixel glyph
-    EXPECT_FALSE(ColumnsInked(inked, 18, 22));  // text starts at glyph width + 6
-    EXPECT_TRUE(ColumnsInked(inked, 22, width));
+    for (int dpi : {96, 144}) {
+        ScreenDpiScope scale(dpi);
+        TDriveComboBox* selector = MakeSelector();
+        ASSERT_GE(selector->Count(), 1);
+        int height = static_cast<int>(SendMessageA(selector->Handle(), CB_GETITEMHEIGHT, 0, 0));
+        EXPECT_GE(height, Scale(11));
+        const int width = 300, glyphLeft = Scale(2), glyphRight = glyphLeft + Scale(16);
+        auto inked = DrawnPixels(host.get(), selector, ODT_COMBOBOX, 0, width, height);
+        EXPECT_FALSE(ColumnsInked(inked, 0, glyphLeft)) << dpi;
+        EXPECT_TRUE(ColumnsInked(inked, glyphLeft, glyphRight)) << dpi;  // the 16-pixel glyph
+        // Text starts at glyph width + 6, so a glyph left at its own size lets it in earlier.
+        EXPECT_FALSE(ColumnsInked(inked, glyphRight, Scale(16) + Scale(6))) << dpi;
+        EXPECT_TRUE(ColumnsInked(inked, Scale(16) + Scale(6), width)) << dpi;
+    }
 }
 
 }  // namespace

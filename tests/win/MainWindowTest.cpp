@@ -21,6 +21,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -113,6 +114,26 @@ TEST_F(MainWindowTest, BandsAndControlsSitWhereTheLayoutPutsThem)
     for (int i = 0; i < 5; ++i) EXPECT_TRUE(SameRect(buttons[i]->BoundsRect(), Rect(4 + 108 * i, 8, 105, 41)));
     for (TButton* hidden : {f.Button1, f.Button2, f.Button3, f.Button4}) {
         EXPECT_FALSE(IsWindowVisible(hidden->Handle())) << hidden->Name();
+    }
+}
+
+// At 150 % the button pictures grow with the layout, and every list's rows hold
+// their font's cell, which grows faster than the layout under Wine.
+TEST_F(MainWindowTest, At144DpiPicturesScaleAndRowsFitTheirFont)
+{
+    ScreenDpiScope scale(144);
+    form_ = std::make_unique<TForm1>(nullptr);
+    TForm1& f = *form_;
+    for (TSpeedButton* button : {f.SpeedButton1, f.SpeedButton2, f.SpeedButton3, f.SpeedButton4, f.SpeedButton5}) {
+        const SIZE glyph = BitmapSize(button->Glyph());
+        EXPECT_EQ(std::make_pair(glyph.cx, glyph.cy), std::make_pair(48L, 48L)) << button->Name();
+    }
+    for (auto [list, message] : {std::pair<TWinControl*, UINT>{f.FileListBox1, LB_GETITEMHEIGHT},
+                                 {f.DirectoryListBox1, LB_GETITEMHEIGHT},
+                                 {f.DriveComboBox1, CB_GETITEMHEIGHT}}) {
+        TCanvas canvas;
+        canvas.Font().Assign(list->Font());
+        EXPECT_GE(SendMessageA(list->Handle(), message, 0, 0), canvas.TextExtent("").cy) << list->Name();
     }
 }
 

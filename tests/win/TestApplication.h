@@ -2,6 +2,7 @@
 #pragma once
 
 #include "toolkit/Application.h"
+#include "toolkit/Graphics.h"
 
 inline void EnsureApplication()
 {
@@ -9,3 +10,9 @@ inline void EnsureApplication()
     static TApplication application;  // lives until the test program ends
     application.Initialize();
 }
+
+// Lays out what is made in its scope as on a screen of dpi pixels per inch.
+struct ScreenDpiScope {
+    explicit ScreenDpiScope(int dpi) { SetScreenDpi(dpi); }
+    ~ScreenDpiScope() { SetScreenDpi(0); }
+};
