@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/ScopedHandle.h"
+#include "platform/WideText.h"
 
 #include <windows.h>
 
@@ -12,8 +13,11 @@
 // The text in the system code page; false when it cannot be held there
 // exactly (no default character, no best fit, and it converts back the same).
 bool ToExactAnsi(const std::wstring& wide, std::string& ansi);
-// The wide form of text in the system code page.
-std::wstring ToWide(const std::string& ansi);
+// The wide form of a path, for the file calls that have not moved to Widen yet.
+inline std::wstring ToWide(const std::string& path)
+{
+    return Widen(path);
+}
 // A readable form for messages: characters the code page lacks become '?'.
 std::string ToDisplayAnsi(const std::wstring& wide);
 
