@@ -1,10 +1,12 @@
 #include "browser/GlyphSet.h"
 
+#include "platform/WideText.h"
+
 GlyphSet::GlyphSet(std::initializer_list<const char*> names)
 {
     for (const char* name : names) {
-        glyphs_.emplace_back(
-            static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+        glyphs_.emplace_back(static_cast<HBITMAP>(
+            LoadImageW(GetModuleHandleW(nullptr), Widen(name).c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     }
 }
 
