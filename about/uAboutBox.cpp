@@ -1,6 +1,7 @@
 #include "about/uAboutBox.h"
 
 #include "components/cwHyperLink.h"
+#include "platform/WideText.h"
 #include "resources/maker.h"
 #include "resources/resource.h"
 #include "toolkit/Button.h"
@@ -13,7 +14,7 @@ TAboutBox* AboutBox = nullptr;
 
 TAboutBox::TAboutBox(TComponent* owner) : TForm(owner, "TAboutBox")
 {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
+    HINSTANCE instance = GetModuleHandleW(nullptr);
     SetName("AboutBox");
     SetCaption("关于本软件");
     SetBorderStyle(TBorderStyle::Sizeable);
@@ -23,7 +24,7 @@ TAboutBox::TAboutBox(TComponent* owner) : TForm(owner, "TAboutBox")
     Font().SetName("宋体");
     Font().SetHeight(12);
     Font().SetCharset(GB2312_CHARSET);
-    SetIcon(LoadIconA(instance, MAKEINTRESOURCEA(IDI_MAINICON)));
+    SetIcon(LoadIconW(instance, MAKEINTRESOURCEW(IDI_MAINICON)));
     SetBounds(left_, top_, Scale(306), Scale(207));
 
     Panel1 = new TPanel(this);
@@ -59,7 +60,7 @@ TAboutBox::TAboutBox(TComponent* owner) : TForm(owner, "TAboutBox")
     SpeedButton1->SetName("SpeedButton1");
     SpeedButton1->SetParent(Panel1);
     SpeedButton1->SetDesignBounds(232, 120, 33, 33);
-    SpeedButton1->SetGlyph(LoadBitmapA(instance, RES_ABOUTBTN));
+    SpeedButton1->SetGlyph(LoadBitmapW(instance, Widen(RES_ABOUTBTN).c_str()));
     SpeedButton1->OnClick = [this](TObject* sender) { SpeedButton1Click(sender); };
 
     // Hidden, so Enter (which only reaches a visible default button) does nothing.

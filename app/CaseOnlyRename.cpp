@@ -1,6 +1,7 @@
 #include "app/CaseOnlyRename.h"
 
 #include "core/NameRules.h"
+#include "platform/WideText.h"
 #include "platform/ExactName.h"
 #include "platform/LongPath.h"
 #include "platform/SystemErrorText.h"
@@ -71,7 +72,7 @@ bool CaseOnlyRename::Rename(const std::string& folder, const std::string& oldNam
     if (folder != listedFolder_) ReadFolder(folder);
     // Names differing only in case share a key; two entries under one key
     // mean the new name may reach the other file.
-    const std::wstring key = CaseKey(ToWide(oldName));
+    const std::wstring key = CaseKey(Widen(oldName));
     auto found = listing_.find(key);
     if (found == listing_.end()) {
         // Made since the folder was read: read it again.
@@ -81,7 +82,7 @@ bool CaseOnlyRename::Rename(const std::string& folder, const std::string& oldNam
     if (found == listing_.end()) return Fail(oldPath, SystemErrorText(ERROR_FILE_NOT_FOUND), failure);
     Entry& entry = found->second;
     if (entry.sameKey > 1) return Fail(oldPath, kOtherCaseTaken, failure);
-    const std::wstring wideNew = ToWide(newName);
+    const std::wstring wideNew = Widen(newName);
     if (entry.name == wideNew) return true;
     std::string onDisk;
     if (!ToExactAnsi(entry.name, onDisk)) return Fail(oldPath, SystemErrorText(ERROR_INVALID_NAME), failure);

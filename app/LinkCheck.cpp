@@ -1,6 +1,7 @@
 #include "app/LinkCheck.h"
 
 #include "app/LinkCheckCalls.h"
+#include "platform/WideText.h"
 #include "platform/ExactName.h"
 #include "platform/ScopedHandle.h"
 
@@ -26,9 +27,8 @@ std::wstring FinalPath(HANDLE handle)
 std::wstring FinalPath(const std::string& path)
 {
     const LinkCheckCalls& calls = CallTable<LinkCheckCalls>::Current();
-    ScopedHandle handle(calls.createFile(ToWide(path).c_str(), 0,
-                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                         FILE_FLAG_BACKUP_SEMANTICS, nullptr),
+    ScopedHandle handle(calls.createFile(Widen(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr),
                         calls.closeHandle);
     return handle.IsOpen() ? FinalPath(handle.Get()) : std::wstring();
 }
@@ -43,7 +43,7 @@ bool LinkCheck::NamesItself(const std::string& folder, const std::string& name, 
     }
     std::wstring final = FinalPath(file);
     if (final.empty() || folderFinalPath_.empty()) return true;
-    std::wstring expected = folderFinalPath_ + L"\\" + ToWide(name);
+    std::wstring expected = folderFinalPath_ + L"\\" + Widen(name);
     return CompareStringOrdinal(final.c_str(), static_cast<int>(final.size()), expected.c_str(),
                                 static_cast<int>(expected.size()), TRUE) == CSTR_EQUAL;
 }

@@ -27,6 +27,7 @@
 #include "toolkit/Button.h"
 #include "toolkit/Edit.h"
 #include "platform/ExactName.h"
+#include "platform/WideText.h"
 #include "toolkit/Label.h"
 #include "toolkit/Panel.h"
 #include "toolkit/ProgressBar.h"
@@ -42,7 +43,8 @@ namespace {
 
 HBITMAP LoadPicture(const char* name)
 {
-    return static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    return static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), Widen(name).c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
 }
 
 // Drops the running command when the handler ends, whichever way.
@@ -82,7 +84,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner, "TForm1")
     Font().SetName("宋体");
     Font().SetHeight(12);
     Font().SetCharset(GB2312_CHARSET);
-    SetIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINICON)));
+    SetIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAINICON)));
 
     DisableAlign();
     // Creation order is the tab order: command bar, path bar, directory
@@ -269,7 +271,7 @@ void TForm1::BuildTray()
     antTaskbarIcon1 = new TantTaskbarIcon(this);
     antTaskbarIcon1->SetName("antTaskbarIcon1");
     TIcon icon;
-    icon.LoadFromResource(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINICON));
+    icon.LoadFromResource(GetModuleHandleW(nullptr), MAKEINTRESOURCEA(IDI_MAINICON));
     antTaskbarIcon1->SetIcon(icon);
     antTaskbarIcon1->SetVisible(true);
     antTaskbarIcon1->SetHint(BRISEL_TITLE);
@@ -311,7 +313,7 @@ void TForm1::FormCreate(TObject*)
     Application->SetHintColor(clLime);
     Application->OnShortCut = [this](const MSG& message) { return OnShortCut(message); };
     // Said once the window is up, so that it is seen over the browser it explains.
-    if (!ReadStartDirectory().wanted.empty()) PostMessageA(Handle(), kStartNotice, 0, 0);
+    if (!ReadStartDirectory().wanted.empty()) PostMessageW(Handle(), kStartNotice, 0, 0);
 }
 
 LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -336,7 +338,13 @@ void TForm1::OnStartNotice()
     std::string message =
         "启动时的当前目录路径过长，或含有本系统代码页不能表示的字符，本程序无法处理：\r" + start.wanted;
     message += start.directory.empty() ? std::string("\r没有可以显示的目录。") : "\r现在显示的是：\r" + start.directory;
-    MessageBoxA(Handle(), message.c_str(), Application->Title().c_str(), MB_OK | MB_ICONWARNING);
+    ShowMessageBox(message, MB_OK | MB_ICONWARNING);
+}
+
+// A message box of the program's, over the main window.
+void TForm1::ShowMessageBox(const std::string& text, UINT flags)
+{
+    MessageBoxW(Handle(), Widen(text).c_str(), Widen(Application->Title()).c_str(), flags);
 }
 
 // Hides the window and its taskbar button; the tray icon stays.
@@ -361,7 +369,7 @@ void TForm1::N1Click(TObject*)
 // Opens the maker's web site.
 void TForm1::N3Click(TObject*)
 {
-    ShellExecuteA(Handle(), "open", BRISEL_SITE_URL, "", "", SW_SHOW);
+    ShellExecuteW(Handle(), L"open", Widen(BRISEL_SITE_URL).c_str(), L"", L"", SW_SHOW);
 }
 
 // Called as the window is destroyed.
@@ -539,7 +547,7 @@ void TForm1::RunConfirmedCommand(const char* question, TButton* operation)
     // An empty or unreadable directory would give paths elsewhere (an empty
     // start directory scans every drive): nothing is done there.
     if (!DirectoryCanBeRead(DirectoryListBox1->Directory())) {
-        MessageBoxA(Handle(), kUnreadableDirectory, Application->Title().c_str(), MB_OK | MB_ICONWARNING);
+        ShowMessageBox(kUnreadableDirectory, MB_OK | MB_ICONWARNING);
         return;
     }
     std::string message = std::string(kFirstLine) + '\r' + question;
@@ -604,15 +612,14 @@ BatchProgress TForm1::Progress()
 // was not tried. The file list then shows the names as they are.
 void TForm1::ShowBatchResult(const BatchResult& result, std::size_t total)
 {
-    const std::string caption = Application->Title();
     if (!result.refusal.empty()) {
-        MessageBoxA(Handle(), core::AddFullStop(result.refusal).c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
+        ShowMessageBox(core::AddFullStop(result.refusal), MB_OK | MB_ICONERROR);
         return;
     }
     const std::size_t notTried = run_->StopRequested() && result.tried < total ? total - result.tried : 0;
     const std::string report =
         core::BuildFailureReport(result.failures, total, result.changed, run_->Skipped(), notTried, result.of);
-    if (!report.empty()) MessageBoxA(Handle(), report.c_str(), caption.c_str(), MB_OK | MB_ICONWARNING);
+    if (!report.empty()) ShowMessageBox(report, MB_OK | MB_ICONWARNING);
     // The selection stays with the files chosen, under the names they have now.
     const std::string directory = core::WithTrailingBackslash(DirectoryListBox1->Directory());
     std::vector<std::string> names;
@@ -626,12 +633,12 @@ void TForm1::ShowBatchResult(const BatchResult& result, std::size_t total)
 // Sets the three times of every target to the typed date and time.
 void TForm1::Button1Click(TObject*)
 {
-    SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, "yyyy-MM-dd");
+    SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, L"yyyy-MM-dd");
     // Written in UTF-16, so that it reads back the same whatever the user's code page.
     SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SLONGDATE, L"yyyy'\u5E74'M'\u6708'd'\u65E5");
-    SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, "HH:mm:ss");
+    SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, L"HH:mm:ss");
     DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(HWND_BROADCAST, WM_WININICHANGE, 0, 0, SMTO_ABORTIFHUNG, 10, &ignored);
+    SendMessageTimeoutW(HWND_BROADCAST, WM_WININICHANGE, 0, 0, SMTO_ABORTIFHUNG, 10, &ignored);
     for (TEdit* field : {Edit4, Edit5, Edit6}) field->SetText(core::PadTimeField(field->Text()));
     const std::string text = core::ComposeDateTimeText(Edit1->Text(), Edit2->Text(), Edit3->Text(), Edit4->Text(),
                                                        Edit5->Text(), Edit6->Text());

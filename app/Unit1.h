@@ -130,6 +130,7 @@ private:
     void RunGuarded(const std::function<void()>& command);
     void StopCommand();
     void OnStartNotice();
+    void ShowMessageBox(const std::string& text, UINT flags);
     void BuildFileListMenu();
     void OnFileListMenu(int x, int y);
     bool OnShortCut(const MSG& message);

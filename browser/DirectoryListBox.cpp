@@ -8,6 +8,7 @@
 #include "core/PathShortening.h"
 #include "resources/resource.h"
 #include "platform/ExactName.h"
+#include "platform/WideText.h"
 #include "toolkit/Label.h"
 
 #include <algorithm>
@@ -110,7 +111,7 @@ void TDirectoryListBox::BuildList(const std::vector<std::string>& subdirectories
 {
     items_ = core::BuildDirectoryItems(directory_, subdirectories);
     if (!HandleAllocated()) return;
-    SendMessageA(handle_, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(handle_, WM_SETREDRAW, FALSE, 0);
     Clear();
     int current = -1;
     for (size_t i = 0; i < items_.size(); ++i) {
@@ -118,7 +119,7 @@ void TDirectoryListBox::BuildList(const std::vector<std::string>& subdirectories
         if (items_[i].glyph == core::FolderGlyph::CurrentFolder) current = static_cast<int>(i);
     }
     SetItemIndex(current);
-    SendMessageA(handle_, WM_SETREDRAW, TRUE, 0);
+    SendMessageW(handle_, WM_SETREDRAW, TRUE, 0);
     Invalidate();
 }
 
@@ -219,8 +220,9 @@ void TDirectoryListBox::DrawItem(int index, HDC dc, const RECT& rect, bool selec
     std::string text = lowerCaseNames_ ? core::LowerCasePath(item.text) : item.text;
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    TextOutA(dc, rect.left + glyphLeft + glyphSize.cx + Scale(kTextGap), rect.top, text.c_str(),
-             static_cast<int>(text.size()));
+    const std::wstring wide = Widen(text);
+    TextOutW(dc, rect.left + glyphLeft + glyphSize.cx + Scale(kTextGap), rect.top, wide.c_str(),
+             static_cast<int>(wide.size()));
 }
 
 LRESULT TDirectoryListBox::WndProc(UINT message, WPARAM wParam, LPARAM lParam)

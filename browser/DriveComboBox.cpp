@@ -1,6 +1,7 @@
 #include "browser/DriveComboBox.h"
 
 #include "browser/WorkingDirectory.h"
+#include "platform/WideText.h"
 
 #include "resources/resource.h"
 
@@ -156,5 +157,6 @@ void TDriveComboBox::DrawItem(int index, HDC dc, const RECT& rect, bool selected
     textRect.left += glyphSize.cx + Scale(kTextGap);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    const std::wstring wide = Widen(text);
+    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }

@@ -7,6 +7,7 @@
 #include "core/DirectoryPath.h"
 #include "core/SortedNames.h"
 #include "platform/ExactName.h"
+#include "toolkit/SystemPictures.h"
 
 #include <set>
 
@@ -80,7 +81,7 @@ void TFileListBox::Reread(const std::vector<std::string>& selectNames)
 
 void TFileListBox::SelectAll()
 {
-    if (HandleAllocated() && Count() > 0) SendMessageA(handle_, LB_SETSEL, TRUE, -1);
+    if (HandleAllocated() && Count() > 0) SendMessageW(handle_, LB_SETSEL, TRUE, -1);
 }
 
 void TFileListBox::ReadFileNames()
@@ -88,7 +89,7 @@ void TFileListBox::ReadFileNames()
     if (!HandleAllocated()) return;  // read when the window is made
     HCURSOR previousCursor = nullptr;
     bool busy = false;
-    SendMessageA(handle_, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(handle_, WM_SETREDRAW, FALSE, 0);
     Clear();
     if (!directory_.empty()) {
         std::set<std::string> listed;  // a name matched by two patterns is listed once
@@ -100,13 +101,13 @@ void TFileListBox::ReadFileNames()
                 if (!listed.insert(entries.Name()).second) continue;
                 int index = AddItem(entries.Name());
                 if (!busy && index >= 0 && core::SortedNames::ShowsBusyPointer(static_cast<size_t>(index))) {
-                    previousCursor = ::SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+                    previousCursor = ::SetCursor(SystemCursor(IDC_WAIT));
                     busy = true;
                 }
             }
         }
     }
     if (busy) ::SetCursor(previousCursor);
-    SendMessageA(handle_, WM_SETREDRAW, TRUE, 0);
+    SendMessageW(handle_, WM_SETREDRAW, TRUE, 0);
     Invalidate();
 }

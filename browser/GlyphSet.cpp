@@ -1,12 +1,13 @@
 #include "browser/GlyphSet.h"
 
+#include "platform/WideText.h"
 #include "toolkit/Graphics.h"
 
 GlyphSet::GlyphSet(std::initializer_list<const char*> names)
 {
     for (const char* name : names) {
         glyphs_.push_back(ScaledToScreen(OwnedGdiObject<HBITMAP>(static_cast<HBITMAP>(
-            LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)))));
+            LoadImageW(GetModuleHandleW(nullptr), Widen(name).c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)))));
     }
 }
 

@@ -2,7 +2,7 @@
 
 const TaskbarIconCalls& TaskbarIconCalls::Platform()
 {
-    static const TaskbarIconCalls platform{Shell_NotifyIconA, GetCursorPos, GetKeyState, SetForegroundWindow,
-                                           PostMessageA};
+    static const TaskbarIconCalls platform{Shell_NotifyIconW, GetCursorPos, GetKeyState, SetForegroundWindow,
+                                           PostMessageW};
     return platform;
 }

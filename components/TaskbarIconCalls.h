@@ -8,7 +8,7 @@
 #include <shellapi.h>
 
 struct TaskbarIconCalls {
-    BOOL(WINAPI* shellNotifyIcon)(DWORD message, PNOTIFYICONDATAA data);
+    BOOL(WINAPI* shellNotifyIcon)(DWORD message, PNOTIFYICONDATAW data);
     BOOL(WINAPI* getCursorPos)(LPPOINT point);
     SHORT(WINAPI* getKeyState)(int virtualKey);
     BOOL(WINAPI* setForegroundWindow)(HWND window);

@@ -2,18 +2,20 @@
 
 #include "components/TaskbarIconCalls.h"
 #include "core/Messages.h"
+#include "platform/WideText.h"
 #include "toolkit/Application.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/PopupMenu.h"
 
+#include <algorithm>
 #include <cstddef>
-#include <cstring>
+#include <cwchar>
 
 namespace {
 
-// The record's first layout: the shell reads no further than the 64-byte tooltip.
-constexpr DWORD iconDataSize = offsetof(NOTIFYICONDATAA, szTip) + 64;
-static_assert(iconDataSize == NOTIFYICONDATAA_V1_SIZE, "first NOTIFYICONDATAA layout");
+// The record's first layout: the shell reads no further than the 64-character tooltip.
+constexpr DWORD iconDataSize = offsetof(NOTIFYICONDATAW, szTip) + 64 * sizeof(WCHAR);
+static_assert(iconDataSize == NOTIFYICONDATAW_V1_SIZE, "first NOTIFYICONDATAW layout");
 
 const char* const addFailed = "%s.AddToTaskbar failed";
 const char* const deleteFailed = "%s.DeleteFromTaskbar failed";
@@ -62,7 +64,7 @@ void TantTaskbarIcon::Notification(TComponent* component, TOperation operation)
 
 LRESULT TantTaskbarIcon::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message != CallbackMessage || !enabled_) return DefWindowProcA(window_.Handle(), message, wParam, lParam);
+    if (message != CallbackMessage || !enabled_) return DefWindowProcW(window_.Handle(), message, wParam, lParam);
     POINT cursor{};
     CallTable<TaskbarIconCalls>::Current().getCursorPos(&cursor);
     switch (static_cast<UINT>(lParam)) {
@@ -78,15 +80,16 @@ LRESULT TantTaskbarIcon::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 void TantTaskbarIcon::FillIconData()
 {
-    iconData_ = NOTIFYICONDATAA{};
+    iconData_ = NOTIFYICONDATAW{};
     iconData_.cbSize = iconDataSize;
     iconData_.hWnd = window_.Handle();
     iconData_.uID = static_cast<UINT>(iconID_);
     iconData_.uFlags = iconFlags_;
     iconData_.uCallbackMessage = CallbackMessage;
     iconData_.hIcon = icon_.Handle();
-    std::size_t length = hint_.size() < MaxHintBytes ? hint_.size() : MaxHintBytes;
-    std::memcpy(iconData_.szTip, hint_.data(), length);
+    // The hint holds at most 63 bytes, so at most 63 UTF-16 units: the field keeps its NUL.
+    const std::wstring tip = Widen(hint_);
+    std::wmemcpy(iconData_.szTip, tip.data(), std::min<std::size_t>(tip.size(), MaxHintBytes));
 }
 
 void TantTaskbarIcon::AddToTaskbar()

@@ -100,6 +100,6 @@ private:
     TPopupMenu* popupMenu_ = nullptr;  // not owned
     UINT iconFlags_ = NIF_MESSAGE | NIF_TIP;
     bool leftButtonDown_ = false;
-    NOTIFYICONDATAA iconData_{};
+    NOTIFYICONDATAW iconData_{};
     TUtilityWindow window_;
 };

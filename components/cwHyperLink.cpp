@@ -1,13 +1,15 @@
 #include "components/cwHyperLink.h"
 
+#include "platform/WideText.h"
 #include "resources/maker.h"
 #include "toolkit/Application.h"
+#include "toolkit/SystemPictures.h"
 
 #include <shellapi.h>
 
 THyperLinkCalls& HyperLinkCalls()
 {
-    static THyperLinkCalls calls{ShellExecuteA};
+    static THyperLinkCalls calls{ShellExecuteW};
     return calls;
 }
 
@@ -20,7 +22,7 @@ TcwHyperLink::TcwHyperLink(TComponent* owner) : TGraphicControl(owner)
     linkColor_ = clBlue;
     Canvas().Font().SetColor(clBlue);
     SetColor(GetSysColor(COLOR_BTNFACE));
-    SetCursor(LoadCursorA(nullptr, IDC_HAND));
+    SetCursor(SystemCursor(IDC_HAND));
     Repaint();
 }
 
@@ -85,6 +87,6 @@ void TcwHyperLink::OpenURL()
 {
     // A failed launch is not reported; the link counts as visited all the same.
     HWND owner = Application ? Application->Handle() : nullptr;
-    HyperLinkCalls().shellExecute(owner, "open", url_.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    HyperLinkCalls().shellExecute(owner, L"open", Widen(url_).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     linkColor_ = clFuchsia;
 }

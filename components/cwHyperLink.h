@@ -10,7 +10,7 @@
 
 // The shell call the link makes, replaceable so tests can watch it.
 struct THyperLinkCalls {
-    HINSTANCE(WINAPI* shellExecute)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+    HINSTANCE(WINAPI* shellExecute)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
 };
 THyperLinkCalls& HyperLinkCalls();
 

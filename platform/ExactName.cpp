@@ -1,6 +1,7 @@
 #include "platform/ExactName.h"
 
 #include "platform/FindFileCalls.h"
+#include "platform/WideText.h"
 
 #include <cwchar>
 
@@ -31,20 +32,9 @@ bool ToExactAnsi(const std::wstring& wide, std::string& ansi)
     std::string bytes(static_cast<size_t>(length), '\0');
     WideCharToMultiByte(CP_ACP, NoBestFit(), wide.data(), wideLength, &bytes[0], length, nullptr,
                         asksDefault ? &usedDefault : nullptr);
-    if (usedDefault || ToWide(bytes) != wide) return false;
+    if (usedDefault || Widen(bytes) != wide) return false;
     ansi = std::move(bytes);
     return true;
-}
-
-std::wstring ToWide(const std::string& ansi)
-{
-    if (ansi.empty()) return std::wstring();
-    const int ansiLength = static_cast<int>(ansi.size());
-    int length = MultiByteToWideChar(CP_ACP, 0, ansi.data(), ansiLength, nullptr, 0);
-    if (length <= 0) return std::wstring();
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, ansi.data(), ansiLength, &wide[0], length);
-    return wide;
 }
 
 std::string ToDisplayAnsi(const std::wstring& wide)
@@ -70,7 +60,7 @@ bool IsExactEntryName(const std::wstring& name, std::string& ansi)
 }
 
 DirectoryEntries::DirectoryEntries(const std::string& pattern)
-    : find_(CallTable<FindFileCalls>::Current().findFirstFile(ToWide(pattern).c_str(), &data_), FindClose)
+    : find_(CallTable<FindFileCalls>::Current().findFirstFile(Widen(pattern).c_str(), &data_), FindClose)
 {
     pending_ = find_.IsOpen();
     if (!pending_) error_ = GetLastError();

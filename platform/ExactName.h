@@ -12,8 +12,6 @@
 // The text in the system code page; false when it cannot be held there
 // exactly (no default character, no best fit, and it converts back the same).
 bool ToExactAnsi(const std::wstring& wide, std::string& ansi);
-// The wide form of text in the system code page.
-std::wstring ToWide(const std::string& ansi);
 // A readable form for messages: characters the code page lacks become '?'.
 std::string ToDisplayAnsi(const std::wstring& wide);
 

@@ -1,10 +1,11 @@
+#include "platform/WideText.h"
 #include "platform/LongPath.h"
 
 #include "platform/ExactName.h"
 
 std::wstring ExactWidePath(const std::string& path)
 {
-    const std::wstring wide = ToWide(path);
+    const std::wstring wide = Widen(path);
     if (wide.compare(0, 4, L"\\\\?\\") == 0 || wide.find(L'/') != std::wstring::npos) return wide;
     std::wstring result;
     std::size_t rest = 0;

@@ -3,8 +3,10 @@
 #include "core/CodePage.h"
 
 #include "core/Messages.h"
+#include "platform/WideText.h"
 #include "toolkit/BoundWindowProc.h"
 #include "toolkit/Form.h"
+#include "toolkit/SystemPictures.h"
 
 #include <commctrl.h>
 
@@ -16,9 +18,9 @@ namespace {
 
 std::string LocaleText(LCTYPE type)
 {
-    char buffer[100] = {};
-    if (!GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, sizeof buffer)) return std::string();
-    return buffer;
+    wchar_t buffer[100] = {};
+    if (!GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, 100)) return std::string();
+    return Narrow(buffer);
 }
 
 }  // namespace
@@ -43,20 +45,20 @@ void TApplication::Initialize()
     if (GetCPInfo(CP_ACP, &info)) core::CodePage::SetSystem(core::CodePage(info.LeadByte, MAX_LEADBYTES));
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
-    STARTUPINFOA startup{sizeof startup};
-    GetStartupInfoA(&startup);
+    STARTUPINFOW startup{sizeof startup};
+    GetStartupInfoW(&startup);
     if (startup.dwFlags & STARTF_USESHOWWINDOW) startupShow_ = startup.wShowWindow;
 
-    WNDCLASSEXA cls{sizeof cls};
+    WNDCLASSEXW cls{sizeof cls};
     cls.lpfnWndProc = BoundWindowProc<TApplication, &TApplication::handle_, &TApplication::WndProc>;
-    cls.hInstance = GetModuleHandleA(nullptr);
-    cls.hIcon = LoadIconA(cls.hInstance, MAKEINTRESOURCEA(1));
-    cls.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    cls.lpszClassName = "TApplication";
-    RegisterClassExA(&cls);
+    cls.hInstance = GetModuleHandleW(nullptr);
+    cls.hIcon = LoadIconW(cls.hInstance, MAKEINTRESOURCEW(1));
+    cls.hCursor = SystemCursor(IDC_ARROW);
+    cls.lpszClassName = L"TApplication";
+    RegisterClassExW(&cls);
     // A zero-size window in the middle of the screen: it only carries the taskbar button.
     int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
-    CreateWindowExA(0, "TApplication", title_.c_str(),
+    CreateWindowExW(0, L"TApplication", Widen(title_).c_str(),
                     WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, x, y, 0, 0, nullptr, nullptr,
                     cls.hInstance, this);
     ReadFormatSettings();
@@ -65,7 +67,7 @@ void TApplication::Initialize()
 void TApplication::SetTitle(const std::string& title)
 {
     title_ = title;
-    if (handle_) SetWindowTextA(handle_, title.c_str());
+    if (handle_) SetWindowTextW(handle_, Widen(title).c_str());
 }
 
 void TApplication::FormCreated(TForm* form)
@@ -98,7 +100,7 @@ void TApplication::Run()
     }
     MSG msg;
     while (!terminated_) {
-        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0 || got == -1) break;
         HandleMessage(msg);
     }
@@ -113,16 +115,16 @@ bool TApplication::HandleMessage(MSG& msg)
     }
     if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && OnShortCut && OnShortCut(msg)) return true;
     HWND active = GetActiveWindow();
-    if (active && TWinControl::FromHandle(active) && IsDialogMessageA(active, &msg)) return true;
+    if (active && TWinControl::FromHandle(active) && IsDialogMessageW(active, &msg)) return true;
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
     return true;
 }
 
 void TApplication::ProcessMessages()
 {
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
             terminated_ = true;
             PostQuitMessage(static_cast<int>(msg.wParam));
@@ -157,7 +159,7 @@ void TApplication::ShowException(const std::exception& error)
 {
     HWND owner = GetActiveWindow();
     if (!owner && mainForm_ && mainForm_->HandleAllocated()) owner = mainForm_->Handle();
-    MessageBoxA(owner, core::AddFullStop(error.what()).c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
+    MessageBoxW(owner, Widen(core::AddFullStop(error.what())).c_str(), Widen(title_).c_str(), MB_OK | MB_ICONERROR);
 }
 
 void TApplication::ReadFormatSettings()
@@ -194,7 +196,7 @@ LRESULT TApplication::OnSysCommand(WPARAM wParam, LPARAM lParam)
     case SC_CLOSE:
         if (mainForm_) mainForm_->Close();
         return 0;
-    default: return DefWindowProcA(handle_, WM_SYSCOMMAND, wParam, lParam);
+    default: return DefWindowProcW(handle_, WM_SYSCOMMAND, wParam, lParam);
     }
 }
 
@@ -214,5 +216,5 @@ LRESULT TApplication::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     default: break;
     }
-    return DefWindowProcA(handle_, message, wParam, lParam);
+    return DefWindowProcW(handle_, message, wParam, lParam);
 }

@@ -19,9 +19,9 @@ void TCustomComboBox::CreateParams(TCreateParams& params)
 
 void TCustomComboBox::HandleCreated()
 {
-    SendMessageA(handle_, CB_SETITEMHEIGHT, 0, itemHeight_);
+    SendMessageW(handle_, CB_SETITEMHEIGHT, 0, itemHeight_);
     // The selection field: the control's height less the frame.
-    SendMessageA(handle_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height_ > 6 ? height_ - 6 : itemHeight_);
+    SendMessageW(handle_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height_ > 6 ? height_ - 6 : itemHeight_);
     BoundsChanged();
 }
 
@@ -35,19 +35,19 @@ void TCustomComboBox::BoundsChanged()
 void TCustomComboBox::SetItemHeight(int height)
 {
     itemHeight_ = height;
-    if (handle_) SendMessageA(handle_, CB_SETITEMHEIGHT, 0, itemHeight_);
+    if (handle_) SendMessageW(handle_, CB_SETITEMHEIGHT, 0, itemHeight_);
 }
 
 int TCustomComboBox::ItemIndex() const
 {
     if (!handle_) return -1;
-    LRESULT index = SendMessageA(handle_, CB_GETCURSEL, 0, 0);
+    LRESULT index = SendMessageW(handle_, CB_GETCURSEL, 0, 0);
     return index == CB_ERR ? -1 : static_cast<int>(index);
 }
 
 void TCustomComboBox::SetItemIndex(int index)
 {
-    SendMessageA(Handle(), CB_SETCURSEL, index, 0);
+    SendMessageW(Handle(), CB_SETCURSEL, index, 0);
 }
 
 bool TCustomComboBox::Reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
@@ -64,6 +64,6 @@ bool TCustomComboBox::Reflected(UINT message, WPARAM wParam, LPARAM lParam, LRES
 LRESULT TCustomComboBox::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     // Wine's combo box swallows Alt+F4; the window must close from any control.
-    if (message == WM_SYSKEYDOWN && wParam == VK_F4) return DefWindowProcA(handle_, message, wParam, lParam);
+    if (message == WM_SYSKEYDOWN && wParam == VK_F4) return DefWindowProcW(handle_, message, wParam, lParam);
     return TWinControl::WndProc(message, wParam, lParam);
 }

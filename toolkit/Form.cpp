@@ -51,8 +51,8 @@ void TForm::SetIcon(HICON icon)
 {
     icon_ = icon;
     if (handle_) {
-        SendMessageA(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-        SendMessageA(handle_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+        SendMessageW(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+        SendMessageW(handle_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     }
 }
 
@@ -123,7 +123,7 @@ TModalResult TForm::ShowModal()
     Show();
     MSG msg;
     while (modalResult_ == mrNone) {
-        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0 || got == -1) {
             PostQuitMessage(static_cast<int>(msg.wParam));
             if (modalResult_ == mrNone) modalResult_ = mrCancel;

@@ -1,6 +1,7 @@
 #include "toolkit/Graphics.h"
 
 #include "core/PictureScaling.h"
+#include "platform/WideText.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -31,7 +32,7 @@ int Scale(int designPixels)
     return MulDiv(designPixels, ScreenDpi(), 96);
 }
 
-static int CALLBACK FaceFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found)
+static int CALLBACK FaceFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
 {
     *reinterpret_cast<bool*>(found) = true;
     return 0;
@@ -39,12 +40,12 @@ static int CALLBACK FaceFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM
 
 static bool FaceExists(const std::string& face, BYTE charset)
 {
-    LOGFONTA query{};
+    LOGFONTW query{};
     query.lfCharSet = charset;
-    lstrcpynA(query.lfFaceName, face.c_str(), LF_FACESIZE);
+    lstrcpynW(query.lfFaceName, Widen(face).c_str(), LF_FACESIZE);
     bool found = false;
     HDC dc = GetDC(nullptr);
-    EnumFontFamiliesExA(dc, &query, FaceFound, reinterpret_cast<LPARAM>(&found), 0);
+    EnumFontFamiliesExW(dc, &query, FaceFound, reinterpret_cast<LPARAM>(&found), 0);
     ReleaseDC(nullptr, dc);
     return found;
 }
@@ -72,15 +73,15 @@ void TFont::Assign(const TFont& other)
 HFONT TFont::Handle()
 {
     if (!handle_) {
-        LOGFONTA lf{};
+        LOGFONTW lf{};
         lf.lfHeight = -Scale(height_);
         lf.lfWeight = (style_ & fsBold) ? FW_BOLD : FW_NORMAL;
         lf.lfItalic = (style_ & fsItalic) ? TRUE : FALSE;
         lf.lfUnderline = (style_ & fsUnderline) ? TRUE : FALSE;
         lf.lfCharSet = charset_;
         lf.lfQuality = DEFAULT_QUALITY;
-        lstrcpynA(lf.lfFaceName, AvailableFace(name_, charset_).c_str(), LF_FACESIZE);
-        handle_.reset(CreateFontIndirectA(&lf));
+        lstrcpynW(lf.lfFaceName, Widen(AvailableFace(name_, charset_)).c_str(), LF_FACESIZE);
+        handle_.reset(CreateFontIndirectW(&lf));
         if (!handle_) handle_.reset(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
     }
     return handle_.get();
@@ -94,11 +95,12 @@ SIZE TCanvas::TextExtent(const std::string& text)
     HDC dc = dc_ ? dc_ : GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font_.Handle());
     if (text.empty()) {
-        TEXTMETRICA tm{};
-        GetTextMetricsA(dc, &tm);
+        TEXTMETRICW tm{};
+        GetTextMetricsW(dc, &tm);
         size.cy = tm.tmHeight;
     } else {
-        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        const std::wstring wide = Widen(text);
+        GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
     }
     SelectObject(dc, old);
     if (!dc_) ReleaseDC(nullptr, dc);
@@ -111,7 +113,8 @@ void TCanvas::TextOut(int x, int y, const std::string& text)
     HGDIOBJ old = SelectObject(dc_, font_.Handle());
     SetTextColor(dc_, font_.Color());
     SetBkMode(dc_, TRANSPARENT);
-    ::TextOutA(dc_, x, y, text.c_str(), static_cast<int>(text.size()));
+    const std::wstring wide = Widen(text);
+    ::TextOutW(dc_, x, y, wide.c_str(), static_cast<int>(wide.size()));
     SelectObject(dc_, old);
 }
 
@@ -133,7 +136,7 @@ RECT TCanvas::ClipRect() const
 SIZE BitmapSize(HBITMAP bitmap)
 {
     BITMAP info{};
-    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info)) return SIZE{0, 0};
+    if (!bitmap || !GetObjectW(bitmap, sizeof info, &info)) return SIZE{0, 0};
     return SIZE{info.bmWidth, std::abs(info.bmHeight)};
 }
 

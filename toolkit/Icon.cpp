@@ -1,5 +1,6 @@
 #include "toolkit/Icon.h"
 
+#include "platform/WideText.h"
 #include "toolkit/Object.h"
 
 void TIcon::SetHandle(HICON handle)
@@ -20,7 +21,10 @@ void TIcon::Assign(const TIcon& other)
 
 void TIcon::LoadFromResource(HINSTANCE instance, LPCSTR name)
 {
-    HANDLE loaded = LoadImageA(instance, name, IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR);
+    // A numbered resource (MAKEINTRESOURCE) is the same value in both forms.
+    const std::wstring wideName = IS_INTRESOURCE(name) ? std::wstring() : Widen(name);
+    LPCWSTR resource = IS_INTRESOURCE(name) ? reinterpret_cast<LPCWSTR>(name) : wideName.c_str();
+    HANDLE loaded = LoadImageW(instance, resource, IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR);
     if (!loaded) throw Exception("Cannot load icon");
     SetHandle(static_cast<HICON>(loaded));
 }

@@ -1,5 +1,7 @@
 #include "toolkit/Image.h"
 
+#include "platform/WideText.h"
+
 TImage::TImage(TComponent* owner) : TGraphicControl(owner) {}
 
 bool TImage::LoadJpeg(const unsigned char* data, size_t size)
@@ -18,8 +20,8 @@ bool TImage::LoadJpeg(const unsigned char* data, size_t size)
 
 bool TImage::LoadJpegResource(const char* name)
 {
-    HMODULE module = GetModuleHandleA(nullptr);
-    HRSRC info = FindResourceA(module, name, RT_RCDATA);
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC info = FindResourceW(module, Widen(name).c_str(), MAKEINTRESOURCEW(10));  // RT_RCDATA
     if (!info) return false;
     HGLOBAL loaded = LoadResource(module, info);
     const void* data = loaded ? LockResource(loaded) : nullptr;

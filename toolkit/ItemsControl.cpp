@@ -1,5 +1,6 @@
 #include "toolkit/ItemsControl.h"
 
+#include "platform/WideText.h"
 #include "toolkit/ListItems.h"
 
 #include <algorithm>
@@ -12,17 +13,18 @@ TItemsControl::TItemsControl(TComponent* owner, const ItemMessages& messages) : 
 
 void TItemsControl::Clear()
 {
-    SendMessageA(Handle(), messages_.reset, 0, 0);
+    SendMessageW(Handle(), messages_.reset, 0, 0);
 }
 
 int TItemsControl::AddItem(const std::string& text)
 {
-    return static_cast<int>(SendMessageA(Handle(), messages_.add, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    const std::wstring wide = Widen(text);
+    return static_cast<int>(SendMessageW(Handle(), messages_.add, 0, reinterpret_cast<LPARAM>(wide.c_str())));
 }
 
 int TItemsControl::Count() const
 {
-    return handle_ ? static_cast<int>(SendMessageA(handle_, messages_.count, 0, 0)) : 0;
+    return handle_ ? static_cast<int>(SendMessageW(handle_, messages_.count, 0, 0)) : 0;
 }
 
 std::string TItemsControl::ItemText(int index) const

@@ -20,49 +20,49 @@ void TCustomListBox::CreateParams(TCreateParams& params)
 
 void TCustomListBox::HandleCreated()
 {
-    SendMessageA(handle_, LB_SETITEMHEIGHT, 0, itemHeight_);
+    SendMessageW(handle_, LB_SETITEMHEIGHT, 0, itemHeight_);
 }
 
 void TCustomListBox::SetItemHeight(int designHeight)
 {
     itemHeight_ = Scale(designHeight);
-    if (handle_) SendMessageA(handle_, LB_SETITEMHEIGHT, 0, itemHeight_);
+    if (handle_) SendMessageW(handle_, LB_SETITEMHEIGHT, 0, itemHeight_);
 }
 
 bool TCustomListBox::Selected(int index) const
 {
-    return handle_ && SendMessageA(handle_, LB_GETSEL, index, 0) > 0;
+    return handle_ && SendMessageW(handle_, LB_GETSEL, index, 0) > 0;
 }
 
 void TCustomListBox::SetSelected(int index, bool selected)
 {
     if (multiSelect_)
-        SendMessageA(Handle(), LB_SETSEL, selected, index);
+        SendMessageW(Handle(), LB_SETSEL, selected, index);
     else
-        SendMessageA(Handle(), LB_SETCURSEL, selected ? index : -1, 0);
+        SendMessageW(Handle(), LB_SETCURSEL, selected ? index : -1, 0);
 }
 
 int TCustomListBox::SelCount() const
 {
     if (!handle_) return 0;
     if (!multiSelect_) return ItemIndex() >= 0 ? 1 : 0;
-    LRESULT count = SendMessageA(handle_, LB_GETSELCOUNT, 0, 0);
+    LRESULT count = SendMessageW(handle_, LB_GETSELCOUNT, 0, 0);
     return count == LB_ERR ? 0 : static_cast<int>(count);
 }
 
 int TCustomListBox::ItemIndex() const
 {
     if (!handle_) return -1;
-    LRESULT index = SendMessageA(handle_, multiSelect_ ? LB_GETCARETINDEX : LB_GETCURSEL, 0, 0);
+    LRESULT index = SendMessageW(handle_, multiSelect_ ? LB_GETCARETINDEX : LB_GETCURSEL, 0, 0);
     return index == LB_ERR ? -1 : static_cast<int>(index);
 }
 
 void TCustomListBox::SetItemIndex(int index)
 {
     if (multiSelect_)
-        SendMessageA(Handle(), LB_SETCARETINDEX, index, FALSE);
+        SendMessageW(Handle(), LB_SETCARETINDEX, index, FALSE);
     else
-        SendMessageA(Handle(), LB_SETCURSEL, index, 0);
+        SendMessageW(Handle(), LB_SETCURSEL, index, 0);
 }
 
 bool TCustomListBox::Reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)

@@ -1,17 +1,18 @@
 #include "toolkit/ListItems.h"
 
+#include "platform/WideText.h"
 #include "toolkit/Graphics.h"
 
 std::string ItemTextOf(HWND control, UINT lengthMessage, UINT textMessage, int index)
 {
     // LB_ERR and CB_ERR are both -1.
     if (!control) return std::string();
-    LRESULT length = SendMessageA(control, lengthMessage, index, 0);
+    LRESULT length = SendMessageW(control, lengthMessage, index, 0);
     if (length < 0) return std::string();
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    length = SendMessageA(control, textMessage, index, reinterpret_cast<LPARAM>(&text[0]));
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    length = SendMessageW(control, textMessage, index, reinterpret_cast<LPARAM>(&text[0]));
     text.resize(length < 0 ? 0 : static_cast<size_t>(length));
-    return text;
+    return Narrow(text);
 }
 
 void DrawTextItem(HDC dc, const RECT& rect, const std::string& text, bool selected)
@@ -21,5 +22,6 @@ void DrawTextItem(HDC dc, const RECT& rect, const std::string& text, bool select
     DeleteObject(brush);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    TextOutA(dc, rect.left + Scale(2), rect.top, text.c_str(), static_cast<int>(text.size()));
+    const std::wstring wide = Widen(text);
+    TextOutW(dc, rect.left + Scale(2), rect.top, wide.c_str(), static_cast<int>(wide.size()));
 }

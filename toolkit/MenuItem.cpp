@@ -1,11 +1,13 @@
 #include "toolkit/MenuItem.h"
 
+#include "platform/WideText.h"
+
 TMenuItem::TMenuItem(const std::string& caption) : TComponent(nullptr), caption_(caption) {}
 
 void TMenuItem::SetCaption(const std::string& caption)
 {
     caption_ = caption;
-    if (menu_) ModifyMenuA(menu_, command_, MF_BYCOMMAND | StateFlags(), command_, caption_.c_str());
+    if (menu_) ModifyMenuW(menu_, command_, MF_BYCOMMAND | StateFlags(), command_, Widen(caption_).c_str());
 }
 
 void TMenuItem::SetEnabled(bool enabled)
@@ -23,7 +25,7 @@ void TMenuItem::Attach(HMENU menu, UINT command)
 {
     menu_ = menu;
     command_ = command;
-    AppendMenuA(menu_, StateFlags(), command_, caption_.c_str());
+    AppendMenuW(menu_, StateFlags(), command_, Widen(caption_).c_str());
 }
 
 UINT TMenuItem::StateFlags() const

@@ -1,7 +1,9 @@
 #include "toolkit/MessageDialog.h"
 
+#include "platform/WideText.h"
 #include "toolkit/Application.h"
 #include "toolkit/Button.h"
+#include "toolkit/SystemPictures.h"
 
 #include <algorithm>
 
@@ -28,7 +30,8 @@ TMessageForm::TMessageForm(TComponent* owner, const std::string& caption, const 
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, Font().Handle());
     RECT text{0, 0, Scale(320), 0};
-    DrawTextA(dc, message_.c_str(), static_cast<int>(message_.size()), &text, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    const std::wstring wide = Widen(message_);
+    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &text, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
 
@@ -69,13 +72,14 @@ TMessageForm::TMessageForm(TComponent* owner, const std::string& caption, const 
 void TMessageForm::PaintWindow(HDC dc)
 {
     int margin = Scale(kMargin);
-    DrawIconEx(dc, margin, margin * 2, LoadIconA(nullptr, IDI_QUESTION), Scale(kIconSize), Scale(kIconSize), 0, nullptr,
+    DrawIconEx(dc, margin, margin * 2, SystemIcon(IDI_QUESTION), Scale(kIconSize), Scale(kIconSize), 0, nullptr,
                DI_NORMAL);
     HGDIOBJ old = SelectObject(dc, Font().Handle());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     RECT rect = textRect_;
-    DrawTextA(dc, message_.c_str(), static_cast<int>(message_.size()), &rect, DT_WORDBREAK | DT_NOPREFIX);
+    const std::wstring message = Widen(message_);
+    DrawTextW(dc, message.c_str(), static_cast<int>(message.size()), &rect, DT_WORDBREAK | DT_NOPREFIX);
     SelectObject(dc, old);
 }
 

@@ -14,21 +14,21 @@ void TProgressBar::CreateParams(TCreateParams& params)
 
 void TProgressBar::HandleCreated()
 {
-    SendMessageA(handle_, PBM_SETRANGE32, 0, max_);
-    SendMessageA(handle_, PBM_SETPOS, position_, 0);
+    SendMessageW(handle_, PBM_SETRANGE32, 0, max_);
+    SendMessageW(handle_, PBM_SETPOS, position_, 0);
 }
 
 void TProgressBar::SetMax(int max)
 {
     max_ = max;
     if (position_ > max_) position_ = max_;
-    if (handle_) SendMessageA(handle_, PBM_SETRANGE32, 0, max_);
+    if (handle_) SendMessageW(handle_, PBM_SETRANGE32, 0, max_);
 }
 
 void TProgressBar::SetPosition(int position)
 {
     position_ = position < 0 ? 0 : (position > max_ ? max_ : position);
-    if (handle_) SendMessageA(handle_, PBM_SETPOS, position_, 0);
+    if (handle_) SendMessageW(handle_, PBM_SETPOS, position_, 0);
 }
 
 void TProgressBar::RepaintNow()

@@ -1,5 +1,7 @@
 #include "toolkit/StatusBar.h"
 
+#include "platform/WideText.h"
+
 #include <commctrl.h>
 
 TStatusBar::TStatusBar(TComponent* owner) : TWinControl(owner) {}
@@ -38,8 +40,9 @@ void TStatusBar::ApplyPanels()
         right += panels_[i].width;
         rights.push_back(i + 1 == panels_.size() ? -1 : right);
     }
-    SendMessageA(handle_, SB_SETPARTS, rights.size(), reinterpret_cast<LPARAM>(rights.data()));
+    SendMessageW(handle_, SB_SETPARTS, rights.size(), reinterpret_cast<LPARAM>(rights.data()));
     for (size_t i = 0; i < panels_.size(); ++i) {
-        SendMessageA(handle_, SB_SETTEXTA, i, reinterpret_cast<LPARAM>(panels_[i].text.c_str()));
+        const std::wstring text = Widen(panels_[i].text);
+        SendMessageW(handle_, SB_SETTEXTW, i, reinterpret_cast<LPARAM>(text.c_str()));
     }
 }

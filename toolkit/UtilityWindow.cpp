@@ -4,7 +4,7 @@
 
 namespace {
 
-const char* const utilityClassName = "TUtilityWindow";
+const wchar_t* const utilityClassName = L"TUtilityWindow";
 
 }  // namespace
 
@@ -17,22 +17,22 @@ void TUtilityWindow::Create(THandler handler)
 {
     if (handle_) return;
     handler_ = std::move(handler);
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA cls{sizeof cls};
-    if (!GetClassInfoExA(instance, utilityClassName, &cls)) {
-        cls = WNDCLASSEXA{sizeof cls};
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW cls{sizeof cls};
+    if (!GetClassInfoExW(instance, utilityClassName, &cls)) {
+        cls = WNDCLASSEXW{sizeof cls};
         cls.lpfnWndProc = BoundWindowProc<TUtilityWindow, &TUtilityWindow::handle_, &TUtilityWindow::Dispatch>;
         cls.hInstance = instance;
         cls.lpszClassName = utilityClassName;
-        RegisterClassExA(&cls);
+        RegisterClassExW(&cls);
     }
-    CreateWindowExA(WS_EX_TOOLWINDOW, utilityClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, this);
-    if (!handle_) throw Exception("Cannot create window " + std::string(utilityClassName));
+    CreateWindowExW(WS_EX_TOOLWINDOW, utilityClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, this);
+    if (!handle_) throw Exception("Cannot create window TUtilityWindow");
 }
 
 LRESULT TUtilityWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (!handler_) return DefWindowProcA(handle_, message, wParam, lParam);
+    if (!handler_) return DefWindowProcW(handle_, message, wParam, lParam);
     return handler_(message, wParam, lParam);
 }
 

@@ -1,7 +1,9 @@
 #include "toolkit/WinControl.h"
 
+#include "platform/WideText.h"
 #include "toolkit/Application.h"
 #include "toolkit/BoundWindowProc.h"
+#include "toolkit/SystemPictures.h"
 
 #include <windowsx.h>
 
@@ -11,6 +13,8 @@
 namespace {
 
 // Default procedures of the classes this toolkit registers, by class atom.
+// Every class is wide, superclasses of standard controls too: a window whose
+// procedures mix ANSI and wide would have its text messages translated.
 std::map<ATOM, WNDPROC>& DefaultProcs()
 {
     static std::map<ATOM, WNDPROC> procs;
@@ -19,24 +23,25 @@ std::map<ATOM, WNDPROC>& DefaultProcs()
 
 WNDPROC RegisterToolkitClass(const TCreateParams& params)
 {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA cls{sizeof cls};
-    WNDPROC defaultProc = DefWindowProcA;
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW cls{sizeof cls};
+    WNDPROC defaultProc = DefWindowProcW;
     if (params.baseClass) {
-        if (!GetClassInfoExA(nullptr, params.baseClass, &cls)) return nullptr;
+        if (!GetClassInfoExW(nullptr, Widen(params.baseClass).c_str(), &cls)) return nullptr;
         defaultProc = cls.lpfnWndProc;
         cls.cbSize = sizeof cls;
     } else {
         cls.style = params.classStyle;
-        cls.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        cls.hCursor = SystemCursor(IDC_ARROW);
         cls.hbrBackground = params.background;
         cls.hIcon = params.icon;
     }
     cls.hInstance = instance;
-    cls.lpszClassName = params.className.c_str();
+    const std::wstring className = Widen(params.className);
+    cls.lpszClassName = className.c_str();
     cls.lpfnWndProc = TWinControl::WindowProc;
     cls.style &= ~CS_GLOBALCLASS;
-    ATOM atom = RegisterClassExA(&cls);
+    ATOM atom = RegisterClassExW(&cls);
     if (!atom) return nullptr;
     DefaultProcs()[atom] = defaultProc;
     return defaultProc;
@@ -44,9 +49,8 @@ WNDPROC RegisterToolkitClass(const TCreateParams& params)
 
 WNDPROC EnsureClass(const TCreateParams& params)
 {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA cls{sizeof cls};
-    ATOM atom = static_cast<ATOM>(GetClassInfoExA(instance, params.className.c_str(), &cls));
+    WNDCLASSEXW cls{sizeof cls};
+    ATOM atom = static_cast<ATOM>(GetClassInfoExW(GetModuleHandleW(nullptr), Widen(params.className).c_str(), &cls));
     if (atom) {
         auto found = DefaultProcs().find(atom);
         if (found != DefaultProcs().end()) return found->second;
@@ -58,9 +62,9 @@ WNDPROC EnsureClass(const TCreateParams& params)
 // else) go to the class's default procedure.
 LRESULT CALLBACK CallDefaultProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto found = DefaultProcs().find(static_cast<ATOM>(GetClassLongPtrA(window, GCW_ATOM)));
-    WNDPROC proc = found != DefaultProcs().end() ? found->second : DefWindowProcA;
-    return CallWindowProcA(proc, window, message, wParam, lParam);
+    auto found = DefaultProcs().find(static_cast<ATOM>(GetClassLongPtrW(window, GCW_ATOM)));
+    WNDPROC proc = found != DefaultProcs().end() ? found->second : DefWindowProcW;
+    return CallWindowProcW(proc, window, message, wParam, lParam);
 }
 
 int NextControlId()
@@ -85,9 +89,10 @@ TWinControl::~TWinControl()
 TWinControl* TWinControl::FromHandle(HWND window)
 {
     if (!window) return nullptr;
-    WNDPROC proc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
+    // Asked wide: for a wide window the ANSI call gives a stand-in, not the procedure.
+    WNDPROC proc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
     if (proc != WindowProc) return nullptr;
-    return reinterpret_cast<TWinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    return reinterpret_cast<TWinControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
 HWND TWinControl::Handle()
@@ -122,10 +127,10 @@ void TWinControl::CreateWnd()
     HMENU id = nullptr;
     if (params.style & WS_CHILD) id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextControlId()));
     if (parent_) font_.Assign(parent_->Font());
-    CreateWindowExA(params.exStyle, params.className.c_str(), params.caption.c_str(), params.style, left_, top_, width_,
-                    height_, params.parentWindow, id, GetModuleHandleA(nullptr), this);
+    CreateWindowExW(params.exStyle, Widen(params.className).c_str(), Widen(params.caption).c_str(), params.style, left_,
+                    top_, width_, height_, params.parentWindow, id, GetModuleHandleW(nullptr), this);
     if (!handle_) throw Exception("Cannot create window " + params.className);
-    SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
+    SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
     HandleCreated();
     for (TControl* child : controls_) {
         if (child->IsWindowed()) static_cast<TWinControl*>(child)->Handle();
@@ -189,11 +194,11 @@ void TWinControl::SetColor(TColor color)
 std::string TWinControl::Text() const
 {
     if (!handle_) return caption_;
-    int length = GetWindowTextLengthA(handle_);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    int copied = GetWindowTextA(handle_, &text[0], length + 1);
+    int length = GetWindowTextLengthW(handle_);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    int copied = GetWindowTextW(handle_, &text[0], length + 1);
     text.resize(static_cast<size_t>(copied));
-    return text;
+    return Narrow(text);
 }
 
 void TWinControl::SetText(const std::string& text)
@@ -205,7 +210,7 @@ void TWinControl::SetText(const std::string& text)
 
 void TWinControl::CaptionChanged()
 {
-    if (handle_) SetWindowTextA(handle_, caption_.c_str());
+    if (handle_) SetWindowTextW(handle_, Widen(caption_).c_str());
 }
 
 void TWinControl::SetFocus()
@@ -302,7 +307,7 @@ void TWinControl::Repaint()
 
 LRESULT TWinControl::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return CallWindowProcA(defaultProc_ ? defaultProc_ : DefWindowProcA, handle_, message, wParam, lParam);
+    return CallWindowProcW(defaultProc_ ? defaultProc_ : DefWindowProcW, handle_, message, wParam, lParam);
 }
 
 bool TWinControl::Reflected(UINT, WPARAM, LPARAM, LRESULT&)

@@ -3,6 +3,7 @@
 #include "TestApplication.h"
 #include "WindowPixels.h"
 #include "components/cwHyperLink.h"
+#include "platform/WideText.h"
 #include "resources/maker.h"
 #include "toolkit/Button.h"
 #include "toolkit/Image.h"
@@ -25,9 +26,9 @@ std::vector<std::string>& OpenedAddresses()
     return opened;
 }
 
-HINSTANCE WINAPI RecordShellExecute(HWND, LPCSTR, LPCSTR file, LPCSTR, LPCSTR, INT)
+HINSTANCE WINAPI RecordShellExecute(HWND, LPCWSTR, LPCWSTR file, LPCWSTR, LPCWSTR, INT)
 {
-    OpenedAddresses().push_back(file ? file : "");
+    OpenedAddresses().push_back(file ? Narrow(file) : "");
     return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(33));
 }
 

@@ -4,6 +4,7 @@
 #include "browser/DirectoryListBox.h"
 #include "browser/DriveComboBox.h"
 #include "browser/FileListBox.h"
+#include "components/antTaskbarIcon.h"
 #include "tests/ui/driver/TempDir.h"
 #include "tests/win/TestApplication.h"
 #include "toolkit/Application.h"
@@ -188,6 +189,35 @@ TEST_F(MainWindowTest, StartsWithTheLayoutsValues)
     EXPECT_EQ(Application->HintColor(), RGB(0, 255, 0));
     EXPECT_EQ(f.StatusBar1->PanelText(0), std::string(BRISEL_COPYRIGHT));
     EXPECT_EQ(f.FileListBox1->Count(), 0);  // the start directory is the empty temporary folder
+}
+
+// A window whose class is ANSI while the toolkit's procedures are wide (or the
+// other way round) has its text messages translated through the code page.
+TEST_F(MainWindowTest, EveryWindowOfTheProgramIsWide)
+{
+    std::vector<HWND> windows{Application->Handle(), form_->Handle(), form_->antTaskbarIcon1->WindowHandle()};
+    EnumChildWindows(
+        form_->Handle(),
+        [](HWND child, LPARAM list) {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    ASSERT_GT(windows.size(), 20u);
+    for (HWND window : windows) {
+        char name[64] = {};
+        GetClassNameA(window, name, sizeof name);
+        EXPECT_TRUE(IsWindowUnicode(window)) << name;
+    }
+}
+
+// The extension field reads back a character the code page lacks as '?',
+// which names no file, never as a look-alike (".a" for ".â").
+TEST_F(MainWindowTest, ATypedCharacterTheCodePageLacksIsNoLookAlike)
+{
+    if (GetACP() != 936) GTEST_SKIP() << "written for code page 936";
+    SetWindowTextW(form_->Edit7->Handle(), L".\u00E2\u4E2D");
+    EXPECT_EQ(form_->Edit7->Text(), ".?中");
 }
 
 // Minimising the application hides the window to the tray; the tray menu's

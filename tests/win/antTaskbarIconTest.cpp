@@ -1,6 +1,7 @@
 #include "components/antTaskbarIcon.h"
 
 #include "components/TaskbarIconCalls.h"
+#include "platform/WideText.h"
 #include "tests/win/TestApplication.h"
 #include "toolkit/Application.h"
 #include "toolkit/ImageList.h"
@@ -27,7 +28,7 @@ struct ShellCall {
     UINT flags;
     UINT callbackMessage;
     HICON icon;
-    std::string tip;
+    std::wstring tip;
 };
 
 // What the component asked of the platform, and the one log of calls and
@@ -50,7 +51,7 @@ std::string WindowName(HWND window)
     return "other";
 }
 
-BOOL WINAPI RecordShell(DWORD command, PNOTIFYICONDATAA data)
+BOOL WINAPI RecordShell(DWORD command, PNOTIFYICONDATAW data)
 {
     if (recorder->shellThrows) throw std::runtime_error("shell unavailable");
     recorder->shellCalls.push_back(ShellCall{command, data->cbSize, data->hWnd, data->uID, data->uFlags,
@@ -237,7 +238,7 @@ TEST_F(TaskbarIconTest, ShowAndHideSendTheFirstRecordLayout)
     EXPECT_EQ(rec.log, (Log{"shell 0", "show", "shell 2", "hide"}));
     ASSERT_EQ(rec.shellCalls.size(), 4u);
     const ShellCall& add = rec.shellCalls[2];
-    EXPECT_EQ(add.size, static_cast<DWORD>(NOTIFYICONDATAA_V1_SIZE));
+    EXPECT_EQ(add.size, static_cast<DWORD>(NOTIFYICONDATAW_V1_SIZE));
     EXPECT_EQ(add.window, tray->WindowHandle());
     EXPECT_EQ(add.id, 0u);
     EXPECT_EQ(add.flags, 7u);
@@ -245,7 +246,7 @@ TEST_F(TaskbarIconTest, ShowAndHideSendTheFirstRecordLayout)
     EXPECT_NE(add.icon, nullptr);
     EXPECT_NE(add.icon, picture.Handle()) << "the component keeps its own copy";
     EXPECT_EQ(add.icon, tray->Icon().Handle());
-    EXPECT_EQ(add.tip, "Brisel批量文件更改器 V2.0");
+    EXPECT_EQ(add.tip, L"Brisel批量文件更改器 V2.0");
     const ShellCall& remove = rec.shellCalls[3];
     EXPECT_EQ(remove.flags, 5u);
     EXPECT_EQ(remove.window, tray->WindowHandle());
@@ -263,13 +264,13 @@ TEST_F(TaskbarIconTest, IconAndHintSetWhileHiddenAreModifiedAndUsedByTheNextShow
         EXPECT_EQ(call.flags, 5u);
     }
     EXPECT_EQ(rec.shellCalls[0].icon, tray->Icon().Handle());
-    EXPECT_EQ(rec.shellCalls[1].tip, "tip");
+    EXPECT_EQ(rec.shellCalls[1].tip, L"tip");
 
     tray->ShowIcon();
     ASSERT_EQ(rec.shellCalls.size(), 3u);
     EXPECT_EQ(rec.shellCalls[2].command, static_cast<DWORD>(NIM_ADD));
     EXPECT_EQ(IconWidth(rec.shellCalls[2].icon), 16);
-    EXPECT_EQ(rec.shellCalls[2].tip, "tip");
+    EXPECT_EQ(rec.shellCalls[2].tip, L"tip");
 }
 
 TEST_F(TaskbarIconTest, IconChangedInPlaceReachesTheEntryWithTheNextUpdateOnly)
@@ -304,7 +305,7 @@ TEST_F(TaskbarIconTest, HintIsCutTo63Bytes)
         EXPECT_EQ(tray->Hint(), c.stored);
         ASSERT_EQ(rec.shellCalls.size(), 1u);
         EXPECT_EQ(rec.shellCalls[0].command, static_cast<DWORD>(NIM_MODIFY));
-        EXPECT_EQ(rec.shellCalls[0].tip, c.stored);
+        EXPECT_EQ(rec.shellCalls[0].tip, Widen(c.stored));
     }
 }
 
@@ -510,15 +511,15 @@ TEST_F(TaskbarIconTest, LoadedAddsAStoredVisibleEntryOnceMore)
     tray.Loaded();
     EXPECT_EQ(rec.log, (Log{"shell 0", "show"}));
     ASSERT_EQ(rec.shellCalls.size(), 1u);
-    EXPECT_EQ(rec.shellCalls[0].tip, "stored");
+    EXPECT_EQ(rec.shellCalls[0].tip, L"stored");
 }
 
 std::vector<std::pair<DWORD, BOOL>> shellResults;
-NOTIFYICONDATAA lastEntry{};
+NOTIFYICONDATAW lastEntry{};
 
-BOOL WINAPI ObserveShell(DWORD command, PNOTIFYICONDATAA data)
+BOOL WINAPI ObserveShell(DWORD command, PNOTIFYICONDATAW data)
 {
-    BOOL result = Shell_NotifyIconA(command, data);
+    BOOL result = Shell_NotifyIconW(command, data);
     shellResults.emplace_back(command, result);
     lastEntry = *data;
     return result;
@@ -533,7 +534,7 @@ TEST(TaskbarIconShellTest, RealNotificationAreaHoldsTheEntryUntilTheComponentGoe
     EnsureApplication();
     if (!FindWindowA("Shell_TrayWnd", nullptr)) GTEST_SKIP() << "no notification area on this display";
     shellResults.clear();
-    const TaskbarIconCalls observing{ObserveShell, GetCursorPos, GetKeyState, SetForegroundWindow, PostMessageA};
+    const TaskbarIconCalls observing{ObserveShell, GetCursorPos, GetKeyState, SetForegroundWindow, PostMessageW};
     CallTable<TaskbarIconCalls>::Install(&observing);
     {
         TantTaskbarIcon tray(nullptr);
@@ -551,8 +552,8 @@ TEST(TaskbarIconShellTest, RealNotificationAreaHoldsTheEntryUntilTheComponentGoe
         }
     }
     EXPECT_EQ(shellResults.back(), (std::pair<DWORD, BOOL>{NIM_DELETE, TRUE}));
-    NOTIFYICONDATAA entry = lastEntry;
-    EXPECT_FALSE(Shell_NotifyIconA(NIM_DELETE, &entry)) << "an entry was left in the notification area";
+    NOTIFYICONDATAW entry = lastEntry;
+    EXPECT_FALSE(Shell_NotifyIconW(NIM_DELETE, &entry)) << "an entry was left in the notification area";
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "TestApplication.h"
 #include "WindowPixels.h"
+#include "platform/WideText.h"
 #include "resources/maker.h"
 #include "toolkit/Form.h"
 
@@ -29,10 +30,11 @@ std::vector<ShellCall>& ShellCalls()
     return calls;
 }
 
-HINSTANCE WINAPI RecordShellExecute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, INT show)
+HINSTANCE WINAPI RecordShellExecute(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters, LPCWSTR directory,
+                                    INT show)
 {
     ShellCalls().push_back(
-        {owner, verb ? verb : "", file ? file : "", parameters != nullptr, directory != nullptr, show});
+        {owner, verb ? Narrow(verb) : "", file ? Narrow(file) : "", parameters != nullptr, directory != nullptr, show});
     return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(33));  // what a successful launch returns
 }
 
