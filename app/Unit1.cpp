@@ -607,6 +607,20 @@ BatchProgress TForm1::Progress()
     return run_->Progress(progressFeed_->Callbacks(), [] { Application->ProcessMessages(); });
 }
 
+// Runs an operation over the target list and shows its outcome. Clicked on
+// its own, outside a command, the operation is a command of its own.
+void TForm1::RunOperation(const std::function<BatchResult(const BatchProgress&)>& batch)
+{
+    if (!run_) {
+        RunGuarded([&] {
+            run_->SetSelection(SelectedPaths());
+            RunOperation(batch);
+        });
+        return;
+    }
+    ShowBatchResult(batch(Progress()), targetList_->size());
+}
+
 // The one way from a batch's outcome to the user: a refusal as an error, in
 // the form the application gives errors; else what failed, was skipped or
 // was not tried. The file list then shows the names as they are.
@@ -644,7 +658,9 @@ void TForm1::Button1Click(TObject*)
                                                        Edit5->Text(), Edit6->Text());
     SYSTEMTIME now;
     GetLocalTime(&now);
-    ShowBatchResult(RunFileTimeBatch(*targetList_, text, now.wYear, Progress(), &record_), targetList_->size());
+    RunOperation([&](const BatchProgress& progress) {
+        return RunFileTimeBatch(*targetList_, text, now.wYear, progress, &record_);
+    });
 }
 
 // Gives every target the extension typed in Edit7.
@@ -652,20 +668,23 @@ void TForm1::Button2Click(TObject*)
 {
     // Read once: the batch gives every file the extension confirmed.
     auto extension = [text = Edit7->Text()] { return text; };
-    ShowBatchResult(RunRenameBatch(*targetList_, RenameKind::Extension, extension, Progress(), &record_),
-                    targetList_->size());
+    RunOperation([&](const BatchProgress& progress) {
+        return RunRenameBatch(*targetList_, RenameKind::Extension, extension, progress, &record_);
+    });
 }
 
 // Renames every target to lower case.
 void TForm1::Button3Click(TObject*)
 {
-    ShowBatchResult(RunRenameBatch(*targetList_, RenameKind::LowerCase, nullptr, Progress(), &record_),
-                    targetList_->size());
+    RunOperation([&](const BatchProgress& progress) {
+        return RunRenameBatch(*targetList_, RenameKind::LowerCase, nullptr, progress, &record_);
+    });
 }
 
 // Renames every target to upper case.
 void TForm1::Button4Click(TObject*)
 {
-    ShowBatchResult(RunRenameBatch(*targetList_, RenameKind::UpperCase, nullptr, Progress(), &record_),
-                    targetList_->size());
+    RunOperation([&](const BatchProgress& progress) {
+        return RunRenameBatch(*targetList_, RenameKind::UpperCase, nullptr, progress, &record_);
+    });
 }

@@ -137,6 +137,7 @@ private:
     InputLock LockInput();
     std::vector<std::string> SelectedPaths() const;
     void GatherTargets();
+    void RunOperation(const std::function<BatchResult(const BatchProgress&)>& batch);
     void ShowBatchResult(const BatchResult& result, std::size_t total);
     BatchProgress Progress();
 
