@@ -1,25 +1,24 @@
 // Keeps controls from taking input while a command runs, so that it does
 // what was confirmed: they are greyed, and the focus moves from them to the
-// window, where Esc still reaches the command. Each comes back as it was.
+// form itself, where Esc still reaches the command. Afterwards each control
+// is as it was, and the focus goes back to where it was.
 #pragma once
-
-#include <windows.h>
 
 #include <initializer_list>
 #include <vector>
 
+class TForm;
 class TWinControl;
 
 class InputLock {
 public:
-    InputLock(TWinControl& window, std::initializer_list<TWinControl*> controls);
+    InputLock(TForm& form, std::initializer_list<TWinControl*> controls);
     ~InputLock();
     InputLock(const InputLock&) = delete;
     InputLock& operator=(const InputLock&) = delete;
 
 private:
+    TForm& form_;
     std::vector<TWinControl*> controls_;  // not owned
     std::vector<bool> enabled_;
-    HWND window_ = nullptr;
-    HWND focus_ = nullptr;  // where the focus was, if on one of the window's controls
 };

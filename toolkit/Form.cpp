@@ -150,8 +150,9 @@ void TForm::RestoreFocus()
 {
     if (!handle_ || !IsWindowVisible(handle_)) return;
     HWND target = (lastFocus_ && IsWindow(lastFocus_) && IsChild(handle_, lastFocus_)) ? lastFocus_ : nullptr;
-    if (!target) target = GetNextDlgTabItem(handle_, nullptr, FALSE);
-    if (target) ::SetFocus(target);
+    if (!target || !IsWindowEnabled(target)) target = GetNextDlgTabItem(handle_, nullptr, FALSE);
+    // With no control to take it, the form keeps the focus itself.
+    if (target && IsWindowEnabled(target)) ::SetFocus(target);
 }
 
 LRESULT TForm::OnActivate(WPARAM wParam)

@@ -571,7 +571,8 @@ TEST_F(LongScanUiTest, EscDuringTheScanChangesNothingAndTheNextCommandRuns)
 {
     ASSERT_TRUE(app_.StartCommand(BriselApp::LowerCase));
     ASSERT_TRUE(StillScanning()) << "the scan ended too soon: use more folders";
-    ASSERT_TRUE(app_.MainWindow().Post(WM_KEYDOWN, VK_ESCAPE, 1));
+    // A real key: the focus must not have gone with the greyed controls.
+    ASSERT_TRUE(UiInput::Press(app_.MainWindow(), VK_ESCAPE));
     // The whole scan and batch take about a second here: long enough to end.
     Sleep(3000);
     EXPECT_TRUE(app_.Process().IsRunning());
