@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "GbkBytes.h"
 
@@ -36,8 +38,9 @@ TEST(CodePageTest, LeadByteTables)
 TEST(CodePageTest, SystemCodePageCanBeReplaced)
 {
     EXPECT_TRUE(CodePage::System().IsLeadByte(0x95));
-    CodePage::SetSystem(CodePage());
+    CodePage::SetSystem(CodePage::Utf8());
     EXPECT_FALSE(CodePage::System().IsLeadByte(0x95));
+    EXPECT_TRUE(CodePage::System().IsUtf8());
     CodePage::SetSystem(CodePage::Gbk());
     EXPECT_TRUE(CodePage::System().IsLeadByte(0x95));
 }
@@ -83,4 +86,36 @@ TEST(CodePageTest, LeadByteAtTheEndIsOneCharacter)
     EXPECT_EQ(page.CharLengthAt(text, 3), 0u);
     EXPECT_EQ(page.LastCharIndex(text), 2u);
     EXPECT_EQ(page.LastCharIndex(""), std::string::npos);
+}
+
+// Each row: a text and the byte lengths of its characters, reading forward.
+TEST(CodePageTest, Utf8SequencesAreWholeCharactersOrSingleBytes)
+{
+    CodePage page = CodePage::Utf8();
+    const struct {
+        std::string text;
+        std::vector<std::size_t> lengths;
+    } cases[] = {
+        {u8"a\\É", {1, 1, 2}},
+        {u8"한\\🎉", {3, 1, 4}},
+        {"\xE4\xB8\\", {1, 1, 1}},                  // cut off before a separator
+        {"\x80\xBF\\", {1, 1, 1}},                  // stray continuation bytes
+        {"\xC0\xAF\xE0\x80\xAF", {1, 1, 1, 1, 1}},  // overlong forms of '/'
+        {"\xED\xA0\x80", {1, 1, 1}},                // a surrogate
+        {"\xF4\x90\x80\x80", {1, 1, 1, 1}},         // past U+10FFFF
+        {"\xF0\x9F\x8E", {1, 1, 1}},                // cut off at the end
+    };
+    for (const auto& c : cases) {
+        std::vector<std::size_t> lengths;
+        std::vector<bool> starts(c.text.size(), false);
+        for (std::size_t i = 0; i < c.text.size(); i = page.NextCharIndex(c.text, i)) {
+            lengths.push_back(page.CharLengthAt(c.text, i));
+            starts[i] = true;
+        }
+        EXPECT_EQ(lengths, c.lengths) << c.text;
+        for (std::size_t i = 0; i < c.text.size(); ++i)
+            EXPECT_EQ(page.IsTrailByteAt(c.text, i), !starts[i]) << c.text << " at " << i;
+        EXPECT_EQ(page.CountBackslashes(c.text),
+                  static_cast<std::size_t>(std::count(c.text.begin(), c.text.end(), '\\')));
+    }
 }

@@ -39,11 +39,21 @@ TEST(DirectoryPathTest, DirectoryForm)
 TEST(DirectoryPathTest, NameStart)
 {
     const std::string trail5C = gbk::kTrail5C;
-    const std::pair<std::string, std::size_t> cases[] = {
-        {"C:\\Data\\a.txt", 8},        {"a.txt", 0}, {"C:\\", 3}, {"", 0}, {"C:\\" + trail5C + ".txt", 3},
+    const struct {
+        std::string path;
+        std::size_t start;
+        CodePage page = CodePage::Gbk();
+    } cases[] = {
+        {"C:\\Data\\a.txt", 8},
+        {"a.txt", 0},
+        {"C:\\", 3},
+        {"", 0},
+        {"C:\\" + trail5C + ".txt", 3},
         {"C:\\" + trail5C + "\\b", 6},
+        {u8"C:\\한국어\\🎉.TXT", 13, CodePage::Utf8()},
+        {"C:\\\xED\x95\\b", 6, CodePage::Utf8()},  // a sequence cut off before the separator
     };
-    for (const auto& c : cases) EXPECT_EQ(core::NameStart(c.first, CodePage::Gbk()), c.second) << c.first;
+    for (const auto& c : cases) EXPECT_EQ(core::NameStart(c.path, c.page), c.start) << c.path;
 }
 
 TEST(DirectoryPathTest, DriveLetterOf)
@@ -60,7 +70,11 @@ TEST(DirectoryPathTest, DriveLetterOf)
 TEST(DirectoryPathTest, CanonicalPath)
 {
     const std::string trail5C = gbk::kTrail5C;
-    const std::pair<std::string, std::string> cases[] = {
+    const struct {
+        std::string path;
+        std::string canonical;
+        CodePage page = CodePage::Gbk();
+    } cases[] = {
         {"E:\\\\a.txt", "E:\\a.txt"},  // a scan of a drive root
         {"C:\\Data\\.\\Sub\\..\\\\a.txt", "C:\\Data\\a.txt"},
         {"C:/Data//a.txt", "C:\\Data\\a.txt"},
@@ -72,6 +86,8 @@ TEST(DirectoryPathTest, CanonicalPath)
         {"C:\\x\\" + trail5C + "\\\\b", "C:\\x\\" + trail5C + "\\b"},
         {"C:\\" + trail5C + trail5C + "\\.\\a", "C:\\" + trail5C + trail5C + "\\a"},
         {"..\\a\\..\\b", "..\\b"},
+        {u8"C:\\한국어\\.\\ÑANDÚ\\..\\\\🎉", u8"C:\\한국어\\🎉", CodePage::Utf8()},
+        {"C:\\a\\\xF0\x9F\\..\\b", "C:\\a\\b", CodePage::Utf8()},
     };
-    for (const auto& c : cases) EXPECT_EQ(core::CanonicalPath(c.first, CodePage::Gbk()), c.second) << c.first;
+    for (const auto& c : cases) EXPECT_EQ(core::CanonicalPath(c.path, c.page), c.canonical) << c.path;
 }

@@ -67,6 +67,7 @@ TEST(PathShorteningTest, FirstCuts)
     struct FirstCut {
         std::string path;
         std::string expected;
+        CodePage page = CodePage::Gbk();
     };
     const std::vector<FirstCut> cases = {
         // A directory beginning with a period loses four characters as well.
@@ -76,12 +77,15 @@ TEST(PathShorteningTest, FirstCuts)
         {"C:\\Data\\x.txt", "C:\\...\\x.txt"},
         // No drive part: a network path.
         {"\\\\server\\share\\dir\\name", "\\...\\share\\dir\\name"},
+        // The four characters are ".", the emoji, "\" and "b"; four bytes would end inside the emoji.
+        {u8"C:\\.🎉\\b\\c\\n", "C:\\...\\c\\n", CodePage::Utf8()},
+        {u8"C:\\한국어\\ÑANDÚ\\PARTY 🎉.TXT", u8"C:\\...\\ÑANDÚ\\PARTY 🎉.TXT", CodePage::Utf8()},
     };
     for (const FirstCut& c : cases) {
         int width = static_cast<int>(c.path.size()) - 1;
         // The width where the expected text just fits.
         int fits = static_cast<int>(c.expected.size());
-        EXPECT_EQ(Fit(c.path, std::min(width, fits)), c.expected) << c.path;
+        EXPECT_EQ(Fit(c.path, std::min(width, fits), c.page), c.expected) << c.path;
     }
 }
 
