@@ -19,21 +19,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::vector<bool> starts = fuzz::CharStarts(text, codePage);
     std::size_t separators = 0;  // backslash bytes that are no second byte
-    const std::size_t longest = codePage.IsUtf8() ? 4 : 2;
     const bool wellFormed = codePage.IsUtf8() && fuzz::IsWellFormedUtf8(text);
     for (std::size_t i = 0; i < text.size(); ++i) {
         FUZZ_CHECK(codePage.IsTrailByteAt(text, i) == !starts[i], text, std::to_string(i));
-        if (starts[i]) {
-            std::size_t next = i + 1;
-            while (!starts[next]) ++next;
-            const std::size_t length = codePage.CharLengthAt(text, i);
-            FUZZ_CHECK(length == next - i && length <= longest, text, std::to_string(i));
-        }
-        // In UTF-8 a character holds continuation bytes only after its first,
-        // and in well-formed text every other byte starts one.
+        if (starts[i])
+            FUZZ_CHECK(codePage.CharLengthAt(text, i) <= (codePage.IsUtf8() ? 4u : 2u), text, std::to_string(i));
+        // In UTF-8 only continuation bytes continue a character; in well-formed text all of them do.
         const bool continuation = (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
-        if (codePage.IsUtf8()) FUZZ_CHECK(starts[i] || continuation, text, std::to_string(i));
-        if (wellFormed) FUZZ_CHECK(starts[i] == !continuation, text, std::to_string(i));
+        if (codePage.IsUtf8())
+            FUZZ_CHECK(continuation ? !(starts[i] && wellFormed) : starts[i], text, std::to_string(i));
         if (text[i] == '\\' && !codePage.IsTrailByteAt(text, i)) ++separators;
     }
     // Search after search, as the path functions do.

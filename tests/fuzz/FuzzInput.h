@@ -94,8 +94,7 @@ inline bool IsWellFormedUtf8(const std::string& text)
     return true;
 }
 
-// In UTF-8 mode, a result made of well-formed texts splits none of their
-// characters, so it is well formed itself.
+// In UTF-8 mode a result made of well-formed texts is well formed: it splits no character.
 inline bool KeepsUtf8Whole(const core::CodePage& codePage, std::initializer_list<std::string> given,
                            const std::string& result)
 {

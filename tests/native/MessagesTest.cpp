@@ -31,27 +31,23 @@ TEST(MessagesTest, FullStopAfterCharactersThatSortAfterIt)
     for (const StopCase& c : cases) EXPECT_EQ(AddFullStop(c.message), c.expected) << c.message;
 }
 
-// Cut to 63 bytes, as the tray tip is.
 TEST(MessagesTest, CutsToBytes)
 {
-    const std::string a60(60, 'a');
-    const struct {
-        std::string text;
-        std::string expected;
-        core::CodePage page;
-    } cases[] = {
-        {std::string(70, 'x'), std::string(63, 'x'), core::CodePage::Gbk()},
-        {"short", "short", core::CodePage::Gbk()},
-        {std::string(63, 'y'), std::string(63, 'y'), core::CodePage::Gbk()},
-        {"", "", core::CodePage::Gbk()},
-        // A double-byte character past byte 63 is dropped; one across it keeps its first byte.
-        {std::string(63, 'a') + "\xb1\xed", std::string(63, 'a'), core::CodePage::Gbk()},
-        {a60 + "aa\xb1\xed", a60 + "aa\xb1", core::CodePage::Gbk()},
-        // UTF-8 loses whole characters: a 3-byte one whose 63rd byte would be a cut.
-        {a60 + u8"a中", a60 + "a", core::CodePage::Utf8()},
-        {a60 + u8"🎉", a60, core::CodePage::Utf8()},
-        {a60 + u8"aaÉ", a60 + "aa", core::CodePage::Utf8()},
-        {a60 + u8"한!", a60 + u8"한", core::CodePage::Utf8()},
-    };
-    for (const auto& c : cases) EXPECT_EQ(CutToBytes(c.text, 63, c.page), c.expected) << c.text;
+    std::string seventy(70, 'x');
+    EXPECT_EQ(CutToBytes(seventy, 63), std::string(63, 'x'));
+    EXPECT_EQ(CutToBytes("short", 63), "short");
+    EXPECT_EQ(CutToBytes(std::string(63, 'y'), 63), std::string(63, 'y'));
+    EXPECT_EQ(CutToBytes("", 63), "");
+    // A double-byte character starting at byte 63 keeps only its first byte.
+    std::string text = std::string(63, 'a') + "表";
+    EXPECT_EQ(CutToBytes(text, 63), std::string(63, 'a'));
+    std::string odd = std::string(62, 'a') + "表";
+    EXPECT_EQ(CutToBytes(odd, 63), std::string(62, 'a') + "\xb1");
+    // UTF-8 keeps whole characters only: a 3-byte one across the cut, an emoji, a Latin letter.
+    const std::string a60(60, 'a'), zhong = u8"中", emoji = u8"🎉", e = u8"É";
+    const core::CodePage utf8 = core::CodePage::Utf8();
+    EXPECT_EQ(CutToBytes(a60 + "a" + zhong, 63, utf8), a60 + "a");
+    EXPECT_EQ(CutToBytes(a60 + emoji, 63, utf8), a60);
+    EXPECT_EQ(CutToBytes(a60 + "aa" + e, 63, utf8), a60 + "aa");
+    EXPECT_EQ(CutToBytes(a60 + zhong + "!", 63, utf8), a60 + zhong);
 }
