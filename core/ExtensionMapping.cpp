@@ -7,7 +7,7 @@ namespace core {
 
 std::string ReplaceExtension(const std::string& path, const std::string& newExt, const CodePage& codePage)
 {
-    // Scan backwards, stepping over whole double-byte characters.
+    // Scan backwards; no byte inside a multi-byte character is a dot or a separator.
     for (std::size_t i = path.size(); i > 0;) {
         --i;
         if (codePage.IsTrailByteAt(path, i)) {

@@ -8,9 +8,12 @@ std::string AddFullStop(const std::string& message)
     return message;
 }
 
-std::string CutToBytes(const std::string& text, std::size_t maxBytes)
+std::string CutToBytes(const std::string& text, std::size_t maxBytes, const CodePage& codePage)
 {
-    return text.size() > maxBytes ? text.substr(0, maxBytes) : text;
+    if (text.size() <= maxBytes) return text;
+    std::size_t cut = maxBytes;
+    while (codePage.IsUtf8() && codePage.IsTrailByteAt(text, cut)) --cut;
+    return text.substr(0, cut);
 }
 
 }  // namespace core

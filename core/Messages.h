@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/CodePage.h"
+
 #include <cstddef>
 #include <string>
 
@@ -9,7 +11,8 @@ namespace core {
 // last byte sorts after '.'.
 std::string AddFullStop(const std::string& message);
 
-// The first maxBytes bytes; a double-byte character may be cut in half.
-std::string CutToBytes(const std::string& text, std::size_t maxBytes);
+// At most the first maxBytes bytes. A double-byte character may be cut in
+// half; a UTF-8 sequence never is, since half of one is no text at all.
+std::string CutToBytes(const std::string& text, std::size_t maxBytes, const CodePage& codePage = CodePage::System());
 
 }  // namespace core

@@ -21,6 +21,7 @@ void CheckMapped(const std::string& path, const std::string& mapped, bool upper,
     FUZZ_CHECK(mapped.size() == path.size(), path, mapped);
     const std::vector<bool> starts = fuzz::CharStarts(path, codePage);
     FUZZ_CHECK(fuzz::CharStarts(mapped, codePage) == starts, path, mapped);
+    FUZZ_CHECK(fuzz::KeepsUtf8Whole(codePage, {path}, mapped), path, mapped);
     const char otherCase = upper ? 'a' : 'A';
     for (std::size_t i = 0; i < path.size(); ++i) {
         const bool letter = fuzz::IsSingleByteCharAt(path, i, starts) && IsAsciiLetter(path[i]);

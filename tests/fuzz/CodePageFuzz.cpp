@@ -19,9 +19,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::vector<bool> starts = fuzz::CharStarts(text, codePage);
     std::size_t separators = 0;  // backslash bytes that are no second byte
+    const bool wellFormed = codePage.IsUtf8() && fuzz::IsWellFormedUtf8(text);
     for (std::size_t i = 0; i < text.size(); ++i) {
         FUZZ_CHECK(codePage.IsTrailByteAt(text, i) == !starts[i], text, std::to_string(i));
-        if (starts[i]) FUZZ_CHECK(codePage.CharLengthAt(text, i) == (starts[i + 1] ? 1u : 2u), text, std::to_string(i));
+        if (starts[i])
+            FUZZ_CHECK(codePage.CharLengthAt(text, i) <= (codePage.IsUtf8() ? 4u : 2u), text, std::to_string(i));
+        // In UTF-8 only continuation bytes continue a character; in well-formed text all of them do.
+        const bool continuation = (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
+        if (codePage.IsUtf8())
+            FUZZ_CHECK(continuation ? !(starts[i] && wellFormed) : starts[i], text, std::to_string(i));
         if (text[i] == '\\' && !codePage.IsTrailByteAt(text, i)) ++separators;
     }
     // Search after search, as the path functions do.
@@ -43,9 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                text);
 
     // A backslash after a text is a separator of its own unless the text
-    // ends in a lone lead byte, whose second byte it then is.
-    const bool loneLead =
-        !text.empty() && starts[text.size() - 1] && codePage.IsLeadByte(static_cast<unsigned char>(text.back()));
+    // ends in a lone lead byte of a double-byte code page, whose second byte
+    // it then is; in UTF-8 it never continues a character.
+    const bool loneLead = !codePage.IsUtf8() && !text.empty() && starts[text.size() - 1] &&
+                          codePage.IsLeadByte(static_cast<unsigned char>(text.back()));
     const std::string joined = text + "\\" + text;
     FUZZ_CHECK(codePage.IsTrailByteAt(joined, text.size()) == loneLead, text);
     if (!loneLead) FUZZ_CHECK(codePage.FindFirstBackslash(joined, text.size()) == text.size(), text);

@@ -52,10 +52,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A listed name ends on a whole character; a lone lead byte at the end
     // would pair with the extension's first byte.
     const std::vector<bool> starts = fuzz::CharStarts(path, codePage);
-    const bool wholeEnd =
-        path.empty() || !(starts[path.size() - 1] && codePage.IsLeadByte(static_cast<unsigned char>(path.back())));
+    const bool wholeEnd = codePage.IsUtf8() || path.empty() ||
+                          !(starts[path.size() - 1] && codePage.IsLeadByte(static_cast<unsigned char>(path.back())));
     if (safe && (kept < path.size() || wholeEnd)) {
         FUZZ_CHECK(Positions(result, "\\:", codePage) == separators, path, ext, result);
     }
+    FUZZ_CHECK(fuzz::KeepsUtf8Whole(codePage, {path, ext}, result), path, ext, result);
     return 0;
 }

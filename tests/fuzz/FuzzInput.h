@@ -43,15 +43,16 @@ public:
         return rest;
     }
 
-    // GBK, a single-byte code page, or code page 932's table as GetCPInfo
-    // gives it (its second bytes include '\' as well).
+    // GBK, a single-byte code page, code page 932's table as GetCPInfo
+    // gives it (its second bytes include '\' as well), or UTF-8.
     core::CodePage PickCodePage()
     {
         static const unsigned char kShiftJis[] = {0x81, 0x9F, 0xE0, 0xFC, 0, 0};
-        switch (Byte() % 3) {
+        switch (Byte() % 4) {
         case 0: return core::CodePage::Gbk();
         case 1: return core::CodePage();
-        default: return core::CodePage(kShiftJis, sizeof kShiftJis);
+        case 2: return core::CodePage(kShiftJis, sizeof kShiftJis);
+        default: return core::CodePage::Utf8();
         }
     }
 
@@ -69,6 +70,38 @@ inline std::vector<bool> CharStarts(const std::string& text, const core::CodePag
     for (std::size_t i = 0; i < text.size(); i = codePage.NextCharIndex(text, i)) starts[i] = true;
     starts[text.size()] = true;
     return starts;
+}
+
+// Decodes every code point, independently of the code page's reading:
+// false for a stray or missing continuation byte, an overlong form, a
+// surrogate or a value past U+10FFFF.
+inline bool IsWellFormedUtf8(const std::string& text)
+{
+    static const std::uint32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char lead = static_cast<unsigned char>(text[i]);
+        const std::size_t n = lead < 0x80 ? 1 : lead >> 5 == 6 ? 2 : lead >> 4 == 14 ? 3 : lead >> 3 == 30 ? 4 : 0;
+        if (n == 0 || i + n > text.size()) return false;
+        std::uint32_t value = n == 1 ? lead : lead & (0x7Fu >> n);
+        for (std::size_t k = 1; k < n; ++k) {
+            const unsigned char next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80) return false;
+            value = value << 6 | (next & 0x3F);
+        }
+        if (value < kLeast[n] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return false;
+        i += n;
+    }
+    return true;
+}
+
+// In UTF-8 mode a result made of well-formed texts is well formed: it splits no character.
+inline bool KeepsUtf8Whole(const core::CodePage& codePage, std::initializer_list<std::string> given,
+                           const std::string& result)
+{
+    for (const std::string& text : given) {
+        if (!codePage.IsUtf8() || !IsWellFormedUtf8(text)) return true;
+    }
+    return IsWellFormedUtf8(result);
 }
 
 inline bool IsSingleByteCharAt(const std::string& text, std::size_t i, const std::vector<bool>& starts)

@@ -67,6 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string name = split == std::string::npos ? path : path.substr(split + 1);
     const std::string limit = std::to_string(maxWidth);
     FUZZ_CHECK(EndsWith(result, name), path, limit, result);
+    FUZZ_CHECK(fuzz::KeepsUtf8Whole(codePage, {path}, result), path, limit, result);
     if (textWidth(path) <= maxWidth) {
         FUZZ_CHECK(result == path, path, limit, result);
     } else {

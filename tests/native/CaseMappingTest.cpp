@@ -20,6 +20,7 @@ struct CaseCase {
     std::string path;
     std::string lower;
     std::string upper;
+    CodePage page = CodePage::Gbk();
 };
 
 }  // namespace
@@ -39,11 +40,13 @@ TEST(CaseMappingTest, MapsOnlySingleByteAsciiLetters)
          Bytes({"AB", gbk::kTrailA, gbk::kTrailLowA, gbk::kTrailZ, "CD"})},
         // A lead byte left at the end stays a single byte.
         {"aB\x81", "ab\x81", "AB\x81"},
+        // In UTF-8 the letters outside ASCII keep their case.
+        {u8"C:\\ÑANDÚ.TXT", u8"c:\\ÑandÚ.txt", u8"C:\\ÑANDÚ.TXT", CodePage::Utf8()},
+        {u8"Zażółć 한국어 🎉.txt", u8"zażółć 한국어 🎉.txt", u8"ZAżółć 한국어 🎉.TXT", CodePage::Utf8()},
     };
-    CodePage page = CodePage::Gbk();
     for (const CaseCase& c : cases) {
-        EXPECT_EQ(LowerCasePath(c.path, page), c.lower) << c.path;
-        EXPECT_EQ(UpperCasePath(c.path, page), c.upper) << c.path;
+        EXPECT_EQ(LowerCasePath(c.path, c.page), c.lower) << c.path;
+        EXPECT_EQ(UpperCasePath(c.path, c.page), c.upper) << c.path;
         EXPECT_EQ(LowerCasePath(c.path).size(), c.path.size());
     }
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "GbkBytes.h"
 
@@ -36,8 +37,9 @@ TEST(CodePageTest, LeadByteTables)
 TEST(CodePageTest, SystemCodePageCanBeReplaced)
 {
     EXPECT_TRUE(CodePage::System().IsLeadByte(0x95));
-    CodePage::SetSystem(CodePage());
+    CodePage::SetSystem(CodePage::Utf8());
     EXPECT_FALSE(CodePage::System().IsLeadByte(0x95));
+    EXPECT_TRUE(CodePage::System().IsUtf8());
     CodePage::SetSystem(CodePage::Gbk());
     EXPECT_TRUE(CodePage::System().IsLeadByte(0x95));
 }
@@ -83,4 +85,31 @@ TEST(CodePageTest, LeadByteAtTheEndIsOneCharacter)
     EXPECT_EQ(page.CharLengthAt(text, 3), 0u);
     EXPECT_EQ(page.LastCharIndex(text), 2u);
     EXPECT_EQ(page.LastCharIndex(""), std::string::npos);
+}
+
+// Each row: a text and the byte lengths of its characters, reading forward.
+TEST(CodePageTest, Utf8SequencesAreWholeCharactersOrSingleBytes)
+{
+    const CodePage page = CodePage::Utf8();
+    const std::pair<std::string, std::vector<std::size_t>> cases[] = {
+        {u8"a\\É", {1, 1, 2}},
+        {u8"한\\🎉", {3, 1, 4}},
+        {"\xE4\xB8\\", {1, 1, 1}},                  // cut off before a separator
+        {"\x80\xBF", {1, 1}},                       // stray continuation bytes
+        {"\xC0\xAF\xE0\x80\xAF", {1, 1, 1, 1, 1}},  // overlong forms of '/'
+        {"\xED\xA0\x80", {1, 1, 1}},                // a surrogate
+        {"\xF4\x90\x80\x80", {1, 1, 1, 1}},         // past U+10FFFF
+        {"\xF0\x9F\x8E", {1, 1, 1}},                // cut off at the end
+    };
+    for (const auto& [text, expected] : cases) {
+        std::vector<std::size_t> lengths;
+        for (std::size_t i = 0; i < text.size(); i = page.NextCharIndex(text, i))
+            lengths.push_back(page.CharLengthAt(text, i));
+        EXPECT_EQ(lengths, expected) << text;
+        // Read backward, every byte but a character's first continues one.
+        for (std::size_t i = 0, next = 0; i < text.size(); ++i) {
+            EXPECT_EQ(page.IsTrailByteAt(text, i), i != next) << text << " at " << i;
+            if (i == next) next += page.CharLengthAt(text, i);
+        }
+    }
 }

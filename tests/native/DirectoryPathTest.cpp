@@ -44,6 +44,10 @@ TEST(DirectoryPathTest, NameStart)
         {"C:\\" + trail5C + "\\b", 6},
     };
     for (const auto& c : cases) EXPECT_EQ(core::NameStart(c.first, CodePage::Gbk()), c.second) << c.first;
+    // UTF-8: after Hangul, and after a sequence cut off before the separator.
+    const std::string hangul = u8"C:\\한국어\\🎉.TXT", cutOff = "C:\\\xED\x95\\b";
+    EXPECT_EQ(core::NameStart(hangul, CodePage::Utf8()), 13u);
+    EXPECT_EQ(core::NameStart(cutOff, CodePage::Utf8()), 6u);
 }
 
 TEST(DirectoryPathTest, DriveLetterOf)
@@ -59,7 +63,7 @@ TEST(DirectoryPathTest, DriveLetterOf)
 // What the long path forms are given: the platform's clean-up is theirs to do.
 TEST(DirectoryPathTest, CanonicalPath)
 {
-    const std::string trail5C = gbk::kTrail5C;
+    const std::string trail5C = gbk::kTrail5C, cutOff = "C:\\\xED\x95\\b";
     const std::pair<std::string, std::string> cases[] = {
         {"E:\\\\a.txt", "E:\\a.txt"},  // a scan of a drive root
         {"C:\\Data\\.\\Sub\\..\\\\a.txt", "C:\\Data\\a.txt"},
@@ -74,4 +78,7 @@ TEST(DirectoryPathTest, CanonicalPath)
         {"..\\a\\..\\b", "..\\b"},
     };
     for (const auto& c : cases) EXPECT_EQ(core::CanonicalPath(c.first, CodePage::Gbk()), c.second) << c.first;
+    const std::string names = u8"C:\\한국어\\.\\ÑANDÚ\\..\\\\🎉", canonical = u8"C:\\한국어\\🎉";
+    EXPECT_EQ(core::CanonicalPath(names, CodePage::Utf8()), canonical);
+    EXPECT_EQ(core::CanonicalPath(cutOff + "\\..\\c", CodePage::Utf8()), "C:\\\xED\x95\\c");
 }

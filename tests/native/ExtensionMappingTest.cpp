@@ -19,6 +19,7 @@ struct ExtensionCase {
     std::string path;
     std::string newExt;
     std::string expected;
+    CodePage page = CodePage::Gbk();
 };
 
 }  // namespace
@@ -40,9 +41,14 @@ TEST(ExtensionMappingTest, ReplacesThePartFromTheLastDotOfTheName)
         {"b.", ".html", "b.html"},
         {"", ".html", ".html"},
         {"C:\\x\\", ".html", "C:\\x\\.html"},
+        {u8"C:\\x.y\\ÑANDÚ.TXT", ".txt", u8"C:\\x.y\\ÑANDÚ.txt", CodePage::Utf8()},
+        {u8"C:\\x.y\\한국어 NOTES", ".txt", u8"C:\\x.y\\한국어 NOTES.txt", CodePage::Utf8()},
+        {u8"PARTY 🎉.é", ".txt", u8"PARTY 🎉.txt", CodePage::Utf8()},
+        // A stray continuation byte is a character of its own, not part of the dot.
+        {"a.\x80", ".txt", "a.txt", CodePage::Utf8()},
     };
     for (const ExtensionCase& c : cases) {
-        EXPECT_EQ(ReplaceExtension(c.path, c.newExt, CodePage::Gbk()), c.expected) << c.path;
+        EXPECT_EQ(ReplaceExtension(c.path, c.newExt, c.page), c.expected) << c.path;
     }
 }
 

@@ -43,4 +43,11 @@ TEST(MessagesTest, CutsToBytes)
     EXPECT_EQ(CutToBytes(text, 63), std::string(63, 'a'));
     std::string odd = std::string(62, 'a') + "表";
     EXPECT_EQ(CutToBytes(odd, 63), std::string(62, 'a') + "\xb1");
+    // UTF-8 keeps whole characters only: a 3-byte one across the cut, an emoji, a Latin letter.
+    const std::string a60(60, 'a'), zhong = u8"中", emoji = u8"🎉", e = u8"É";
+    const core::CodePage utf8 = core::CodePage::Utf8();
+    EXPECT_EQ(CutToBytes(a60 + "a" + zhong, 63, utf8), a60 + "a");
+    EXPECT_EQ(CutToBytes(a60 + emoji, 63, utf8), a60);
+    EXPECT_EQ(CutToBytes(a60 + "aa" + e, 63, utf8), a60 + "aa");
+    EXPECT_EQ(CutToBytes(a60 + zhong + "!", 63, utf8), a60 + zhong);
 }

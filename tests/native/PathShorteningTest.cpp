@@ -67,6 +67,7 @@ TEST(PathShorteningTest, FirstCuts)
     struct FirstCut {
         std::string path;
         std::string expected;
+        CodePage page = CodePage::Gbk();
     };
     const std::vector<FirstCut> cases = {
         // A directory beginning with a period loses four characters as well.
@@ -76,12 +77,13 @@ TEST(PathShorteningTest, FirstCuts)
         {"C:\\Data\\x.txt", "C:\\...\\x.txt"},
         // No drive part: a network path.
         {"\\\\server\\share\\dir\\name", "\\...\\share\\dir\\name"},
+        {u8"C:\\한국어\\ÑANDÚ\\PARTY 🎉.TXT", u8"C:\\...\\ÑANDÚ\\PARTY 🎉.TXT", CodePage::Utf8()},
     };
     for (const FirstCut& c : cases) {
         int width = static_cast<int>(c.path.size()) - 1;
         // The width where the expected text just fits.
         int fits = static_cast<int>(c.expected.size());
-        EXPECT_EQ(Fit(c.path, std::min(width, fits)), c.expected) << c.path;
+        EXPECT_EQ(Fit(c.path, std::min(width, fits), c.page), c.expected) << c.path;
     }
 }
 
@@ -94,6 +96,11 @@ TEST(PathShorteningTest, DirectoriesAreCutAtRealBackslashesOnly)
     // The name part starts after the last real backslash.
     std::string name = std::string("C:\\d\\") + gbk::kTrail5C + "x";
     EXPECT_EQ(Fit(name, 1), std::string(gbk::kTrail5C) + "x");
+
+    // A leading period loses four characters: ".", the emoji, "\" and "b".
+    // Four bytes would end inside the emoji and keep "b".
+    const std::string emoji = u8"C:\\.🎉\\b\\c\\n";  // 14 bytes
+    EXPECT_EQ(Fit(emoji, 13, CodePage::Utf8()), "C:\\...\\c\\n");
 }
 
 TEST(PathShorteningTest, MeasuresWithTheGivenFunction)
