@@ -22,7 +22,7 @@ void CommandRun::Renamed(const std::string& from, const std::string& to)
 BatchProgress CommandRun::Progress(BatchProgress bar, std::function<void()> dispatch, unsigned dispatchMs)
 {
     BatchProgress progress = std::move(bar);
-    progress.advance = [this, advance = std::move(progress.advance), dispatch = std::move(dispatch), dispatchMs,
+    progress.advance = [advance = std::move(progress.advance), dispatch = std::move(dispatch), dispatchMs,
                         next = GetTickCount64() + dispatchMs](int position) mutable {
         if (advance) advance(position);
         const ULONGLONG now = GetTickCount64();

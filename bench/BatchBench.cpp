@@ -192,8 +192,8 @@ private:
 
 void ProgressAlone(BarWindow& window)
 {
-    const int count = kFolders * kFilesPerFolder;
-    auto run = [count](const BatchProgress& progress) {
+    constexpr int count = kFolders * kFilesPerFolder;
+    auto run = [](const BatchProgress& progress) {
         return Time([&] {
             progress.start(count);
             for (int i = 1; i <= count; ++i) progress.advance(i);

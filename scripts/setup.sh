@@ -6,6 +6,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 
 packages=(
   cmake make ninja-build g++ googletest libgtest-dev pkg-config clang clang-format-14 libclang-rt-14-dev
+  clang-14 lld-14 llvm-14
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
   wine wine64 fonts-wine fonts-wqy-zenhei
   xvfb xauth x11-utils imagemagick

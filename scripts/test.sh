@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds both targets and runs every test tier:
-# the format check, native (core under ASan/UBSan, then a few seconds of each fuzz target),
+# the format check, the clang build of the Windows targets (build only),
+# native (core under ASan/UBSan, then a few seconds of each fuzz target),
 # win (under Wine), ui (the real .exe under Wine).
 # Exits non-zero on any failure and ends with a line "N passed, M failed".
 set -uo pipefail
@@ -40,6 +41,15 @@ if git ls-files '*.cpp' '*.h' | grep -v '^third_party/' | xargs clang-format-14 
   echo "format: passed"; passed=$((passed + 1))
 else
   echo "format: FAILED (run clang-format-14 -i on the files above)"; failed=$((failed + 1)); status=1
+fi
+
+# The Windows targets built once more with clang, warnings as errors: one test.
+echo "== clang build"
+if bash scripts/build.sh clang >"$log/clang.log" 2>&1; then
+  echo "clang build: passed"; passed=$((passed + 1))
+else
+  grep -E ': error:|^FAILED:' "$log/clang.log" | head -20
+  echo "clang build: FAILED (see $log/clang.log)"; failed=$((failed + 1)); status=1
 fi
 
 run_tier native build/native native 120
