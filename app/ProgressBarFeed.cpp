@@ -38,8 +38,11 @@ bool ProgressBarFeed::LooksDifferent(int position) const
 
 void ProgressBarFeed::Advance(int position)
 {
+    if (!LooksDifferent(position)) {
+        bar_.SetPositionUnpainted(position);
+        return;
+    }
     bar_.SetPosition(position);
-    if (!LooksDifferent(position)) return;
     bar_.RepaintNow();
     paintedPosition_ = position;
     ++repaints_;

@@ -31,6 +31,20 @@ void TProgressBar::SetPosition(int position)
     if (handle_) SendMessageW(handle_, PBM_SETPOS, position_, 0);
 }
 
+void TProgressBar::SetPositionUnpainted(int position)
+{
+    // Some systems (Wine) paint the bar inside PBM_SETPOS, at the cost of a
+    // file's work: the control is told when its look changes, and until then
+    // the position is answered from here.
+    position_ = position < 0 ? 0 : (position > max_ ? max_ : position);
+}
+
+LRESULT TProgressBar::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == PBM_GETPOS) return position_;
+    return TWinControl::WndProc(message, wParam, lParam);
+}
+
 void TProgressBar::RepaintNow()
 {
     if (handle_) UpdateWindow(handle_);

@@ -10,6 +10,10 @@ public:
     void SetMax(int max);
     int Position() const { return position_; }
     void SetPosition(int position);
+    // Sets the position and leaves the bar as it is drawn, for a change
+    // that does not alter its look.
+    void SetPositionUnpainted(int position);
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Paints the bar now, and nothing else of the window.
     void RepaintNow();
 
