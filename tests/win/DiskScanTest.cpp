@@ -548,7 +548,7 @@ TEST_F(DiskScanTest, LinksIntoWalkedFoldersAreReportedNotWalked)
     ASSERT_TRUE(RunLinuxShell(root, "ln -s .. a/loop && ln -s . a/self && ln -s ../side a/toside"));
     ASSERT_TRUE(GetFileAttributesA((root + "\\a\\loop").c_str()) & FILE_ATTRIBUTE_DIRECTORY);
 
-    // Without the check the walk would multiply until paths reach MAX_PATH; end it early then.
+    // Without the check the walk would multiply until paths reach the limit; end it early then.
     scan.OnDirFound = [&](TObject* sender, std::string directory) {
         recorder.Add(sender, "D " + directory);
         if (recorder.events.size() > 100) scan.Cancel();
