@@ -337,17 +337,20 @@ TEST_F(BatchCommandUiTest, CloseDuringTheReportWaitsForItThenEndsTheProgram)
 
 // The ANSI listing gives â.txt as a.txt: upper case must rename the real
 // a.txt once and leave â.txt alone, and the report says what it left out.
+// "space " is reached, but its new name "SPACE " is one the platform alters:
+// it fails and stays as it is.
 TEST_F(BatchCommandUiTest, NameTheCodePageCannotHoldIsReportedNotTakenForAnother)
 {
     ASSERT_TRUE(RunLinuxShell(folder_.Path(), "echo a > a.txt && echo x > \"$(printf '\\303\\242.txt')\" && "
                                               "echo s > 'space '"));
     Start();
-    EXPECT_EQ(app_.FileList().Items(), std::vector<std::string>{"a.txt"});
+    EXPECT_EQ(app_.FileList().Items(), (std::vector<std::string>{"a.txt", "space "}));
     ASSERT_TRUE(app_.StartCommand(BriselApp::UpperCase));
     UiMessageDialog report = app_.WaitMessageBox();
     ASSERT_TRUE(report) << app_.DescribeWindows();
     std::cout << "report: " << report.Message() << "\n";
-    EXPECT_NE(report.Message().find("有 2 个文件或文件夹被跳过"), std::string::npos) << report.Message();
+    EXPECT_NE(report.Message().find("有 1 个文件或文件夹被跳过"), std::string::npos) << report.Message();
+    EXPECT_NE(report.Message().find("space "), std::string::npos) << report.Message();
     ASSERT_TRUE(report.Press(report.ButtonTexts().at(0)));
     EXPECT_TRUE(RunLinuxShell(folder_.Path(),
                               "[ \"$(cat A.TXT)\" = a ] && [ \"$(cat \"$(printf '\\303\\242.txt')\")\" = x ] "
