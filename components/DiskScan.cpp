@@ -20,6 +20,7 @@ namespace {
 
 // The reasons OnEntrySkipped gives.
 const char* const kNameNotInCodePage = "文件名含有本系统代码页不能表示的字符";
+const char* const kNameNotInPath = "文件名含有路径中不能使用的字符";
 const char* const kPathTooLong = "路径过长，超过系统允许的长度";
 const char* const kFolderUnreadable = "无法读取文件夹：";  // the system's text follows
 const char* const kFolderWalkedAlready = "链接指向已扫描过的文件夹，未再次扫描";
@@ -164,7 +165,8 @@ void TDiskScan::ScanDirectory(const std::string& directory, TWalk& walk)
         if (isDirectory && entries.WideName()[0] == L'.') continue;
         std::string path = prefix + entries.Name();
         if (!entries.NameIsExact()) {
-            Skip(std::move(path), kNameNotInCodePage);
+            std::string held;
+            Skip(std::move(path), NarrowExact(entries.WideName(), held) ? kNameNotInPath : kNameNotInCodePage);
         } else if (!FitsPathLimit(path)) {
             Skip(std::move(path), kPathTooLong);
         } else if (!isDirectory) {

@@ -23,6 +23,7 @@ namespace {
 
 // The reasons the scanner gives for an entry it leaves out.
 const std::string kNameNotInCodePage = "文件名含有本系统代码页不能表示的字符";
+const std::string kNameNotInPath = "文件名含有路径中不能使用的字符";
 const std::string kFolderUnreadable = "无法读取文件夹：";  // the system's text follows
 const std::string kFolderWalkedAlready = "链接指向已扫描过的文件夹，未再次扫描";
 
@@ -526,7 +527,7 @@ TEST_F(DiskScanTest, HandsOnOnlyExactNamesAndReportsTheOthers)
                                          "F " + in + "README",
                                          "F " + in + "ReadMe",
                                          "F " + in + "space ",
-                                         Skipped(in + "b\\c.txt", kNameNotInCodePage),
+                                         Skipped(in + "b\\c.txt", kNameNotInPath),
                                          "END"};
     if (Widen(a) == L"\u00e2") {
         expected.insert(expected.end(),
