@@ -44,7 +44,7 @@ std::string TemporaryPath(const std::string& folder, unsigned counter)
 {
     for (const char* stem : {".~brisel", ".~"}) {
         std::string path = folder + stem + std::to_string(counter);
-        if (path.size() < core::kMaxPathBytes) return path;
+        if (FitsPathLimit(path)) return path;
     }
     return std::string();
 }
@@ -85,7 +85,7 @@ bool CaseOnlyRename::Rename(const std::string& folder, const std::string& oldNam
     const std::wstring wideNew = Widen(newName);
     if (entry.name == wideNew) return true;
     std::string onDisk;
-    if (!ToExactAnsi(entry.name, onDisk)) return Fail(oldPath, SystemErrorText(ERROR_INVALID_NAME), failure);
+    if (!NarrowExact(entry.name, onDisk)) return Fail(oldPath, SystemErrorText(ERROR_INVALID_NAME), failure);
     const std::string currentPath = folder + onDisk;
     std::unique_ptr<RenamableFile> opened;
     if (!file) {

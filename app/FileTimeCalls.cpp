@@ -2,6 +2,6 @@
 
 const FileTimeCalls& FileTimeCalls::Platform()
 {
-    static const FileTimeCalls platform = {CreateFileA, SystemTimeToFileTime, SetFileTime, CloseHandle};
+    static const FileTimeCalls platform = {CreateFileW, SystemTimeToFileTime, SetFileTime, CloseHandle};
     return platform;
 }

@@ -8,7 +8,7 @@
 
 struct FileTimeCalls {
     HANDLE(WINAPI* createFile)
-    (LPCSTR name, DWORD access, DWORD shareMode, LPSECURITY_ATTRIBUTES security, DWORD disposition, DWORD flags,
+    (LPCWSTR name, DWORD access, DWORD shareMode, LPSECURITY_ATTRIBUTES security, DWORD disposition, DWORD flags,
      HANDLE templateFile);
     BOOL(WINAPI* systemTimeToFileTime)(const SYSTEMTIME* systemTime, LPFILETIME fileTime);
     BOOL(WINAPI* setFileTime)

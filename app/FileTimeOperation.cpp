@@ -3,6 +3,7 @@
 #include "app/FileTimeCalls.h"
 #include "core/Calendar.h"
 #include "core/DateTimeText.h"
+#include "platform/LongPath.h"
 #include "platform/ScopedHandle.h"
 #include "platform/SystemErrorText.h"
 
@@ -43,7 +44,8 @@ bool ReadDateTime(const std::string& text, int currentYear, double& value, std::
 // Creation, last-access and last-write time, read before the batch changes them.
 bool ReadFileTimes(const std::string& path, FILETIME (&times)[3])
 {
-    ScopedHandle file(CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, kFullSharing, nullptr, OPEN_EXISTING, 0, nullptr),
+    ScopedHandle file(CreateFileW(ExactWidePath(path).c_str(), FILE_READ_ATTRIBUTES, kFullSharing, nullptr,
+                                  OPEN_EXISTING, 0, nullptr),
                       CloseHandle);
     return file.IsOpen() && GetFileTime(file.Get(), &times[0], &times[1], &times[2]);
 }
@@ -58,7 +60,7 @@ bool Fail(std::string& reason)
 // it keeps them, as it did when it was opened for writing.
 bool IsReadOnly(const std::string& path)
 {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(ExactWidePath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
@@ -67,9 +69,9 @@ bool IsReadOnly(const std::string& path)
 bool ApplyFileTime(const std::string& path, double value, FileTimeSlot slot, std::string& reason)
 {
     const FileTimeCalls& calls = CallTable<FileTimeCalls>::Current();
-    ScopedHandle file(
-        calls.createFile(path.c_str(), FILE_WRITE_ATTRIBUTES, kFullSharing, nullptr, OPEN_EXISTING, 0, nullptr),
-        calls.closeHandle);
+    ScopedHandle file(calls.createFile(ExactWidePath(path).c_str(), FILE_WRITE_ATTRIBUTES, kFullSharing, nullptr,
+                                       OPEN_EXISTING, 0, nullptr),
+                      calls.closeHandle);
     if (!file.IsOpen()) return Fail(reason);
 
     SYSTEMTIME fields = ToSystemTime(core::SplitDateTime(value));

@@ -2,7 +2,7 @@
 
 #include "app/LinkCheckCalls.h"
 #include "platform/WideText.h"
-#include "platform/ExactName.h"
+#include "platform/LongPath.h"
 #include "platform/ScopedHandle.h"
 
 #include <windows.h>
@@ -13,11 +13,17 @@ namespace {
 // platform knows links; where it does not, as the link's target.
 std::wstring FinalPath(HANDLE handle)
 {
-    wchar_t buffer[MAX_PATH * 2];
-    DWORD length = CallTable<LinkCheckCalls>::Current().getFinalPathNameByHandle(handle, buffer, MAX_PATH * 2,
-                                                                                 FILE_NAME_NORMALIZED);
-    if (length == 0 || length >= MAX_PATH * 2) return std::wstring();
-    std::wstring result(buffer, length);
+    // Most paths fit the first try; a longer one is asked again with the size the call gives.
+    std::wstring result(MAX_PATH, L'\0');
+    DWORD length = 0;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        length = CallTable<LinkCheckCalls>::Current().getFinalPathNameByHandle(
+            handle, &result[0], static_cast<DWORD>(result.size()), FILE_NAME_NORMALIZED);
+        if (length < result.size() || length > kMaxPathUnits) break;
+        result.resize(length);
+    }
+    if (length == 0 || length >= result.size()) return std::wstring();
+    result.resize(length);
     while (!result.empty() && result.back() == L'\\') result.pop_back();
     return result;
 }
@@ -27,8 +33,9 @@ std::wstring FinalPath(HANDLE handle)
 std::wstring FinalPath(const std::string& path)
 {
     const LinkCheckCalls& calls = CallTable<LinkCheckCalls>::Current();
-    ScopedHandle handle(calls.createFile(Widen(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr),
+    ScopedHandle handle(calls.createFile(ExactWidePath(path).c_str(), 0,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                         FILE_FLAG_BACKUP_SEMANTICS, nullptr),
                         calls.closeHandle);
     return handle.IsOpen() ? FinalPath(handle.Get()) : std::wstring();
 }

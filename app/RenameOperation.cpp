@@ -4,6 +4,7 @@
 #include "core/DirectoryPath.h"
 #include "core/ExtensionMapping.h"
 #include "core/NameRules.h"
+#include "platform/LongPath.h"
 #include "platform/RenamableFile.h"
 #include "platform/SystemErrorText.h"
 
@@ -61,7 +62,7 @@ bool RenameOperation::Apply(const std::string& oldPath, const std::string& exten
     const std::string newName = newPath.substr(core::NameStart(newPath));
     const core::NameCheck check = core::CheckName(newName);
     if (check != core::NameCheck::Usable) return Fail(oldPath, NameRefusal(newName, check), failure);
-    if (newPath.size() >= core::kMaxPathBytes) return Fail(oldPath, kTooLong, failure);
+    if (!FitsPathLimit(newPath)) return Fail(oldPath, kTooLong, failure);
     const std::size_t nameStart = core::NameStart(oldPath);
     // One open tells where the name leads and does the rename.
     RenamableFile file(oldPath);

@@ -3,7 +3,6 @@
 #include "browser/DirectoryListBox.h"
 #include "browser/DriveComboBox.h"
 #include "browser/FileListBox.h"
-#include "browser/WorkingDirectory.h"
 #include "app/FileTimeOperation.h"
 #include "app/InputLock.h"
 #include "app/ProgressBarFeed.h"
@@ -27,6 +26,7 @@
 #include "toolkit/Button.h"
 #include "toolkit/Edit.h"
 #include "platform/ExactName.h"
+#include "platform/LongPath.h"
 #include "platform/WideText.h"
 #include "toolkit/Label.h"
 #include "toolkit/Panel.h"
@@ -65,7 +65,7 @@ constexpr char kUnreadableDirectory[] = "无法读取当前目录，没有更改
 bool DirectoryCanBeRead(const std::string& directory)
 {
     if (directory.empty()) return false;
-    DWORD attributes = GetFileAttributesA(directory.c_str());
+    DWORD attributes = GetFileAttributesW(ExactWidePath(directory).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
     DirectoryEntries entries(core::WithTrailingBackslash(directory) + "*.*");
     // An empty drive root lists nothing, not even "."; it can still be read.
@@ -312,14 +312,11 @@ void TForm1::FormCreate(TObject*)
     Application->OnMinimize = [this](TObject* sender) { N2Click(sender); };
     Application->SetHintColor(clLime);
     Application->OnShortCut = [this](const MSG& message) { return OnShortCut(message); };
-    // Said once the window is up, so that it is seen over the browser it explains.
-    if (!ReadStartDirectory().wanted.empty()) PostMessageW(Handle(), kStartNotice, 0, 0);
 }
 
 LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case kStartNotice: OnStartNotice(); return 0;
     case WM_CONTEXTMENU:
         if (FileListBox1 && reinterpret_cast<HWND>(wParam) == FileListBox1->Handle()) {
             OnFileListMenu(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
@@ -329,16 +326,6 @@ LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     default: break;
     }
     return TForm::WndProc(message, wParam, lParam);
-}
-
-// The working directory could not be shown as it is: say which one is shown instead.
-void TForm1::OnStartNotice()
-{
-    const StartDirectory start = ReadStartDirectory();
-    std::string message =
-        "启动时的当前目录路径过长，或含有本系统代码页不能表示的字符，本程序无法处理：\r" + start.wanted;
-    message += start.directory.empty() ? std::string("\r没有可以显示的目录。") : "\r现在显示的是：\r" + start.directory;
-    ShowMessageBox(message, MB_OK | MB_ICONWARNING);
 }
 
 // A message box of the program's, over the main window.

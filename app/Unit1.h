@@ -129,7 +129,6 @@ private:
     void RunConfirmedCommand(const char* question, TButton* operation);
     void RunGuarded(const std::function<void()>& command);
     void StopCommand();
-    void OnStartNotice();
     void ShowMessageBox(const std::string& text, UINT flags);
     void BuildFileListMenu();
     void OnFileListMenu(int x, int y);
@@ -140,8 +139,6 @@ private:
     void RunOperation(const std::function<BatchResult(const BatchProgress&)>& batch);
     void ShowBatchResult(const BatchResult& result, std::size_t total);
     BatchProgress Progress();
-
-    static constexpr UINT kStartNotice = WM_APP + 1;
 
     // The command now running, from its click to its report; empty while idle.
     std::unique_ptr<CommandRun> run_;

@@ -2,6 +2,8 @@
 // case ignored, so that a file renamed to another case keeps its place.
 #pragma once
 
+#include "platform/WideText.h"
+
 #include <windows.h>
 
 #include <string>
@@ -9,5 +11,5 @@
 // CSTR_LESS_THAN, CSTR_EQUAL or CSTR_GREATER_THAN; 0 when the call fails.
 inline int CompareIgnoreCase(const std::string& a, const std::string& b)
 {
-    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1);
+    return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, Widen(a).c_str(), -1, Widen(b).c_str(), -1);
 }

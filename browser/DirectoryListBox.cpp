@@ -8,6 +8,7 @@
 #include "core/PathShortening.h"
 #include "resources/resource.h"
 #include "platform/ExactName.h"
+#include "platform/LongPath.h"
 #include "platform/WideText.h"
 #include "toolkit/Label.h"
 
@@ -21,10 +22,17 @@ constexpr int kTextGap = 4;         // between glyph and text
 // The absolute form of a path; "d:" gives the process's directory on record for drive d.
 std::string FullPath(const std::string& path)
 {
-    char full[MAX_PATH] = {};
-    DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
-    if (length == 0 || length >= sizeof full) return std::string();
-    return core::DirectoryForm(full);
+    const std::wstring wide = Widen(path);
+    const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (size == 0) return std::string();
+    std::wstring full(size, L'\0');
+    const DWORD length = GetFullPathNameW(wide.c_str(), size, &full[0], nullptr);
+    if (length == 0 || length >= size) return std::string();
+    full.resize(length);
+    std::string narrow;
+    // Not held exactly, it would name another directory.
+    if (!NarrowExact(full, narrow)) return std::string();
+    return core::DirectoryForm(narrow);
 }
 
 // A name that is not exact would open another directory (a for â), or none.
@@ -40,7 +48,7 @@ bool ReadSubdirectories(const std::string& dir, std::vector<std::string>& names)
 {
     names.clear();
     UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS);
-    DWORD attributes = GetFileAttributesA(dir.c_str());
+    DWORD attributes = GetFileAttributesW(ExactWidePath(dir).c_str());
     bool entered = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
     if (entered) {
         DirectoryEntries entries(core::WithTrailingBackslash(dir) + "*.*");
@@ -65,7 +73,7 @@ bool ReadSubdirectories(const std::string& dir, std::vector<std::string>& names)
 TDirectoryListBox::TDirectoryListBox(TComponent* owner)
     : TCustomListBox(owner), glyphs_{RES_OPENFOLDER, RES_CURRENTFOLDER, RES_CLOSEDFOLDER}
 {
-    directory_ = ReadStartDirectory().directory;
+    directory_ = ReadStartDirectory();
     ReadVolumeFlags();
 }
 
@@ -94,7 +102,7 @@ void TDirectoryListBox::ReadVolumeFlags()
     std::string root = core::WithTrailingBackslash(core::DriveDesignator(directory_));
     DWORD flags = 0;
     UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS);
-    BOOL known = GetVolumeInformationA(root.c_str(), nullptr, 0, nullptr, nullptr, &flags, nullptr, 0);
+    BOOL known = GetVolumeInformationW(Widen(root).c_str(), nullptr, 0, nullptr, nullptr, &flags, nullptr, 0);
     SetErrorMode(previousMode);
     // A volume that cannot be asked is taken to keep the names as they are.
     caseSensitive_ = known && (flags & FS_CASE_SENSITIVE);

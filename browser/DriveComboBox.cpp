@@ -36,20 +36,26 @@ core::DriveKind KindOf(UINT driveType)
 // Critical-error dialogs are off, so a drive without a medium gives no prompt.
 std::string VolumeLabel(const std::string& root)
 {
-    char label[MAX_PATH + 1] = {};
+    wchar_t label[MAX_PATH + 1] = {};
     UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
-    BOOL ok = GetVolumeInformationA(root.c_str(), label, sizeof label, nullptr, nullptr, nullptr, nullptr, 0);
+    BOOL ok = GetVolumeInformationW(Widen(root).c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0);
     SetErrorMode(previous);
-    return ok ? std::string(label) : std::string();
+    return ok ? Narrow(label) : std::string();
 }
 
 std::string RemoteName(char letter)
 {
-    char local[3] = {static_cast<char>(std::toupper(static_cast<unsigned char>(letter))), ':', '\0'};
-    char remote[MAX_PATH + 1] = {};
-    DWORD size = sizeof remote;
-    if (WNetGetConnectionA(local, remote, &size) != NO_ERROR) return std::string();
-    return remote;
+    const wchar_t local[3] = {static_cast<wchar_t>(std::toupper(static_cast<unsigned char>(letter))), L':', L'\0'};
+    DWORD size = MAX_PATH + 1;
+    std::wstring remote(size, L'\0');
+    DWORD result = WNetGetConnectionW(local, &remote[0], &size);
+    // A longer share name: size now holds what it needs.
+    if (result == ERROR_MORE_DATA) {
+        remote.assign(size, L'\0');
+        result = WNetGetConnectionW(local, &remote[0], &size);
+    }
+    if (result != NO_ERROR) return std::string();
+    return Narrow(remote.c_str());
 }
 
 }  // namespace
@@ -57,7 +63,7 @@ std::string RemoteName(char letter)
 TDriveComboBox::TDriveComboBox(TComponent* owner)
     : TCustomComboBox(owner), glyphs_{RES_FLOPPY, RES_HARD, RES_NETWORK, RES_CDROM, RES_RAM}
 {
-    const std::string directory = ReadStartDirectory().directory;
+    const std::string directory = ReadStartDirectory();
     // A network path (\\server\share) has no drive.
     if (!directory.empty() && directory[0] != '\\') drive_ = LowerLetter(directory[0]);
 }
@@ -94,7 +100,7 @@ void TDriveComboBox::BuildList()
         core::DriveInfo drive;
         drive.letter = static_cast<char>('a' + bit);
         std::string root = std::string(1, drive.letter) + ":\\";
-        drive.kind = KindOf(GetDriveTypeA(root.c_str()));
+        drive.kind = KindOf(GetDriveTypeW(Widen(root).c_str()));
         core::DriveGlyph glyph = core::DriveItemGlyph(drive.kind);
         if (glyph == core::DriveGlyph::None) continue;
         // Removable media are never touched.

@@ -32,7 +32,7 @@ TFileListBox::TFileListBox(TComponent* owner) : TCustomListBox(owner)
 {
     // The list control keeps the names in order, whatever the order found.
     sorted_ = true;
-    directory_ = ReadStartDirectory().directory;
+    directory_ = ReadStartDirectory();
 }
 
 void TFileListBox::CreateParams(TCreateParams& params)

@@ -4,12 +4,14 @@
 #include "platform/FileInformation.h"
 #include "toolkit/Application.h"
 #include "platform/ExactName.h"
+#include "platform/LongPath.h"
+#include "platform/WideText.h"
 #include "platform/SystemErrorText.h"
 
 #include <windows.h>
 
 #include <algorithm>
-#include <cstring>
+#include <cwchar>
 #include <set>
 #include <vector>
 #include <tuple>
@@ -18,15 +20,10 @@ namespace {
 
 // The reasons OnEntrySkipped gives.
 const char* const kNameNotInCodePage = "文件名含有本系统代码页不能表示的字符";
+const char* const kNameNotInPath = "文件名含有路径中不能使用的字符";
 const char* const kPathTooLong = "路径过长，超过系统允许的长度";
 const char* const kFolderUnreadable = "无法读取文件夹：";  // the system's text follows
 const char* const kFolderWalkedAlready = "链接指向已扫描过的文件夹，未再次扫描";
-
-// A path of more bytes would be cut short by the ANSI calls.
-bool FitsMaxPath(const std::string& path)
-{
-    return path.size() < MAX_PATH;
-}
 
 // Which directory a path leads to, whatever links it went through.
 struct DirectoryIdentity {
@@ -95,14 +92,14 @@ void TDiskScan::Scan()
     const std::string start = startDirectory_;
     if (start.empty()) {
         const DiskScanCalls& calls = CallTable<DiskScanCalls>::Current();
-        char drives[MAX_PATH] = {};
+        wchar_t drives[MAX_PATH] = {};
         DWORD length = calls.getLogicalDriveStrings(MAX_PATH, drives);
         if (length > 0 && length < MAX_PATH) {
-            for (const char* root = drives; *root && !Stopped(walk); root += std::strlen(root) + 1) {
+            for (const wchar_t* root = drives; *root && !Stopped(walk); root += std::wcslen(root) + 1) {
                 if (calls.getDriveType(root) != DRIVE_FIXED) continue;
                 // The designator alone (C:), so that paths read C:\name.
-                const std::string designator(root, std::min<std::size_t>(2, std::strlen(root)));
-                Walk(designator, walk, false);
+                const std::wstring designator(root, std::min<std::size_t>(2, std::wcslen(root)));
+                Walk(Narrow(designator), walk, false);
             }
         }
     } else {
@@ -150,7 +147,7 @@ void TDiskScan::ScanDirectory(const std::string& directory, TWalk& walk)
 
     const std::string prefix = directory + '\\';
     const std::string pattern = prefix + searchPattern_;
-    if (!FitsMaxPath(pattern)) {
+    if (!FitsPathLimit(pattern)) {
         Skip(directory, kPathTooLong);
         return;
     }
@@ -168,8 +165,9 @@ void TDiskScan::ScanDirectory(const std::string& directory, TWalk& walk)
         if (isDirectory && entries.WideName()[0] == L'.') continue;
         std::string path = prefix + entries.Name();
         if (!entries.NameIsExact()) {
-            Skip(std::move(path), kNameNotInCodePage);
-        } else if (!FitsMaxPath(path)) {
+            std::string held;
+            Skip(std::move(path), NarrowExact(entries.WideName(), held) ? kNameNotInPath : kNameNotInCodePage);
+        } else if (!FitsPathLimit(path)) {
             Skip(std::move(path), kPathTooLong);
         } else if (!isDirectory) {
             Fire(OnFileFound, this, std::move(path));

@@ -2,6 +2,6 @@
 
 const DiskScanCalls& DiskScanCalls::Platform()
 {
-    static const DiskScanCalls platform{GetLogicalDriveStringsA, GetDriveTypeA};
+    static const DiskScanCalls platform{GetLogicalDriveStringsW, GetDriveTypeW};
     return platform;
 }

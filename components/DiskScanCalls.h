@@ -7,8 +7,8 @@
 #include <windows.h>
 
 struct DiskScanCalls {
-    DWORD(WINAPI* getLogicalDriveStrings)(DWORD length, LPSTR buffer);
-    UINT(WINAPI* getDriveType)(LPCSTR root);
+    DWORD(WINAPI* getLogicalDriveStrings)(DWORD length, LPWSTR buffer);
+    UINT(WINAPI* getDriveType)(LPCWSTR root);
 
     // The real calls; CallTable<DiskScanCalls>::Current() gives the table in use.
     static const DiskScanCalls& Platform();

@@ -1,6 +1,6 @@
-// Names in the system code page, taken from the wide listing calls. The ANSI
-// listing calls hand out a best-fit look-alike (a.txt for â.txt) or '?' for
-// characters the code page lacks, which would name another file or none.
+// Names in the narrow form, taken from the wide listing calls, exactly or
+// marked as only a display form: a look-alike (a.txt for â.txt) or '?' would
+// name another file or none.
 #pragma once
 
 #include "platform/ScopedHandle.h"
@@ -9,23 +9,17 @@
 
 #include <string>
 
-// The text in the system code page; false when it cannot be held there
-// exactly (no default character, no best fit, and it converts back the same).
-bool ToExactAnsi(const std::wstring& wide, std::string& ansi);
-// A readable form for messages: characters the code page lacks become '?'.
-std::string ToDisplayAnsi(const std::wstring& wide);
-
-// Whether an entry name found on disk can be handed to the ANSI path calls
-// and still name that entry: held exactly by the code page, and free of what
-// the path calls would read otherwise (separators, wildcards, a trailing dot
-// or space, which they drop).
-bool IsExactEntryName(const std::wstring& name, std::string& ansi);
+// Whether an entry name found on disk can be handed on in a path and still
+// name that entry: held exactly by the narrow form, and free of what a path
+// would read otherwise (separators, wildcards, control characters). A
+// trailing dot or space is kept by the long form every file call takes.
+bool IsExactEntryName(const std::wstring& name, std::string& narrow);
 
 // Walks one folder through FindFirstFileW/FindNextFileW, closing the search
 // on every way out. "." and ".." are passed over.
 class DirectoryEntries {
 public:
-    // pattern: a folder path with a search pattern, in the system code page.
+    // pattern: a folder path with a search pattern, taken in its long form.
     explicit DirectoryEntries(const std::string& pattern);
 
     // False when the folder could not be read; Error() tells why.

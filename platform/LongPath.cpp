@@ -1,36 +1,33 @@
-#include "platform/WideText.h"
 #include "platform/LongPath.h"
 
-#include "platform/ExactName.h"
+#include "core/DirectoryPath.h"
+#include "platform/WideText.h"
+
+namespace {
+
+bool IsSeparator(char c)
+{
+    return c == '\\' || c == '/';
+}
+
+}  // namespace
 
 std::wstring ExactWidePath(const std::string& path)
 {
-    const std::wstring wide = Widen(path);
-    if (wide.compare(0, 4, L"\\\\?\\") == 0 || wide.find(L'/') != std::wstring::npos) return wide;
-    std::wstring result;
-    std::size_t rest = 0;
-    if (wide.size() > 2 && wide.compare(0, 2, L"\\\\") == 0) {
-        result = L"\\\\?\\UNC\\";
-        rest = 2;
-    } else if (wide.size() > 2 && wide[1] == L':' && wide[2] == L'\\') {
-        result = L"\\\\?\\" + wide.substr(0, 3);
-        rest = 3;
-    } else {
-        return wide;
-    }
-    // Component by component, leaving out the empty ones.
-    for (std::size_t start = rest; start <= wide.size();) {
-        std::size_t end = wide.find(L'\\', start);
-        if (end == std::wstring::npos) end = wide.size();
-        const std::wstring component = wide.substr(start, end - start);
-        if (component == L"." || component == L"..") return wide;
-        if (!component.empty()) {
-            if (result.back() != L'\\') result += L'\\';
-            result += component;
-        }
-        start = end + 1;
-    }
-    // A folder keeps its trailing separator.
-    if (wide.back() == L'\\' && result.back() != L'\\') result += L'\\';
-    return result;
+    const bool unc = path.size() > 2 && path[0] == '\\' && path[1] == '\\';
+    const bool drive = path.size() > 2 && path[1] == ':' && IsSeparator(path[2]);
+    // \\?\ and \\.\ are forms of their own; "C:a" is relative to the drive's directory.
+    if (unc && (path[2] == '?' || path[2] == '.')) return Widen(path);
+    if (!unc && !drive) return Widen(path);
+    const std::wstring canonical = Widen(core::CanonicalPath(path));
+    return unc ? L"\\\\?\\UNC\\" + canonical.substr(2) : L"\\\\?\\" + canonical;
+}
+
+bool FitsPathLimit(const std::string& path)
+{
+    // Each UTF-16 unit takes a narrow byte or more, and the long form adds
+    // at most "\\?\UNC" to a path: most paths are told apart by their size.
+    constexpr std::size_t kLongFormUnits = 6;
+    if (path.size() + kLongFormUnits < kMaxPathUnits) return true;
+    return ExactWidePath(path).size() < kMaxPathUnits;
 }

@@ -1,8 +1,6 @@
 #include "platform/WideText.h"
 #include "platform/RenamableFile.h"
 
-#include "core/DirectoryPath.h"
-#include "platform/ExactName.h"
 #include "platform/LongPath.h"
 
 #include <cstring>
@@ -19,11 +17,10 @@ RenamableFile::RenamableFile(const std::string& path)
 
 bool RenamableFile::MoveTo(const std::string& path)
 {
-    // The rename takes the system's own form of the path: \??\C:\... or \??\UNC\server\...
-    // That form skips the platform's clean-up, and a doubled separator (a
-    // scan of a drive root gives E:\\a.txt) would make it an invalid name.
-    const std::wstring wide = Widen(core::CanonicalPath(path));
-    const std::wstring name = wide.compare(0, 2, L"\\\\") == 0 ? L"\\??\\UNC\\" + wide.substr(2) : L"\\??\\" + wide;
+    // The rename takes the system's own form of the path, \??\C:\... or
+    // \??\UNC\server\...: the long form with another prefix, canonical alike.
+    std::wstring name = ExactWidePath(path);
+    if (name.compare(0, 4, L"\\\\?\\") == 0) name.replace(0, 4, L"\\??\\");
     std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + name.size() * sizeof(wchar_t));
     auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
     info->ReplaceIfExists = FALSE;

@@ -1,16 +1,20 @@
 #include "platform/SystemErrorText.h"
 
+#include "platform/WideText.h"
+
 std::string SystemErrorText(DWORD error)
 {
-    char* buffer = nullptr;
-    DWORD length = FormatMessageA(
+    wchar_t* buffer = nullptr;
+    DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
-        MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<char*>(&buffer), 0, nullptr);
-    std::string text;
-    if (length != 0 && buffer != nullptr) text.assign(buffer, length);
+        MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring wide;
+    if (length != 0 && buffer != nullptr) wide.assign(buffer, length);
     if (buffer != nullptr) LocalFree(buffer);
-    while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ' || text.back() == '\t'))
-        text.pop_back();
+    while (!wide.empty() &&
+           (wide.back() == L'\r' || wide.back() == L'\n' || wide.back() == L' ' || wide.back() == L'\t'))
+        wide.pop_back();
+    std::string text = Narrow(wide);
     if (text.empty()) text = "error " + std::to_string(error);
     return text;
 }

@@ -39,3 +39,22 @@ std::string Narrow(std::wstring_view text)
     WideCharToMultiByte(kNarrowCodePage, flags, text.data(), size, &narrow[0], length, fallback, nullptr);
     return narrow;
 }
+
+bool NarrowExact(std::wstring_view text, std::string& narrow)
+{
+    narrow.clear();
+    if (text.empty()) return true;
+    const int size = static_cast<int>(text.size());
+    // UTF-8 refuses the default-character query; it fails on an unpaired surrogate instead.
+    const bool utf8 = NarrowIsUtf8();
+    const DWORD flags = kNarrowCodePage == CP_UTF8 ? WC_ERR_INVALID_CHARS : utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    BOOL usedDefault = FALSE;
+    BOOL* askDefault = utf8 ? nullptr : &usedDefault;
+    const int length = WideCharToMultiByte(kNarrowCodePage, flags, text.data(), size, nullptr, 0, nullptr, askDefault);
+    if (length <= 0 || usedDefault) return false;
+    std::string bytes(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(kNarrowCodePage, flags, text.data(), size, &bytes[0], length, nullptr, askDefault);
+    if (usedDefault || Widen(bytes) != text) return false;
+    narrow = std::move(bytes);
+    return true;
+}

@@ -12,3 +12,7 @@ std::wstring Widen(std::string_view text);
 // becomes '?', which no file name contains, never a look-alike (a for â) that
 // could name another file.
 std::string Narrow(std::wstring_view text);
+// The UTF-16 text in the narrow form, exactly: false when it cannot be held
+// there and converted back the same (no best fit, no default character; in
+// UTF-8 only an unpaired surrogate), so that a name is never taken for another.
+bool NarrowExact(std::wstring_view text, std::string& narrow);

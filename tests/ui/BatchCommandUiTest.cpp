@@ -272,9 +272,9 @@ TEST_F(BatchCommandUiTest, ExtensionWithASeparatorIsRefused)
 }
 
 // A working directory of 260 bytes or more in GBK (two folders of 65
-// Chinese characters) cannot be read by the ANSI call: the program shows the
-// nearest folder it can, says so, and its commands cover only that folder.
-TEST_F(BatchCommandUiTest, LongWorkingDirectoryFallsBackToAFolderItCanShowAndSaysSo)
+// Chinese characters, 131 in all) is shown as it is, with no notice, and a
+// command renames its files and no others.
+TEST_F(BatchCommandUiTest, LongWorkingDirectoryIsShownAndItsFilesRenamed)
 {
     std::string name;
     for (int i = 0; i < 65; ++i) name += "中";
@@ -284,25 +284,15 @@ TEST_F(BatchCommandUiTest, LongWorkingDirectoryFallsBackToAFolderItCanShowAndSay
     const std::string deep = folder_.PathOf(name + "\\" + name);
     ASSERT_GE(deep.size(), 260u);
     ASSERT_TRUE(app_.Start(deep)) << app_.Error();
-
-    UiMessageDialog notice = app_.WaitMessageBox();
-    ASSERT_TRUE(notice) << "no notice; windows: " << app_.DescribeWindows();
-    std::cout << "notice: " << notice.Message() << "\n";
-    const std::string message = notice.Message(), shown = folder_.PathOf(name);
-    EXPECT_NE(message.find("现在显示的是"), std::string::npos) << message;
-    EXPECT_EQ(message.rfind(shown), message.size() - shown.size()) << message;
-    ASSERT_TRUE(notice.Press(notice.ButtonTexts().at(0)));
-    ASSERT_EQ(app_.FileList().Items(), std::vector<std::string>{"Mid.TXT"});
+    ASSERT_EQ(app_.FileList().Items(), std::vector<std::string>{"Long.TXT"});
+    ExpectNoDialog();
 
     ASSERT_TRUE(app_.StartCommand(BriselApp::LowerCase));
-    // The long folder's file cannot be reached by path: it is reported, not lost.
-    UiMessageDialog report = app_.WaitMessageBox();
-    ASSERT_TRUE(report) << "the file left out was not reported; windows: " << app_.DescribeWindows();
-    ASSERT_TRUE(report.Press(report.ButtonTexts().at(0)));
     ASSERT_TRUE(app_.WaitBatchEnd(1)) << app_.DescribeWindows();
+    ExpectNoDialog();
     EXPECT_EQ(TempDir::Names(folder_.Path(), TempDir::Kind::Files), std::vector<std::string>{"Top.TXT"});
-    EXPECT_EQ(TempDir::Names(folder_.PathOf(name), TempDir::Kind::Files), std::vector<std::string>{"mid.txt"});
-    EXPECT_TRUE(RunLinuxShell(folder_.Path(), "[ \"$(ls " + name + "/" + name + ")\" = Long.TXT ]"));
+    EXPECT_EQ(TempDir::Names(folder_.PathOf(name), TempDir::Kind::Files), std::vector<std::string>{"Mid.TXT"});
+    EXPECT_TRUE(RunLinuxShell(folder_.Path(), "[ \"$(ls " + name + "/" + name + ")\" = long.txt ]"));
 }
 
 // A directory gone from under the browser gives no paths to work on: the
@@ -347,17 +337,20 @@ TEST_F(BatchCommandUiTest, CloseDuringTheReportWaitsForItThenEndsTheProgram)
 
 // The ANSI listing gives â.txt as a.txt: upper case must rename the real
 // a.txt once and leave â.txt alone, and the report says what it left out.
+// "space " is reached, but its new name "SPACE " is one the platform alters:
+// it fails and stays as it is.
 TEST_F(BatchCommandUiTest, NameTheCodePageCannotHoldIsReportedNotTakenForAnother)
 {
     ASSERT_TRUE(RunLinuxShell(folder_.Path(), "echo a > a.txt && echo x > \"$(printf '\\303\\242.txt')\" && "
                                               "echo s > 'space '"));
     Start();
-    EXPECT_EQ(app_.FileList().Items(), std::vector<std::string>{"a.txt"});
+    EXPECT_EQ(app_.FileList().Items(), (std::vector<std::string>{"a.txt", "space "}));
     ASSERT_TRUE(app_.StartCommand(BriselApp::UpperCase));
     UiMessageDialog report = app_.WaitMessageBox();
     ASSERT_TRUE(report) << app_.DescribeWindows();
     std::cout << "report: " << report.Message() << "\n";
-    EXPECT_NE(report.Message().find("有 2 个文件或文件夹被跳过"), std::string::npos) << report.Message();
+    EXPECT_NE(report.Message().find("有 1 个文件或文件夹被跳过"), std::string::npos) << report.Message();
+    EXPECT_NE(report.Message().find("space "), std::string::npos) << report.Message();
     ASSERT_TRUE(report.Press(report.ButtonTexts().at(0)));
     EXPECT_TRUE(RunLinuxShell(folder_.Path(),
                               "[ \"$(cat A.TXT)\" = a ] && [ \"$(cat \"$(printf '\\303\\242.txt')\")\" = x ] "

@@ -1,5 +1,6 @@
 #include "platform/ExactName.h"
 #include "platform/LongPath.h"
+#include "platform/WideText.h"
 
 #include "LinuxShell.h"
 #include "TempDir.h"
@@ -22,21 +23,27 @@ std::map<std::string, bool> Listed(const std::string& folder)
 
 }  // namespace
 
-// The ANSI listing would hand out a.txt for â.txt and drop a trailing dot or
-// space; a Linux name may hold a backslash. Only exact names pass.
-TEST(ExactNameTest, OnlyNamesTheCodePageHoldsExactlyPass)
+// The ANSI listing would hand out a.txt for â.txt; a Linux name may hold a
+// backslash. Only exact names pass; a trailing dot or space is kept by the
+// long form of the path.
+TEST(ExactNameTest, OnlyNamesTheNarrowFormHoldsExactlyPass)
 {
     TempDir dir;
     ASSERT_TRUE(RunLinuxShell(dir.Path(), "touch a.txt \"$(printf 'caf\\303\\251.txt')\" "
                                           "\"$(printf '\\303\\242.txt')\" 'dot.' 'space ' 'b\\c.txt' "
                                           "\"$(printf '\\344\\270\\255.txt')\" README ReadMe"));
     std::map<std::string, bool> listed = Listed(dir.Path());
+    // Held where the narrow form has the letter, '?' and reported where it has not: never a.txt.
+    const std::string latin = Narrow(L"\u00e2.txt");
     const struct {
         std::string name;
         bool exact;
     } cases[] = {
-        {"a.txt", true},     {"?.txt", false}, {"café.txt", true}, {"dot.", false},  {"space ", false},
-        {"b\\c.txt", false}, {"中.txt", true}, {"README", true},   {"ReadMe", true},
+        {"a.txt", true},    {latin, Widen(latin) == L"\u00e2.txt"},
+        {"café.txt", true}, {"dot.", true},
+        {"space ", true},   {"b\\c.txt", false},
+        {"中.txt", true},   {"README", true},
+        {"ReadMe", true},
     };
     for (const auto& c : cases) {
         ASSERT_EQ(listed.count(c.name), 1u) << c.name;
@@ -62,11 +69,15 @@ TEST(ExactNameTest, ExactWidePathIsCanonical)
         const wchar_t* expected;
     } cases[] = {
         {"E:\\\\a.txt ", L"\\\\?\\E:\\a.txt "},
-        {"C:\\d\\\\e\\", L"\\\\?\\C:\\d\\e\\"},
+        {"C:\\d\\\\e\\", L"\\\\?\\C:\\d\\e"},
         {"\\\\srv\\s\\a.", L"\\\\?\\UNC\\srv\\s\\a."},
-        {"C:\\d\\..\\a", L"C:\\d\\..\\a"},
+        {"\\\\srv\\s", L"\\\\?\\UNC\\srv\\s\\"},
+        {"C:\\d\\.\\..\\..\\a", L"\\\\?\\C:\\a"},
+        {"C:\\", L"\\\\?\\C:\\"},
+        {"C:/d/a", L"\\\\?\\C:\\d\\a"},
         {"a.txt", L"a.txt"},
-        {"C:/d/a", L"C:/d/a"},
+        {"C:a", L"C:a"},
+        {"\\\\?\\C:\\x", L"\\\\?\\C:\\x"},
     };
     for (const auto& c : cases) EXPECT_EQ(ExactWidePath(c.path), c.expected) << c.path;
 }

@@ -4,6 +4,7 @@
 #include "core/Calendar.h"
 #include "toolkit/Object.h"
 #include "platform/ScopedHandle.h"
+#include "platform/WideText.h"
 
 #include "TempDir.h"
 
@@ -70,7 +71,7 @@ std::string OldFile(const TempDir& temp, const std::string& name)
 class RecordingCalls {
 public:
     struct Open {
-        std::string path;
+        std::wstring path;
         DWORD access, share, disposition, flags;
         bool security, templateFile;
     };
@@ -98,12 +99,12 @@ public:
     bool failSetFileTime = false;
 
 private:
-    static HANDLE WINAPI RecordOpen(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
+    static HANDLE WINAPI RecordOpen(LPCWSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
                                     DWORD disposition, DWORD flags, HANDLE templateFile)
     {
         current->opens.push_back(
             {name, access, share, disposition, flags, security != nullptr, templateFile != nullptr});
-        HANDLE handle = CreateFileA(name, access, share, security, disposition, flags, templateFile);
+        HANDLE handle = CreateFileW(name, access, share, security, disposition, flags, templateFile);
         if (handle != INVALID_HANDLE_VALUE) current->openedHandles.push_back(handle);
         return handle;
     }
@@ -170,7 +171,8 @@ TEST(FileTimeOperationTest, EachFileIsOpenedThreeTimesWithOneSlotEach)
     EXPECT_TRUE(failures.empty());
     ASSERT_EQ(calls.opens.size(), 3u);
     for (const auto& open : calls.opens) {
-        EXPECT_EQ(open.path, path);
+        // The long form, which reaches the file at any depth.
+        EXPECT_EQ(open.path, L"\\\\?\\" + Widen(path));
         EXPECT_EQ(open.access, static_cast<DWORD>(FILE_WRITE_ATTRIBUTES));
         EXPECT_EQ(open.share, static_cast<DWORD>(FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE));
         EXPECT_EQ(open.disposition, static_cast<DWORD>(OPEN_EXISTING));

@@ -16,7 +16,8 @@ TEST(LinkCheckTest, OnlyAFileThatLeadsElsewhereIsALink)
     const LinkCheckCalls windows{
         [](LPCWSTR name, DWORD, DWORD, LPSECURITY_ATTRIBUTES, DWORD, DWORD flags, HANDLE) {
             ++folderOpens;
-            if (std::wcscmp(name, L"C:\\Via\\") != 0) return (HANDLE)L"\\\\?\\C:\\Plain\\";
+            // The folder comes in its long form.
+            if (std::wcscmp(name, L"\\\\?\\C:\\Via") != 0) return (HANDLE)L"\\\\?\\C:\\Plain\\";
             return (HANDLE)(flags & FILE_FLAG_OPEN_REPARSE_POINT ? L"\\\\?\\C:\\Via" : L"\\\\?\\C:\\Real");
         },
         [](HANDLE handle, LPWSTR buffer, DWORD size, DWORD) {

@@ -1,5 +1,9 @@
 #include "app/BatchProgress.h"
+#include "app/BatchRecord.h"
+#include "app/FileTimeOperation.h"
 #include "app/RenameOperation.h"
+#include "components/DiskScan.h"
+#include "platform/LongPath.h"
 #include "platform/SystemErrorText.h"
 
 #include "LinuxShell.h"
@@ -13,6 +17,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -157,7 +162,8 @@ TEST(RenameOperationTest, ExtensionTextThePlatformWouldAlterIsRefused)
 TEST(RenameOperationTest, NewNameThePlatformAltersOrCannotReachIsAFailureOfThatFile)
 {
     TempDir temp;
-    const std::string longName = std::string(core::kMaxPathBytes - 4 - temp.Path().size(), 'L') + ".t";
+    // Past the platform's limit in UTF-16 units, so no file can have it.
+    const std::string tooLong = "." + std::string(kMaxPathUnits, 'x');
     const struct {
         const char* name;  // made on the Linux side
         const char* extension;
@@ -165,7 +171,7 @@ TEST(RenameOperationTest, NewNameThePlatformAltersOrCannotReachIsAFailureOfThatF
     } cases[] = {
         {"nul.doc", ".txt", "是系统保留的设备名"},
         {".profile", "", "会被系统改动或拒绝"},
-        {longName.c_str(), ".html", "过长"},
+        {"long.doc", tooLong.c_str(), "过长"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -385,18 +391,50 @@ TEST(RenameOperationTest, CaseRenamesInHostileFoldersNeverStrandOrMisplaceAFile)
     }
 }
 
-// A temporary name made by adding to the old path would pass the limit here.
-TEST(RenameOperationTest, CaseRenameOfAPathNearTheLimit)
+// Folders made on the Linux side past MAX_PATH: 300 ASCII characters, and
+// Chinese names of 318 bytes in GBK but 159 characters. The scan finds the
+// file; each command changes it and its undo puts it back.
+TEST(RenameOperationTest, EveryCommandReachesADeepPath)
 {
-    TempDir temp;
-    const std::string name = std::string(MAX_PATH - 5 - temp.Path().size() - 1 - 4, 'A') + ".TXT";
-    std::string path = temp.WriteFile(name, "long");
-    ASSERT_EQ(path.size(), MAX_PATH - 5u);
-
-    auto failures = RunRenameBatch({path}, RenameKind::LowerCase, nullptr, BatchProgress{}).failures;
-
-    EXPECT_TRUE(failures.empty()) << (failures.empty() ? "" : failures[0].reason);
-    EXPECT_EQ(NamesIn(temp.Path()), std::vector<std::string>{core::LowerCasePath(name)});
+    std::string chinese;
+    for (int i = 0; i < 53; ++i) chinese += "\\344\\270\\255";  // 中 in UTF-8, for printf
+    const std::string ascii(100, 'a');
+    using Targets = const std::vector<std::string>&;
+    const struct {
+        const char* changed;  // a shell test that the command changed the file
+        std::function<BatchResult(Targets, BatchRecord&)> run;
+    } commands[] = {
+        {R"(-f "$DIR/Deep.html")",
+         [](Targets t, BatchRecord& r) { return RunRenameBatch(t, RenameKind::Extension, Text(".html"), {}, &r); }},
+        {R"(-f "$DIR/deep.txt")",
+         [](Targets t, BatchRecord& r) { return RunRenameBatch(t, RenameKind::LowerCase, nullptr, {}, &r); }},
+        {R"x("$(date -r "$DIR/Deep.TXT" +%Y)" = 2001)x",
+         [](Targets t, BatchRecord& r) { return RunFileTimeBatch(t, "2001-2-3 04:05:06", 2026, {}, &r); }},
+    };
+    for (const std::string& level : {ascii, chinese}) {
+        TempDir temp;
+        const std::string folder = "\"$(printf '" + level + "/" + level + "/" + level + "')\"";
+        ASSERT_TRUE(RunLinuxShell(temp.Path(), "mkdir -p " + folder + " && echo y > " + folder + "/Deep.TXT"));
+        TDiskScan scan(nullptr);
+        std::vector<std::string> found, skipped;
+        scan.OnFileFound = [&](TObject*, std::string path) { found.push_back(path); };
+        scan.OnEntrySkipped = [&](TObject*, std::string path, std::string) { skipped.push_back(path); };
+        scan.SetStartDirectory(temp.Path());
+        scan.Scan();
+        ASSERT_EQ(found.size(), 1u);
+        EXPECT_TRUE(skipped.empty());
+        for (const auto& c : commands) {
+            SCOPED_TRACE(c.changed);
+            BatchRecord record;
+            const BatchResult result = c.run(found, record);
+            EXPECT_TRUE(result.failures.empty()) << (result.failures.empty() ? "" : result.failures[0].reason);
+            EXPECT_EQ(result.changed, 1u);
+            const std::string changed = "DIR=" + folder + " && test " + c.changed;
+            EXPECT_TRUE(RunLinuxShell(temp.Path(), changed));
+            EXPECT_TRUE(record.Undo(BatchProgress{}).failures.empty());
+            EXPECT_TRUE(RunLinuxShell(temp.Path(), "! { " + changed + "; } && test -f \"$DIR/Deep.TXT\""));
+        }
+    }
 }
 
 }  // namespace

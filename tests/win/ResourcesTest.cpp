@@ -68,6 +68,8 @@ TEST(ResourcesTest, ManifestIsEmbedded)
     EXPECT_NE(xml.find("Microsoft.Windows.Common-Controls"), std::string::npos);
     EXPECT_NE(xml.find("asInvoker"), std::string::npos);
     EXPECT_NE(xml.find("<dpiAware"), std::string::npos);
+    EXPECT_NE(xml.find("<longPathAware xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">true"),
+              std::string::npos);
 }
 
 }  // namespace
