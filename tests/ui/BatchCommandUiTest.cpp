@@ -7,6 +7,7 @@
 #include "UiInput.h"
 #include "UiMenu.h"
 #include "UiWait.h"
+#include "platform/WideText.h"
 
 #include <gtest/gtest.h>
 
@@ -39,8 +40,8 @@ std::vector<std::string> Tree(const std::string& root)
 
 std::string ContentOf(const std::string& path)
 {
-    HANDLE file =
-        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return "<cannot open>";
     char buffer[256];
     DWORD read = 0;
@@ -387,7 +388,7 @@ TEST_F(BatchCommandUiTest, CtrlZPutsEveryNameBackOnceAndF5ShowsTheNames)
     if (againShown) again.Press("否[&N]");
     EXPECT_FALSE(againShown) << "a second undo was offered";
 
-    ASSERT_TRUE(MoveFileA(folder_.PathOf("a.txt").c_str(), folder_.PathOf("z.txt").c_str()));
+    ASSERT_TRUE(MoveFileW(Widen(folder_.PathOf("a.txt")).c_str(), Widen(folder_.PathOf("z.txt")).c_str()));
     ASSERT_TRUE(UiInput::Press(app_.MainWindow(), VK_F5));
     EXPECT_TRUE(UiWait::Until(
         [&] {

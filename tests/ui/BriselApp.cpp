@@ -2,6 +2,7 @@
 
 #include "UiInput.h"
 #include "UiWait.h"
+#include "platform/WideText.h"
 
 const char BriselApp::kCaption[] = "Brisel批量文件更改器 V2.0";
 const char BriselApp::kMainClass[] = "TForm1";
@@ -18,13 +19,13 @@ std::string FolderOf(const std::string& path)
 
 std::string BriselApp::ExePath()
 {
-    char folder[MAX_PATH] = "";
-    GetCurrentDirectoryA(MAX_PATH, folder);
-    std::string candidate = std::string(folder) + "\\" + BRISEL_EXE;
-    if (GetFileAttributesA(candidate.c_str()) != INVALID_FILE_ATTRIBUTES) return candidate;
-    char self[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    return FolderOf(self) + "\\" + BRISEL_EXE;
+    wchar_t folder[MAX_PATH] = L"";
+    GetCurrentDirectoryW(MAX_PATH, folder);
+    std::string candidate = Narrow(folder) + "\\" + BRISEL_EXE;
+    if (GetFileAttributesW(Widen(candidate).c_str()) != INVALID_FILE_ATTRIBUTES) return candidate;
+    wchar_t self[MAX_PATH] = L"";
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    return FolderOf(Narrow(self)) + "\\" + BRISEL_EXE;
 }
 
 bool BriselApp::Start(const std::string& folder, WORD showCmd)

@@ -3,6 +3,7 @@
 #include "BriselApp.h"
 #include "TempDir.h"
 #include "UiPixels.h"
+#include "platform/WideText.h"
 
 #include <gtest/gtest.h>
 
@@ -23,8 +24,8 @@ FileTimes ReadTimes(const std::string& path)
 {
     FileTimes times;
     HANDLE file =
-        CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                    OPEN_EXISTING, 0, nullptr);
+        CreateFileW(Widen(path).c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return times;
     times.read = GetFileTime(file, nullptr, &times.lastAccess, &times.lastWrite) != FALSE;
     CloseHandle(file);

@@ -7,6 +7,7 @@
 #include "UiInput.h"
 #include "UiProgressBar.h"
 #include "UiWait.h"
+#include "platform/WideText.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +28,7 @@ protected:
         for (const char* name : {"b.txt", "A.TXT", "图片.jpg", "Zeta.log", "c.dat"})
             ASSERT_NE(folder_.WriteFile(name, "data"), "");
         ASSERT_NE(folder_.WriteFile("hidden.ini", "", FILE_ATTRIBUTE_HIDDEN), "");
-        ASSERT_TRUE(GetFileAttributesA(folder_.PathOf("hidden.ini").c_str()) & FILE_ATTRIBUTE_HIDDEN);
+        ASSERT_TRUE(GetFileAttributesW(Widen(folder_.PathOf("hidden.ini")).c_str()) & FILE_ATTRIBUTE_HIDDEN);
         ASSERT_NE(folder_.Create("Sub"), "");
         ASSERT_NE(folder_.WriteFile("Sub\\inner.txt"), "");
 

@@ -12,8 +12,8 @@
 #include "UiInput.h"
 #include "UiMenu.h"
 #include "UiPixels.h"
-#include "UiText.h"
 #include "UiWait.h"
+#include "platform/WideText.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -79,7 +79,7 @@ std::vector<TrayTool> TrayTools()
         wchar_t text[kTextChars] = {};
         if (put(info) && tooltip.Send(TTM_GETTEXTW, kTextChars, reinterpret_cast<LPARAM>(remote)) &&
             ReadProcessMemory(explorer, remoteText, text, sizeof text - sizeof(wchar_t), nullptr))
-            tools.push_back({UiText::FromWide(text), info.rect});
+            tools.push_back({Narrow(text), info.rect});
     }
     if (remote) VirtualFreeEx(explorer, remote, 0, MEM_RELEASE);
     CloseHandle(explorer);

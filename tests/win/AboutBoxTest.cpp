@@ -131,12 +131,12 @@ TAboutBox* AboutBoxTest::box = nullptr;
 TEST_F(AboutBoxTest, IsACentredDialogWithCloseBoxOnly)
 {
     HWND window = box->Handle();
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    EXPECT_STREQ(className, "TAboutBox");
-    char caption[64] = {};
-    GetWindowTextA(window, caption, sizeof caption);
-    EXPECT_STREQ(caption, "关于本软件");
+    wchar_t className[64] = {};
+    GetClassNameW(window, className, ARRAYSIZE(className));
+    EXPECT_EQ(Narrow(className), "TAboutBox");
+    wchar_t caption[64] = {};
+    GetWindowTextW(window, caption, ARRAYSIZE(caption));
+    EXPECT_EQ(Narrow(caption), "关于本软件");
     LONG style = GetWindowLongA(window, GWL_STYLE);
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_TRUE(style & WS_THICKFRAME);
@@ -232,7 +232,8 @@ int InkOf(HFONT font, const std::string& text)
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     SetTextColor(dc, RGB(0, 0, 0));
     SetBkMode(dc, TRANSPARENT);
-    TextOutA(dc, 0, 0, text.c_str(), static_cast<int>(text.size()));
+    const std::wstring wide = Widen(text);
+    TextOutW(dc, 0, 0, wide.c_str(), static_cast<int>(wide.size()));
     int ink = 0;
     for (int y = 0; y < all.bottom; ++y) {
         for (int x = 0; x < all.right; ++x) ink += GetPixel(dc, x, y) == RGB(0, 0, 0) ? 1 : 0;

@@ -5,6 +5,7 @@
 #include "LinuxShell.h"
 #include "TempDir.h"
 #include "platform/ScopedHandle.h"
+#include "platform/WideText.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -26,7 +27,7 @@ Times TimesOf(const std::string& path)
 {
     Times times;
     ScopedHandle file(
-        CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr),
+        CreateFileW(Widen(path).c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr),
         CloseHandle);
     GetFileTime(file.Get(), nullptr, &times.lastAccess, &times.lastWrite);
     return times;
@@ -47,7 +48,8 @@ TEST(BatchRecordTest, UndoPutsEveryCommandBack)
     // An old time, which the time command is sure to change.
     FILETIME old{0x12345678, 0x01C00000};
     for (const std::string& path : targets) {
-        ScopedHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr), CloseHandle);
+        ScopedHandle file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr),
+                          CloseHandle);
         SetFileTime(file.Get(), &old, &old, &old);
     }
     const std::vector<std::string> top = TempDir::Names(temp.Path()), sub = TempDir::Names(temp.Path() + "\\Sub");
@@ -90,9 +92,10 @@ TEST(BatchRecordTest, UndoLeavesFilesThatChangedSinceAlone)
     BatchRecord record;
     ASSERT_TRUE(
         RunRenameBatch(targets, RenameKind::Extension, Text(".html"), BatchProgress{}, &record).failures.empty());
-    ASSERT_TRUE(MoveFileA((temp.Path() + "\\moved.html").c_str(), (temp.Path() + "\\elsewhere.html").c_str()));
+    ASSERT_TRUE(
+        MoveFileW(Widen(temp.Path() + "\\moved.html").c_str(), Widen(temp.Path() + "\\elsewhere.html").c_str()));
     temp.WriteFile("taken.txt", "new");
-    ASSERT_TRUE(DeleteFileA((temp.Path() + "\\replaced.html").c_str()));
+    ASSERT_TRUE(DeleteFileW(Widen(temp.Path() + "\\replaced.html").c_str()));
     temp.WriteFile("replaced.html", "other");
 
     auto failures = record.Undo(BatchProgress{}).failures;
@@ -179,7 +182,7 @@ TEST(BatchRecordTest, UndoOfTimesLeavesAFileSavedSinceAlone)
     ASSERT_TRUE(RunFileTimeBatch(targets, "2020-12-12 12:12:12", 2026, BatchProgress{}, &record).failures.empty());
     temp.WriteFile("saved.txt", "saved again");
     const Times saved = TimesOf(targets[1]);
-    ScopedHandle holder(CreateFileA(targets[0].c_str(), GENERIC_READ | GENERIC_WRITE,
+    ScopedHandle holder(CreateFileW(Widen(targets[0]).c_str(), GENERIC_READ | GENERIC_WRITE,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr),
                         CloseHandle);
     ASSERT_TRUE(holder.IsOpen());

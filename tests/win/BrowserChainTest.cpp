@@ -113,7 +113,7 @@ TEST_F(BrowserChainTest, ADirectoryThatCannotBeEnteredLeavesFileListAndLabel)
 {
     files->SetSelected(0, true);
     std::string caption = label->Caption();
-    ASSERT_TRUE(RemoveDirectoryA((data + "\\Gone").c_str()));
+    ASSERT_TRUE(RemoveDirectoryW(Widen(data + "\\Gone").c_str()));
     Open("Gone");
     EXPECT_EQ(events, std::vector<std::string>{"directory"});
     EXPECT_EQ(directories->Directory(), data);
@@ -128,7 +128,8 @@ TEST_F(BrowserChainTest, ChoosingADriveReachesDirectoryListAndFileList)
     int other = -1;
     for (int i = 0; i < drives->Count() && other < 0; ++i) {
         std::string text = drives->ItemText(i);
-        if (text[0] != drives->Drive() && GetDriveTypeA((text.substr(0, 2) + "\\").c_str()) == DRIVE_FIXED) other = i;
+        if (text[0] != drives->Drive() && GetDriveTypeW(Widen(text.substr(0, 2) + "\\").c_str()) == DRIVE_FIXED)
+            other = i;
     }
     if (other < 0) GTEST_SKIP() << "only one fixed drive";
     char letter = drives->ItemText(other)[0];

@@ -2,6 +2,7 @@
 // the main window's font, and a working directory that is put back.
 #pragma once
 
+#include "platform/WideText.h"
 #include "tests/ui/driver/TempDir.h"
 #include "tests/win/TestApplication.h"
 #include "toolkit/Form.h"
@@ -37,18 +38,17 @@ class WorkingDirectory {
 public:
     explicit WorkingDirectory(const std::string& folder)
     {
-        char previous[MAX_PATH] = {};
-        GetCurrentDirectoryA(sizeof previous, previous);
-        previous_ = previous;
-        changed_ = SetCurrentDirectoryA(folder.c_str()) != FALSE;
+        previous_.resize(GetCurrentDirectoryW(0, nullptr));
+        previous_.resize(GetCurrentDirectoryW(static_cast<DWORD>(previous_.size()), &previous_[0]));
+        changed_ = SetCurrentDirectoryW(Widen(folder).c_str()) != FALSE;
     }
-    ~WorkingDirectory() { SetCurrentDirectoryA(previous_.c_str()); }
+    ~WorkingDirectory() { SetCurrentDirectoryW(previous_.c_str()); }
     WorkingDirectory(const WorkingDirectory&) = delete;
     WorkingDirectory& operator=(const WorkingDirectory&) = delete;
     bool Changed() const { return changed_; }
 
 private:
-    std::string previous_;
+    std::wstring previous_;
     bool changed_ = false;
 };
 
@@ -92,7 +92,7 @@ inline std::vector<std::vector<bool>> DrawnPixels(TWinControl* host, TWinControl
     draw.hwndItem = list->Handle();
     draw.hDC = dc;
     draw.rcItem = RECT{0, 0, width, height};
-    SendMessageA(host->Handle(), WM_DRAWITEM, draw.CtlID, reinterpret_cast<LPARAM>(&draw));
+    SendMessageW(host->Handle(), WM_DRAWITEM, draw.CtlID, reinterpret_cast<LPARAM>(&draw));
     COLORREF background = GetSysColor(COLOR_WINDOW);
     std::vector<std::vector<bool>> inked(static_cast<size_t>(width), std::vector<bool>(static_cast<size_t>(height)));
     for (int x = 0; x < width; ++x) {

@@ -51,7 +51,7 @@ int IndexOf(const TDirectoryListBox& list, const std::string& text)
 
 bool IsHidden(const std::string& path)
 {
-    DWORD attributes = GetFileAttributesA(path.c_str());
+    DWORD attributes = GetFileAttributesW(Widen(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_HIDDEN);
 }
 
@@ -110,13 +110,13 @@ TEST_F(DirectoryListBoxTest, ShowsChainThenSortedSubdirectoriesOfWorkingDirector
 TEST_F(DirectoryListBoxTest, LeavesOutHiddenAndSystemDirectories)
 {
     std::string hidden = temp.Create("Data\\Photos\\Secret");
-    SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesW(Widen(hidden).c_str(), FILE_ATTRIBUTE_HIDDEN);
     // Where the file system keeps no attributes, Wine marks dot names hidden.
     if (!IsHidden(hidden)) hidden = temp.Create("Data\\Photos\\.Secret");
     ASSERT_TRUE(IsHidden(hidden));
     std::string system = temp.Create("Data\\Photos\\Sys");
-    SetFileAttributesA(system.c_str(), FILE_ATTRIBUTE_SYSTEM);
-    bool systemKept = (GetFileAttributesA(system.c_str()) & FILE_ATTRIBUTE_SYSTEM) != 0;
+    SetFileAttributesW(Widen(system).c_str(), FILE_ATTRIBUTE_SYSTEM);
+    bool systemKept = (GetFileAttributesW(Widen(system).c_str()) & FILE_ATTRIBUTE_SYSTEM) != 0;
 
     TDirectoryListBox* list = MakeList();
     std::vector<std::string> names = Subdirectories(*list);
@@ -207,7 +207,7 @@ TEST_F(DirectoryListBoxTest, DirectoryThatCannotBeEnteredKeepsTheDirectory)
     std::string caption = label->Caption();
     ASSERT_EQ(Subdirectories(*list).size(), 5u);
 
-    ASSERT_TRUE(RemoveDirectoryA(gone.c_str()));
+    ASSERT_TRUE(RemoveDirectoryW(Widen(gone).c_str()));
     list->SetItemIndex(IndexOf(*list, "Gone"));
     list->OpenCurrent();
     EXPECT_EQ(list->Directory(), photos);
@@ -242,7 +242,7 @@ TEST_F(DirectoryListBoxTest, GoingToADrive)
     char other = 0;
     for (char letter = 'z'; letter >= 'a' && !other; --letter) {
         if ((present & (1u << (letter - 'a'))) && letter != core::DriveLetterOf(photos) &&
-            GetDriveTypeA((std::string(1, letter) + ":\\").c_str()) == DRIVE_FIXED)
+            GetDriveTypeW(Widen(std::string(1, letter) + ":\\").c_str()) == DRIVE_FIXED)
             other = letter;
     }
     if (!other) GTEST_SKIP() << "only one fixed drive";

@@ -106,7 +106,8 @@ std::vector<std::string> ExampleTreeEvents(const std::string& start, const std::
 bool RenamesAndBack(const std::string& directory)
 {
     const std::string moved = directory + "-moved";
-    return MoveFileA(directory.c_str(), moved.c_str()) && MoveFileA(moved.c_str(), directory.c_str());
+    return MoveFileW(Widen(directory).c_str(), Widen(moved).c_str()) &&
+           MoveFileW(Widen(moved).c_str(), Widen(directory).c_str());
 }
 
 class DiskScanTest : public ::testing::Test {
@@ -154,9 +155,9 @@ TEST_F(DiskScanTest, SkipsPeriodDirectoriesOnlyAndIgnoresOtherAttributes)
     temp.WriteFile("r.txt", "", FILE_ATTRIBUTE_READONLY);
     const std::string secret = temp.Create("secret");
     temp.WriteFile("secret\\s.txt");
-    ASSERT_TRUE(SetFileAttributesA(secret.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
-    ASSERT_TRUE(GetFileAttributesA(secret.c_str()) & FILE_ATTRIBUTE_HIDDEN);
-    ASSERT_TRUE(GetFileAttributesA((temp.Path() + "\\h.txt").c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    ASSERT_TRUE(SetFileAttributesW(Widen(secret).c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+    ASSERT_TRUE(GetFileAttributesW(Widen(secret).c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    ASSERT_TRUE(GetFileAttributesW(Widen(temp.Path() + "\\h.txt").c_str()) & FILE_ATTRIBUTE_HIDDEN);
 
     scan.SetStartDirectory(temp.Path());
     scan.Scan();
@@ -282,8 +283,8 @@ TEST_F(DiskScanTest, ExceptionFromHandlerLeavesScanWithEveryEnumerationClosed)
     ASSERT_FALSE(recorder.events.empty());
     EXPECT_EQ(recorder.events.back(), "END");
     EXPECT_EQ(std::count(recorder.events.begin(), recorder.events.end(), "F " + temp.Path() + "\\sub\\deep\\c.txt"), 1);
-    EXPECT_TRUE(DeleteFileA((temp.Path() + "\\sub\\deep\\c.txt").c_str()));
-    EXPECT_TRUE(RemoveDirectoryA((temp.Path() + "\\sub\\deep").c_str()));
+    EXPECT_TRUE(DeleteFileW(Widen(temp.Path() + "\\sub\\deep\\c.txt").c_str()));
+    EXPECT_TRUE(RemoveDirectoryW(Widen(temp.Path() + "\\sub\\deep").c_str()));
 }
 
 TEST_F(DiskScanTest, CancelFromHandlerStopsAtOnce)
@@ -547,7 +548,7 @@ TEST_F(DiskScanTest, LinksIntoWalkedFoldersAreReportedNotWalked)
     temp.Create("side");
     temp.WriteFile("side\\s.txt");
     ASSERT_TRUE(RunLinuxShell(root, "ln -s .. a/loop && ln -s . a/self && ln -s ../side a/toside"));
-    ASSERT_TRUE(GetFileAttributesA((root + "\\a\\loop").c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+    ASSERT_TRUE(GetFileAttributesW(Widen(root + "\\a\\loop").c_str()) & FILE_ATTRIBUTE_DIRECTORY);
 
     // Without the check the walk would multiply until paths reach the limit; end it early then.
     scan.OnDirFound = [&](TObject* sender, std::string directory) {

@@ -40,7 +40,7 @@ TEST_F(DriveComboBoxTest, ListsPresentDrivesInOrderWithLowerCaseTexts)
     std::vector<char> expected;
     for (int bit = 0; bit < 26; ++bit) {
         char letter = static_cast<char>('a' + bit);
-        UINT type = GetDriveTypeA((std::string(1, letter) + ":\\").c_str());
+        UINT type = GetDriveTypeW(Widen(std::string(1, letter) + ":\\").c_str());
         bool listed = type == DRIVE_REMOVABLE || type == DRIVE_FIXED || type == DRIVE_REMOTE || type == DRIVE_CDROM ||
                       type == DRIVE_RAMDISK;
         if ((present & (1u << bit)) && listed) expected.push_back(letter);
@@ -51,7 +51,7 @@ TEST_F(DriveComboBoxTest, ListsPresentDrivesInOrderWithLowerCaseTexts)
         ASSERT_GE(text.size(), 2u);
         EXPECT_EQ(text[0], expected[static_cast<size_t>(i)]) << text;
         EXPECT_EQ(text[1], ':') << text;
-        UINT type = GetDriveTypeA((text.substr(0, 2) + "\\").c_str());
+        UINT type = GetDriveTypeW(Widen(text.substr(0, 2) + "\\").c_str());
         if (type == DRIVE_REMOVABLE) {
             EXPECT_EQ(text.size(), 2u) << text;
         }

@@ -47,12 +47,12 @@ TEST_F(FileListBoxTest, ListsEveryFileOfTheWorkingDirectoryButNoDirectories)
     temp.WriteFile("Files\\archive.dat", "3", FILE_ATTRIBUTE_ARCHIVE);
     std::string hidden = temp.WriteFile("Files\\hidden.txt", "4", FILE_ATTRIBUTE_HIDDEN);
     std::string hiddenName = "hidden.txt";
-    if (!(GetFileAttributesA(hidden.c_str()) & FILE_ATTRIBUTE_HIDDEN)) {
+    if (!(GetFileAttributesW(Widen(hidden).c_str()) & FILE_ATTRIBUTE_HIDDEN)) {
         // Where the file system keeps no attributes, Wine marks dot names hidden.
         hidden = temp.WriteFile("Files\\.hidden", "4");
         hiddenName = ".hidden";
     }
-    ASSERT_TRUE(GetFileAttributesA(hidden.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    ASSERT_TRUE(GetFileAttributesW(Widen(hidden).c_str()) & FILE_ATTRIBUTE_HIDDEN);
     temp.WriteFile("Files\\system.bin", "5", FILE_ATTRIBUTE_SYSTEM);
     temp.Create("Files\\subdir");
     temp.Create("Files\\.hiddendir");

@@ -7,6 +7,7 @@
 #include "platform/WideText.h"
 
 #include "TempDir.h"
+#include "platform/WideText.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -42,8 +43,8 @@ struct Times {
 Times TimesOf(const std::string& path)
 {
     Times times;
-    ScopedHandle file(CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, 0, nullptr),
+    ScopedHandle file(CreateFileW(Widen(path).c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, 0, nullptr),
                       CloseHandle);
     EXPECT_TRUE(file.IsOpen()) << path;
     if (!file.IsOpen()) return times;
@@ -58,8 +59,9 @@ Times TimesOf(const std::string& path)
 std::string OldFile(const TempDir& temp, const std::string& name)
 {
     std::string path = temp.WriteFile(name, "x");
-    ScopedHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr),
-                      CloseHandle);
+    ScopedHandle file(
+        CreateFileW(Widen(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr),
+        CloseHandle);
     SYSTEMTIME fields = {2001, 2, 0, 3, 4, 5, 6, 0};
     FILETIME time;
     SystemTimeToFileTime(&fields, &time);
@@ -251,8 +253,8 @@ TEST(FileTimeOperationTest, FileHeldOpenByAnotherProgramIsStamped)
 {
     TempDir temp;
     std::string held = OldFile(temp, "held.txt");
-    ScopedHandle holder(CreateFileA(held.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                    nullptr, OPEN_EXISTING, 0, nullptr),
+    ScopedHandle holder(CreateFileW(Widen(held).c_str(), GENERIC_READ | GENERIC_WRITE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr),
                         CloseHandle);
     ASSERT_TRUE(holder.IsOpen());
 
@@ -264,7 +266,7 @@ TEST(FileTimeOperationTest, ReadOnlyFileIsListedAndTheRestChange)
 {
     TempDir temp;
     std::string readOnly = OldFile(temp, "readonly.txt");
-    ASSERT_TRUE(SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(SetFileAttributesW(Widen(readOnly).c_str(), FILE_ATTRIBUTE_READONLY));
     ExpectOnlyBlockedFileFails(temp, readOnly);
 }
 

@@ -5,6 +5,8 @@
 // reads as "与"), and without Marlett the caption buttons show letters.
 #include "toolkit/Graphics.h"
 
+#include "platform/WideText.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -28,7 +30,7 @@ struct Raster {
 const int kLeft = 4, kTop = 4;
 
 // Draws `text` at (kLeft, kTop); `before` receives the advance of its first
-// `prefix` bytes and `through` that of one byte more.
+// `prefix` bytes and `through` that of one character more.
 Raster Render(HFONT font, const std::string& text, size_t prefix = 0, int* before = nullptr, int* through = nullptr)
 {
     Raster raster;
@@ -48,11 +50,13 @@ Raster Render(HFONT font, const std::string& text, size_t prefix = 0, int* befor
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     SetTextColor(dc, RGB(0, 0, 0));
     SetBkMode(dc, TRANSPARENT);
-    TextOutA(dc, kLeft, kTop, text.c_str(), static_cast<int>(text.size()));
+    const std::wstring wide = Widen(text);
+    TextOutW(dc, kLeft, kTop, wide.c_str(), static_cast<int>(wide.size()));
     if (before && through) {
         SIZE a{}, b{};
-        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(prefix), &a);
-        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(prefix + 1), &b);
+        const int units = static_cast<int>(Widen(text.substr(0, prefix)).size());
+        GetTextExtentPoint32W(dc, wide.c_str(), units, &a);
+        GetTextExtentPoint32W(dc, wide.c_str(), units + 1, &b);
         *before = kLeft + a.cx;
         *through = kLeft + b.cx;
     }
@@ -101,15 +105,15 @@ std::string FaceOf(HFONT font)
 {
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font);
-    char face[LF_FACESIZE] = {};
-    GetTextFaceA(dc, LF_FACESIZE, face);
+    wchar_t face[LF_FACESIZE] = {};
+    GetTextFaceW(dc, LF_FACESIZE, face);
     SelectObject(dc, old);
     DeleteDC(dc);
-    return face;
+    return Narrow(face);
 }
 
 // The texts of the issue: a path with a hyphen, and three characters whose
-// horizontal strokes went missing (GBK bytes, as the program draws them).
+// horizontal strokes went missing.
 const char* const kPath = "Z:\\tmp\\brisel-demo";
 const char* const kWrite = "写";   // the cover of 冖 and the three of 与
 const char* const kChange = "更";  // the top stroke and the three of 日
@@ -126,8 +130,8 @@ void ExpectCrisp(HFONT font)
 
 HFONT CreateFace(const char* face, BYTE charset, int height = 12, int weight = FW_NORMAL)
 {
-    return CreateFontA(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                       DEFAULT_QUALITY, DEFAULT_PITCH, face);
+    return CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       DEFAULT_QUALITY, DEFAULT_PITCH, Widen(face).c_str());
 }
 
 }  // namespace
@@ -160,12 +164,12 @@ TEST(FontTest, StandInNamesDrawEveryHorizontalStroke)
 // outline whichever face SimSun stands for.)
 TEST(FontTest, SystemMenuAndMessageFontsDrawEveryHorizontalStroke)
 {
-    NONCLIENTMETRICSA metrics{};
+    NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
-    ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
-    for (const LOGFONTA* logFont : {&metrics.lfMenuFont, &metrics.lfMessageFont, &metrics.lfStatusFont}) {
-        SCOPED_TRACE(logFont->lfFaceName);
-        HFONT font = CreateFontIndirectA(logFont);
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+    for (const LOGFONTW* logFont : {&metrics.lfMenuFont, &metrics.lfMessageFont, &metrics.lfStatusFont}) {
+        SCOPED_TRACE(Narrow(logFont->lfFaceName));
+        HFONT font = CreateFontIndirectW(logFont);
         ExpectCrisp(font);
         DeleteObject(font);
     }

@@ -6,6 +6,7 @@
 #include "browser/FileListBox.h"
 #include "components/antTaskbarIcon.h"
 #include "tests/ui/driver/TempDir.h"
+#include "platform/WideText.h"
 #include "tests/win/TestApplication.h"
 #include "toolkit/Application.h"
 #include "toolkit/Button.h"
@@ -299,15 +300,15 @@ TEST_F(MainWindowTest, RenameOperationsWorkThroughTheTargetListAndDriveTheBar)
     f.DiskScan1FileFound(nullptr, dir_.WriteFile("Sub\\One.TXT"));
     f.DiskScan1FileFound(nullptr, dir_.WriteFile("Two.Txt"));
     f.Button3->Click();
-    WIN32_FIND_DATAA data;
+    WIN32_FIND_DATAW data;
     for (const char* expected : {"Sub\\one.txt", "two.txt"}) {
-        ScopedHandle find(FindFirstFileA((dir_.Path() + "\\" + expected).c_str(), &data), FindClose);
+        ScopedHandle find(FindFirstFileW(Widen(dir_.Path() + "\\" + expected).c_str(), &data), FindClose);
         ASSERT_TRUE(find.IsOpen()) << expected;
-        EXPECT_EQ(std::string(data.cFileName), std::string(expected).substr(std::string(expected).rfind('\\') + 1));
+        EXPECT_EQ(Narrow(data.cFileName), std::string(expected).substr(std::string(expected).rfind('\\') + 1));
     }
-    ScopedHandle find(FindFirstFileA((dir_.Path() + "\\sub").c_str(), &data), FindClose);
+    ScopedHandle find(FindFirstFileW(Widen(dir_.Path() + "\\sub").c_str(), &data), FindClose);
     ASSERT_TRUE(find.IsOpen());
-    EXPECT_EQ(std::string(data.cFileName), "Sub");
+    EXPECT_EQ(Narrow(data.cFileName), "Sub");
     EXPECT_EQ(f.ProgressBar1->Max(), 2);
     EXPECT_EQ(f.ProgressBar1->Position(), 2);
     // The list keeps the last batch's paths.

@@ -2,6 +2,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/MenuItem.h"
+#include "platform/WideText.h"
 #include "tests/win/TestApplication.h"
 
 #include <gtest/gtest.h>
@@ -15,9 +16,9 @@ namespace {
 
 std::string LiveCaption(HMENU menu, int position)
 {
-    char text[64] = {};
-    GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
-    return text;
+    wchar_t text[64] = {};
+    GetMenuStringW(menu, position, text, ARRAYSIZE(text), MF_BYPOSITION);
+    return Narrow(text);
 }
 
 bool LiveGrayed(HMENU menu, int position)

@@ -12,6 +12,7 @@
 #include "core/ExtensionMapping.h"
 #include "core/NameRules.h"
 #include "platform/ScopedHandle.h"
+#include "platform/WideText.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -26,9 +27,9 @@ namespace {
 // The name the file system keeps for path ("" when nothing is there).
 std::string NameOnDisk(const std::string& path)
 {
-    WIN32_FIND_DATAA data;
-    ScopedHandle find(FindFirstFileA(path.c_str(), &data), FindClose);
-    return find.IsOpen() ? data.cFileName : std::string();
+    WIN32_FIND_DATAW data;
+    ScopedHandle find(FindFirstFileW(Widen(path).c_str(), &data), FindClose);
+    return find.IsOpen() ? Narrow(data.cFileName) : std::string();
 }
 
 std::vector<std::string> NamesIn(const std::string& folder)
@@ -38,8 +39,9 @@ std::vector<std::string> NamesIn(const std::string& folder)
 
 std::string Content(const std::string& path)
 {
-    ScopedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr),
-                      CloseHandle);
+    ScopedHandle file(
+        CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr),
+        CloseHandle);
     if (!file.IsOpen()) return "<missing>";
     char buffer[256];
     DWORD read = 0;
@@ -190,7 +192,7 @@ TEST(RenameOperationTest, PlainCaseOnlyMoveKeepsTheOldNameHere)
     // fallback is simply not used.
     TempDir temp;
     std::string path = temp.WriteFile("a.txt");
-    ASSERT_TRUE(MoveFileA(path.c_str(), (temp.Path() + "\\A.TXT").c_str()));
+    ASSERT_TRUE(MoveFileW(Widen(path).c_str(), Widen(temp.Path() + "\\A.TXT").c_str()));
     std::string name = NameOnDisk(path);
     if (name == "A.TXT") GTEST_SKIP() << "this file system renames case-only itself";
     EXPECT_EQ(name, "a.txt");

@@ -1,3 +1,4 @@
+#include "platform/WideText.h"
 #include "resources/maker.h"
 
 #include <gtest/gtest.h>
@@ -12,12 +13,12 @@ namespace {
 
 std::vector<char> OwnVersionRecord()
 {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+    const DWORD size = GetFileVersionInfoSizeW(path, &ignored);
     std::vector<char> record(size);
-    if (size == 0 || !GetFileVersionInfoA(path, 0, size, record.data())) return {};
+    if (size == 0 || !GetFileVersionInfoW(path, 0, size, record.data())) return {};
     return record;
 }
 
@@ -34,7 +35,7 @@ protected:
     {
         void* value = nullptr;
         UINT size = 0;
-        if (!VerQueryValueA(record_.data(), path.c_str(), &value, &size)) value = nullptr;
+        if (!VerQueryValueW(record_.data(), Widen(path).c_str(), &value, &size)) value = nullptr;
         if (length) *length = size;
         return static_cast<const T*>(value);
     }
@@ -87,8 +88,8 @@ TEST_F(VersionRecordTest, TextsReadBackInGbk)
         {"OriginalFilename", "Brisel.exe"},
     };
     for (const auto& entry : entries) {
-        EXPECT_STREQ(Query<char>(std::string("\\StringFileInfo\\080403A8\\") + entry.name), entry.expected)
-            << entry.name;
+        const auto* text = Query<wchar_t>(std::string("\\StringFileInfo\\080403A8\\") + entry.name);
+        EXPECT_EQ(text ? Narrow(text) : "(none)", entry.expected) << entry.name;
     }
 }
 

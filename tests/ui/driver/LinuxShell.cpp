@@ -1,5 +1,5 @@
 #include "LinuxShell.h"
-#include "WideText.h"
+#include "platform/WideText.h"
 
 #include <windows.h>
 
@@ -7,15 +7,26 @@
 
 namespace {
 
+// The Linux side reads UTF-8, whatever the narrow strings' code page.
 std::string Utf8(const std::string& text)
 {
-    std::wstring wide = WideText(text);
+    const std::wstring wide = Widen(text);
     int length = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
     if (length <= 1) return std::string();
     std::string bytes(static_cast<size_t>(length), '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, &bytes[0], length, nullptr, nullptr);
     bytes.resize(bytes.size() - 1);
     return bytes;
+}
+
+std::wstring FromUtf8(const std::string& bytes)
+{
+    int length = MultiByteToWideChar(CP_UTF8, 0, bytes.c_str(), -1, nullptr, 0);
+    if (length <= 1) return std::wstring();
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, bytes.c_str(), -1, &wide[0], length);
+    wide.resize(wide.size() - 1);
+    return wide;
 }
 
 }  // namespace
@@ -26,7 +37,7 @@ std::string UnixPath(const std::string& windowsPath)
     auto convert = reinterpret_cast<Convert>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
     if (!convert) return std::string();
-    char* unix = convert(WideText(windowsPath).c_str());
+    char* unix = convert(Widen(windowsPath).c_str());
     if (!unix) return std::string();
     std::string path(unix);
     HeapFree(GetProcessHeap(), 0, unix);
@@ -36,25 +47,25 @@ std::string UnixPath(const std::string& windowsPath)
 bool RunLinuxShell(const std::string& folder, const std::string& command)
 {
     std::string unixFolder = UnixPath(folder);
-    char tempFolder[MAX_PATH] = {};
-    char scriptPath[MAX_PATH] = {};
-    if (unixFolder.empty() || !GetTempPathA(MAX_PATH, tempFolder) ||
-        !GetTempFileNameA(tempFolder, "bsh", 0, scriptPath))
+    wchar_t tempFolder[MAX_PATH] = {};
+    wchar_t wideScript[MAX_PATH] = {};
+    if (unixFolder.empty() || !GetTempPathW(MAX_PATH, tempFolder) ||
+        !GetTempFileNameW(tempFolder, L"bsh", 0, wideScript))
         return false;
+    const std::string scriptPath = Narrow(wideScript);
     // The command goes in a script file, written as the Linux side reads it
     // (UTF-8), so that it may hold any quote or separator. Wine does not wait
     // for a Linux process, so the script leaves its exit code in a file.
-    const std::string donePath = std::string(scriptPath) + ".done";
-    std::string script = "cd '" + unixFolder + "' || exit 1\n(\n" + Utf8(command) + "\n)\necho $? > '" +
-                         UnixPath(donePath) + ".part' && mv '" + UnixPath(donePath) + ".part' '" + UnixPath(donePath) +
-                         "'\n";
-    HANDLE file = CreateFileA(scriptPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    const std::string donePath = scriptPath + ".done";
+    std::string script = "cd '" + unixFolder + "' || exit 1\n(\n" + Utf8(command) +
+                         "\n)\necho $? > \"$0.done.part\" && mv \"$0.done.part\" \"$0.done\"\n";
+    HANDLE file = CreateFileW(wideScript, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     WriteFile(file, script.data(), static_cast<DWORD>(script.size()), &written, nullptr);
     CloseHandle(file);
 
-    std::wstring line = L"/bin/sh \"" + WideText(UnixPath(scriptPath), CP_UTF8) + L"\"";
+    std::wstring line = L"/bin/sh \"" + FromUtf8(UnixPath(scriptPath)) + L"\"";
     std::vector<wchar_t> buffer(line.begin(), line.end());
     buffer.push_back(L'\0');
     STARTUPINFOW startup{};
@@ -67,7 +78,7 @@ bool RunLinuxShell(const std::string& folder, const std::string& command)
         CloseHandle(process.hProcess);
         for (int waited = 0; waited < 30000; waited += 10) {
             HANDLE done =
-                CreateFileA(donePath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+                CreateFileW(Widen(donePath).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
             if (done != INVALID_HANDLE_VALUE) {
                 char text[16] = {};
                 DWORD read = 0;
@@ -79,7 +90,7 @@ bool RunLinuxShell(const std::string& folder, const std::string& command)
             Sleep(10);
         }
     }
-    DeleteFileA(donePath.c_str());
-    DeleteFileA(scriptPath);
+    DeleteFileW(Widen(donePath).c_str());
+    DeleteFileW(wideScript);
     return code.rfind("0", 0) == 0 && (code.size() == 1 || code[1] == '\n');
 }

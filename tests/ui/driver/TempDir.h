@@ -1,6 +1,6 @@
 // A unique folder under the temporary directory, removed with everything in
 // it when the object goes, for the win tests, the ui tests and the benchmark.
-// Relative paths use backslashes; names are system code page bytes (GBK here).
+// Relative paths use backslashes; names are narrow strings as platform/WideText converts them.
 #pragma once
 
 #include <windows.h>

@@ -1,6 +1,7 @@
 #include "UiInput.h"
 
 #include "UiWindow.h"
+#include "platform/WideText.h"
 
 #include <utility>
 
@@ -137,23 +138,17 @@ bool UiInput::Type(const UiWindow& window, const std::string& text)
     return true;
 }
 
-// Wine turns a KEYEVENTF_UNICODE key (or a posted WM_CHAR) for an ANSI window
-// into one WM_CHAR holding both bytes of a double-byte character, which its
-// ANSI edit control reads as "?". One sent WM_CHAR per byte arrives intact.
+// The characters go to the focused control as sent WM_CHAR messages, one per
+// UTF-16 unit, to the wide window procedure as they are.
 bool UiInput::TypeChars(const UiWindow& window, const std::string& text)
 {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     DWORD thread = GetWindowThreadProcessId(window.Handle(), nullptr);
     HWND focus = GetGUIThreadInfo(thread, &info) && info.hwndFocus ? info.hwndFocus : window.Handle();
-    for (char byte : text) {
-        // The lead byte is held back by the sender until the trail byte comes,
-        // and that call reports 0: only a time-out is a failure.
+    for (wchar_t unit : Widen(text)) {
         DWORD_PTR result = 0;
-        SetLastError(ERROR_SUCCESS);
-        if (!SendMessageTimeoutA(focus, WM_CHAR, static_cast<unsigned char>(byte), 1, SMTO_ABORTIFHUNG,
-                                 UiWindow::kSendTimeoutMs, &result) &&
-            GetLastError() == ERROR_TIMEOUT)
+        if (!SendMessageTimeoutW(focus, WM_CHAR, unit, 1, SMTO_ABORTIFHUNG, UiWindow::kSendTimeoutMs, &result))
             return false;
     }
     return true;

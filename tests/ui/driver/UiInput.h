@@ -29,11 +29,9 @@ public:
     // Types ASCII text as real keys into the focused control of window's
     // thread ('\n' is Enter, '\t' is Tab); false for any other character.
     static bool Type(const UiWindow& window, const std::string& text);
-    // Puts text (GBK bytes) into the focused control of window's thread as
-    // WM_CHAR messages, one per byte: not real input, for the double-byte
-    // characters that Wine's Unicode key input mangles in ANSI windows. The
-    // messages are sent, so they overtake keys still queued by Type: wait for
-    // those to show first.
+    // Puts any text into the focused control of window's thread as WM_CHAR
+    // messages: not real input. The messages are sent, so they overtake keys
+    // still queued by Type: wait for those to show first.
     static bool TypeChars(const UiWindow& window, const std::string& text);
     // Presses and releases vk with modifiers held (VK_RETURN, VK_ESCAPE,
     // VK_TAB, VK_F4 with Alt, ...).

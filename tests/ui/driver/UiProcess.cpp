@@ -1,5 +1,5 @@
 #include "UiProcess.h"
-#include "WideText.h"
+#include "platform/WideText.h"
 
 #include <vector>
 
@@ -15,18 +15,18 @@ bool UiProcess::Start(const std::string& exePath, const std::string& args, const
     error_.clear();
     std::string line = "\"" + exePath + "\"";
     if (!args.empty()) line += " " + args;
-    // The wide call takes a working directory of MAX_PATH bytes or more in the code page.
-    std::wstring wideLine = WideText(line);
+    // The wide call takes a working directory of MAX_PATH bytes or more.
+    std::wstring wideLine = Widen(line);
     std::vector<wchar_t> buffer(wideLine.begin(), wideLine.end());
     buffer.push_back(L'\0');  // CreateProcessW may write into the command line
-    const std::wstring wideDir = WideText(workDir);
+    const std::wstring wideDir = Widen(workDir);
 
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = showCmd;
     startTick_ = GetTickCount64();
-    if (!CreateProcessW(WideText(exePath).c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessW(Widen(exePath).c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         workDir.empty() ? nullptr : wideDir.c_str(), &startup, &info_)) {
         error_ = "CreateProcessW(" + exePath + ") failed, error " + std::to_string(GetLastError());
         info_ = PROCESS_INFORMATION{};

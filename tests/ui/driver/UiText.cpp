@@ -1,5 +1,7 @@
 #include "UiText.h"
 
+#include "platform/WideText.h"
+
 #include <algorithm>
 
 std::string UiText::ItemText(const UiWindow& window, UINT lengthMsg, UINT textMsg, int index)
@@ -16,14 +18,5 @@ std::string UiText::ItemText(const UiWindow& window, UINT lengthMsg, UINT textMs
         static_cast<LRESULT>(copied) < 0)
         return std::string();
     wide.resize(std::min<size_t>(copied, length));
-    return FromWide(wide);
-}
-
-std::string UiText::FromWide(const std::wstring& wide)
-{
-    if (wide.empty()) return std::string();
-    int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), &text[0], size, nullptr, nullptr);
-    return text;
+    return Narrow(wide);
 }

@@ -5,9 +5,8 @@
 
 // Item texts of list and combo boxes of another process. Wine hands the
 // caller of the ANSI LB_GETTEXT / CB_GETLBTEXT across processes the UTF-16
-// text unconverted, so these ask in UTF-16 and convert to the code page here.
+// text unconverted, so these ask in UTF-16 and convert through Narrow.
 class UiText {
 public:
     static std::string ItemText(const UiWindow& window, UINT lengthMsg, UINT textMsg, int index);
-    static std::string FromWide(const std::wstring& wide);
 };

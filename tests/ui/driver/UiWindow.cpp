@@ -1,5 +1,7 @@
 #include "UiWindow.h"
 
+#include "platform/WideText.h"
+
 #include <algorithm>
 #include <tuple>
 
@@ -28,9 +30,9 @@ struct ChildSearch {
 BOOL CALLBACK CollectChild(HWND hwnd, LPARAM param)
 {
     auto* search = reinterpret_cast<ChildSearch*>(param);
-    char name[256] = "";
-    GetClassNameA(hwnd, name, sizeof name);
-    if (!search->className || lstrcmpiA(name, search->className) == 0) search->found->push_back(UiWindow(hwnd));
+    UiWindow window(hwnd);
+    if (!search->className || lstrcmpiA(window.ClassName().c_str(), search->className) == 0)
+        search->found->push_back(window);
     return TRUE;
 }
 
@@ -38,9 +40,9 @@ bool Matches(const UiWindow& window, const char* caption, const char* className)
 {
     if (className && lstrcmpiA(window.ClassName().c_str(), className) != 0) return false;
     // Top-level captions are kept by the window manager: no message needed.
-    char text[512] = "";
-    GetWindowTextA(window.Handle(), text, sizeof text);
-    return !caption || std::string(text) == caption;
+    wchar_t text[512] = L"";
+    GetWindowTextW(window.Handle(), text, ARRAYSIZE(text));
+    return !caption || Narrow(text) == caption;
 }
 
 }  // namespace
@@ -113,20 +115,24 @@ UiWindow UiWindow::ChildAt(POINT client) const
 
 std::string UiWindow::Text() const
 {
-    LRESULT length = 0;
-    if (!Send(WM_GETTEXTLENGTH, 0, 0, &length) || length <= 0) return std::string();
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    LRESULT copied = 0;
-    if (!Send(WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), &copied)) return std::string();
-    text.resize(static_cast<size_t>(std::max<LRESULT>(copied, 0)));
-    return text;
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(hwnd_, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &length) ||
+        static_cast<LRESULT>(length) <= 0)
+        return std::string();
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(hwnd_, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG,
+                             kSendTimeoutMs, &copied))
+        return std::string();
+    text.resize(std::min<size_t>(copied, length));
+    return Narrow(text);
 }
 
 std::string UiWindow::ClassName() const
 {
-    char name[256] = "";
-    GetClassNameA(hwnd_, name, sizeof name);
-    return name;
+    wchar_t name[256] = L"";
+    GetClassNameW(hwnd_, name, ARRAYSIZE(name));
+    return Narrow(name);
 }
 
 SIZE UiWindow::ClientSize() const
