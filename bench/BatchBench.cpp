@@ -11,10 +11,13 @@
 #include "components/DiskScan.h"
 #include "core/CaseMapping.h"
 #include "core/ExtensionMapping.h"
+#include "platform/LongPath.h"
+#include "platform/WideText.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
 #include "toolkit/ProgressBar.h"
 
+#include "LinuxShell.h"
 #include "TempDir.h"
 
 #include <windows.h>
@@ -86,9 +89,15 @@ std::vector<std::string> Mapped(const std::vector<std::string>& paths,
     return result;
 }
 
+// The bare loops make the calls the program makes: wide, on the long form of the path.
+BOOL Move(const std::string& from, const std::string& to)
+{
+    return MoveFileW(ExactWidePath(from).c_str(), ExactWidePath(to).c_str());
+}
+
 void MoveAll(const std::vector<std::string>& from, const std::vector<std::string>& to)
 {
-    for (std::size_t i = 0; i < from.size(); ++i) MoveFileA(from[i].c_str(), to[i].c_str());
+    for (std::size_t i = 0; i < from.size(); ++i) Move(from[i], to[i]);
 }
 
 constexpr int kRounds = 3;
@@ -227,7 +236,7 @@ BatchProgress AsTheWindowRuns(ProgressBarFeed& feed)
         const ULONGLONG now = GetTickCount64();
         if (now < *next) return;
         MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
         *next = now + 100;
     };
     progress.stop = [] { return false; };
@@ -269,8 +278,8 @@ void ExtensionBench(BarWindow& window)
 void LowerCaseBench(BarWindow& window)
 {
     const auto lower = [](const std::string& path) { return core::LowerCasePath(path); };
-    Rounds oneCall("lower-case batch / bare loop (one MoveFileA)"),
-        sameCalls("lower-case batch / the same renames by MoveFileA"), twoStep("lower-case batch / bare two-step loop");
+    Rounds oneCall("lower-case batch / bare loop (one MoveFileW)"),
+        sameCalls("lower-case batch / the same renames by MoveFileW"), twoStep("lower-case batch / bare two-step loop");
     for (int round = 0; round < kRounds; ++round) {
         // The plain case-only call leaves the names here, so the tree stays
         // as it was for the batch.
@@ -280,7 +289,7 @@ void LowerCaseBench(BarWindow& window)
         ProgressBarFeed feed(window.Bar());
         const double batch = Time([&] { RunRenameBatch(files, RenameKind::LowerCase, nullptr, feed.Callbacks()); });
         oneCall.Add(batch, bare);
-        // The renames the batch makes here, as MoveFileA calls: the one
+        // The renames the batch makes here, as MoveFileW calls: the one
         // case-only call, which changes nothing under Wine, then the way
         // through a temporary name.
         Tree same;
@@ -290,10 +299,9 @@ void LowerCaseBench(BarWindow& window)
                           for (std::size_t i = 0; i < sameFiles.size(); ++i) {
                               const std::string temporary = sameFiles[i] + ".~tmp";
                               const std::size_t name = sameFiles[i].rfind('\\') + 1;
-                              MoveFileA(sameFiles[i].c_str(), lowered[i].c_str());
-                              MoveFileA(sameFiles[i].c_str(), temporary.c_str());
-                              MoveFileA(temporary.c_str(),
-                                        (sameFiles[i].substr(0, name) + lowered[i].substr(name)).c_str());
+                              Move(sameFiles[i], lowered[i]);
+                              Move(sameFiles[i], temporary);
+                              Move(temporary, sameFiles[i].substr(0, name) + lowered[i].substr(name));
                           }
                       }));
         // What the effect costs at the least: through a temporary name.
@@ -341,9 +349,10 @@ void FileTimeBench(BarWindow& window)
     // attributes alone for each time.
     auto bareLoop = [&] {
         for (const std::string& path : files) {
-            if (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY) continue;
+            const std::wstring wide = ExactWidePath(path);
+            if (GetFileAttributesW(wide.c_str()) & FILE_ATTRIBUTE_READONLY) continue;
             for (auto& slot : slots) {
-                HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES,
+                HANDLE file = CreateFileW(wide.c_str(), FILE_WRITE_ATTRIBUTES,
                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                           OPEN_EXISTING, 0, nullptr);
                 if (file == INVALID_HANDLE_VALUE) continue;
@@ -367,17 +376,17 @@ void FileTimeBench(BarWindow& window)
 
 void BareWalk(const std::string& folder, std::vector<std::string>& found)
 {
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
+    WIN32_FIND_DATAW entry;
+    HANDLE find = FindFirstFileW(ExactWidePath(folder + "\\*").c_str(), &entry);
     if (find == INVALID_HANDLE_VALUE) return;
     do {
-        std::string name = entry.cFileName;
+        std::string name = Narrow(entry.cFileName);
         if (name == "." || name == "..") continue;
         if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
             BareWalk(folder + "\\" + name, found);
         else
             found.push_back(folder + "\\" + name);
-    } while (FindNextFileA(find, &entry));
+    } while (FindNextFileW(find, &entry));
     FindClose(find);
 }
 
@@ -399,6 +408,63 @@ void ScanBench(const char* what, int folders, int filesPerFolder)
     }
     rounds.Print();
     std::printf("  files found: scanner %zu, bare walk %zu\n", scanFound.size(), bareFound.size());
+}
+
+// Names beyond GBK (Hangul, an emoji) in ten folders at a depth past
+// MAX_PATH: the scan, the extension batch and the lower-case batch against
+// bare loops of the same wide calls.
+void UnicodeDeepBench(BarWindow& window)
+{
+    TempDir root;
+    std::string deep;
+    for (int i = 0; i < 24; ++i) deep += "深层目录名称的第" + std::to_string(i) + "层/";
+    if (!RunLinuxShell(root.Path(), "d='" + deep +
+                                        "'; for f in $(seq 0 9); do mkdir -p \"$d/폴더$f\"; "
+                                        "for n in $(seq 0 99); do : > \"$d/폴더$f/한국어 🎉 $n.TXT\"; done; done")) {
+        std::printf("could not make the tree\n");
+        return;
+    }
+    std::string folder = root.Path() + "\\" + deep;
+    std::replace(folder.begin(), folder.end(), '/', '\\');
+    std::vector<std::string> files;
+    for (int f = 0; f < 10; ++f) {
+        for (int n = 0; n < 100; ++n)
+            files.push_back(folder + "폴더" + std::to_string(f) + "\\한국어 🎉 " + std::to_string(n) + ".TXT");
+    }
+    std::printf("%zu files named beyond GBK, paths of %zu UTF-16 units\n", files.size(), Widen(files.back()).size());
+    const auto renamed = Mapped(files, [](const std::string& path) { return core::ReplaceExtension(path, ".html"); });
+    const auto lowered = Mapped(files, [](const std::string& path) {
+        const std::size_t name = path.rfind('\\') + 1;
+        return path.substr(0, name) + core::LowerCasePath(path.substr(name));
+    });
+    auto text = [] { return std::string(".html"); };
+    ProgressBarFeed feed(window.Bar());
+    TDiskScan scan(nullptr);
+    scan.SetStartDirectory(root.Path());
+    std::size_t scanned = 0;
+    scan.OnFileFound = [&](TObject*, std::string) { ++scanned; };
+    Rounds walk("scan / bare walk"), extension("extension batch / bare loop"), lower("lower-case batch / bare loop");
+    for (int round = 0; round < kRounds; ++round) {
+        std::vector<std::string> found;
+        const double bareWalk = Time([&] { BareWalk(root.Path(), found); });
+        walk.Add(Time([&] { scan.Scan(); }), bareWalk);
+        const double bare = Time([&] { MoveAll(files, renamed); });
+        MoveAll(renamed, files);
+        extension.Add(Time([&] { RunRenameBatch(files, RenameKind::Extension, text, feed.Callbacks()); }), bare);
+        MoveAll(renamed, files);
+        // Case-only renames go through a temporary name, as the batch's do here.
+        const double bareLower = Time([&] {
+            for (std::size_t i = 0; i < files.size(); ++i) {
+                Move(files[i], files[i] + ".~tmp");
+                Move(files[i] + ".~tmp", lowered[i]);
+            }
+        });
+        MoveAll(lowered, files);
+        lower.Add(Time([&] { RunRenameBatch(files, RenameKind::LowerCase, nullptr, feed.Callbacks()); }), bareLower);
+        MoveAll(lowered, files);
+    }
+    PrintAll({&walk, &extension, &lower});
+    std::printf("  files found: scanner %zu a round\n", scanned / kRounds);
 }
 
 double PeakWorkingSetMB()
@@ -490,6 +556,7 @@ int main(int argc, char** argv)
     if (wanted("lower")) LowerCaseBench(window);
     if (wanted("undo")) CaseUndoBench(window);
     if (wanted("time")) FileTimeBench(window);
+    if (wanted("unicode")) UnicodeDeepBench(window);
     if (wanted("scan")) {
         ScanBench("scanner / bare recursive walk", kFolders, kFilesPerFolder);
         // The scanner's cost per folder shows where folders are many and small.

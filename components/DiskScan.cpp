@@ -19,7 +19,7 @@
 namespace {
 
 // The reasons OnEntrySkipped gives.
-const char* const kNameNotInCodePage = "文件名含有本系统代码页不能表示的字符";
+const char* const kNameNotUnicode = "文件名含有无效的 Unicode 字符（不成对的代理项）";
 const char* const kNameNotInPath = "文件名含有路径中不能使用的字符";
 const char* const kPathTooLong = "路径过长，超过系统允许的长度";
 const char* const kFolderUnreadable = "无法读取文件夹：";  // the system's text follows
@@ -166,7 +166,7 @@ void TDiskScan::ScanDirectory(const std::string& directory, TWalk& walk)
         std::string path = prefix + entries.Name();
         if (!entries.NameIsExact()) {
             std::string held;
-            Skip(std::move(path), NarrowExact(entries.WideName(), held) ? kNameNotInPath : kNameNotInCodePage);
+            Skip(std::move(path), NarrowExact(entries.WideName(), held) ? kNameNotInPath : kNameNotUnicode);
         } else if (!FitsPathLimit(path)) {
             Skip(std::move(path), kPathTooLong);
         } else if (!isDirectory) {

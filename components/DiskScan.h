@@ -31,9 +31,9 @@ public:
     TNotifyFilenameFoundEvent OnFileFound;
     TNotifyDirectoryFoundEvent OnDirFound;
     TNotifyScanFinishEvent OnScanFinish;
-    // An entry the scan leaves out, and why: a name the code page cannot hold
-    // (path then ends in its display form), a path too long, a folder that
-    // cannot be read, or a folder already walked in this scan.
+    // An entry the scan leaves out, and why: a name UTF-16 cannot carry
+    // cleanly (path then ends in its display form) or that holds what no path
+    // may, a folder that cannot be read, or a folder already walked in this scan.
     TNotifyEntrySkippedEvent OnEntrySkipped;
 
 protected:

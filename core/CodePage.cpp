@@ -2,11 +2,8 @@
 
 #include <algorithm>
 
-// Narrow literals must be GBK bytes (two bytes per Chinese character).
-// clang compiles them to UTF-8 only; this check goes once literals are UTF-8.
-#if !defined(__clang__)
-static_assert(sizeof("宋体") == 5, "narrow literals must be compiled to GBK");
-#endif
+// The program's strings are UTF-8 (three bytes per Chinese character).
+static_assert(sizeof("宋体") == 7, "narrow literals must be compiled to UTF-8");
 
 namespace core {
 
@@ -47,7 +44,7 @@ CodePage CodePage::Utf8()
 namespace {
 CodePage& SystemCodePage()
 {
-    static CodePage codePage = CodePage::Gbk();
+    static CodePage codePage = CodePage::Utf8();
     return codePage;
 }
 }  // namespace

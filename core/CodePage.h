@@ -28,7 +28,7 @@ public:
     // (no overlong form, surrogate or value past U+10FFFF); any other byte,
     // a stray continuation byte or a cut-off sequence counts as one byte.
     static CodePage Utf8();
-    // The code page the Windows layer found on the system; GBK until set.
+    // The code page of the program's strings: UTF-8 unless set otherwise.
     static const CodePage& System();
     static void SetSystem(const CodePage& codePage);
 

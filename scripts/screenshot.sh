@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Remakes docs/main-window.png, docs/about.png, docs/context-menu.png,
-# docs/confirmation.png, docs/failure-report.png and docs/main-window-144dpi.png:
+# docs/confirmation.png, docs/failure-report.png, docs/main-window-144dpi.png and
+# docs/main-window-cp1252.png:
 # the program in Wine's virtual desktop, browsing a demo tree, with its about
 # dialog open, then with the file list's menu open, then asking to change every
 # extension, then reporting the files whose new name another file holds
-# already. The main window is also taken at 144 DPI (150 %).
+# already. The main window is also taken at 144 DPI (150 %) and under code page 1252.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/setup.sh"
@@ -39,6 +40,13 @@ wine_dpi_set 144
 brisel_start "$exe" "$demo" "$tools"
 screenshot "$docs/main-window-144dpi.png"
 wine_dpi_restore
+
+# A fresh start under code page 1252, as on an English Windows: the same texts and names.
+(
+  export LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8
+  brisel_start "$exe" "$demo" "$tools"
+  screenshot "$docs/main-window-cp1252.png"
+)
 
 # A fresh start, then a right click on the file list (left 273, top 123 of
 # the client area) opens its menu.

@@ -1,7 +1,5 @@
 #include "toolkit/Application.h"
 
-#include "core/CodePage.h"
-
 #include "core/Messages.h"
 #include "platform/WideText.h"
 #include "toolkit/BoundWindowProc.h"
@@ -40,9 +38,6 @@ TApplication::~TApplication()
 
 void TApplication::Initialize()
 {
-    // Separator searches step over the double-byte characters of the system's own code page.
-    CPINFO info{};
-    if (GetCPInfo(CP_ACP, &info)) core::CodePage::SetSystem(core::CodePage(info.LeadByte, MAX_LEADBYTES));
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
     STARTUPINFOW startup{sizeof startup};

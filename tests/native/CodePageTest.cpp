@@ -9,10 +9,9 @@
 
 using core::CodePage;
 
-TEST(CodePageTest, LiteralsAreGbk)
+TEST(CodePageTest, LiteralsAreUtf8)
 {
-    EXPECT_EQ(std::string("宋体"), "\xcb\xce\xcc\xe5");
-    EXPECT_EQ(std::string("昞"), gbk::kTrail5C);
+    EXPECT_EQ(std::string("宋体"), "\xe5\xae\x8b\xe4\xbd\x93");
 }
 
 TEST(CodePageTest, LeadByteTables)
@@ -36,12 +35,11 @@ TEST(CodePageTest, LeadByteTables)
 
 TEST(CodePageTest, SystemCodePageCanBeReplaced)
 {
-    EXPECT_TRUE(CodePage::System().IsLeadByte(0x95));
-    CodePage::SetSystem(CodePage::Utf8());
-    EXPECT_FALSE(CodePage::System().IsLeadByte(0x95));
     EXPECT_TRUE(CodePage::System().IsUtf8());
     CodePage::SetSystem(CodePage::Gbk());
     EXPECT_TRUE(CodePage::System().IsLeadByte(0x95));
+    CodePage::SetSystem(CodePage::Utf8());
+    EXPECT_FALSE(CodePage::System().IsLeadByte(0x95));
 }
 
 TEST(CodePageTest, TrailBytesByTheRunOfLeadBytesBeforeThem)

@@ -74,10 +74,11 @@ TEST(ExtensionMappingTest, SecondByte5CIsNotASeparator)
     EXPECT_EQ(ReplaceExtension(path, ".html", CodePage()), path + ".html");
 }
 
-TEST(ExtensionMappingTest, DefaultsToTheSystemCodePage)
+// The program's strings are UTF-8: a byte 0x5C is a separator wherever it stands.
+TEST(ExtensionMappingTest, DefaultsToUtf8)
 {
-    std::string path = Bytes({"C:\\a\\b.", gbk::kTrail5C});
-    EXPECT_EQ(ReplaceExtension(path, ".html"), "C:\\a\\b.html");
+    std::string path = Bytes({"C:\\a\\b.", gbk::kTrail5C, "x"});
+    EXPECT_EQ(ReplaceExtension(path, ".html"), path + ".html");
 }
 
 TEST(ExtensionMappingTest, ExtensionTextSafety)

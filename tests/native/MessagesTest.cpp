@@ -1,5 +1,7 @@
 #include "core/Messages.h"
 
+#include "GbkBytes.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -38,11 +40,12 @@ TEST(MessagesTest, CutsToBytes)
     EXPECT_EQ(CutToBytes("short", 63), "short");
     EXPECT_EQ(CutToBytes(std::string(63, 'y'), 63), std::string(63, 'y'));
     EXPECT_EQ(CutToBytes("", 63), "");
-    // A double-byte character starting at byte 63 keeps only its first byte.
-    std::string text = std::string(63, 'a') + "表";
-    EXPECT_EQ(CutToBytes(text, 63), std::string(63, 'a'));
-    std::string odd = std::string(62, 'a') + "表";
-    EXPECT_EQ(CutToBytes(odd, 63), std::string(62, 'a') + "\xb1");
+    // In GBK a double-byte character starting at byte 63 keeps only its first byte.
+    const core::CodePage gbkPage = core::CodePage::Gbk();
+    std::string text = std::string(63, 'a') + gbk::kBiao;
+    EXPECT_EQ(CutToBytes(text, 63, gbkPage), std::string(63, 'a'));
+    std::string odd = std::string(62, 'a') + gbk::kBiao;
+    EXPECT_EQ(CutToBytes(odd, 63, gbkPage), std::string(62, 'a') + "\xb1");
     // UTF-8 keeps whole characters only: a 3-byte one across the cut, an emoji, a Latin letter.
     const std::string a60(60, 'a'), zhong = u8"中", emoji = u8"🎉", e = u8"É";
     const core::CodePage utf8 = core::CodePage::Utf8();

@@ -1,29 +1,20 @@
 #include "TestApplication.h"
 #include "core/ExtensionMapping.h"
+#include "platform/WideText.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
 
-// The same bytes mean other characters in another code page: 0xE9 is a GBK
-// lead byte, but 'é' in code page 1252, where the backslash after it is a
-// separator. The program must follow the system's code page, not GBK's.
-// The test tier runs this once under 936 and once under 1252.
-TEST(SystemCodePageTest, SeparatorRulesFollowTheSystemCodePage)
+// The program's strings are UTF-8 whatever the system's code page: 0xE9
+// would be a GBK lead byte, and "é" is C3 A9, after which a backslash is a
+// separator. The test tier runs this once under 936 and once under 1252.
+TEST(SystemCodePageTest, SeparatorRulesAreTheSameUnderEveryCodePage)
 {
     EnsureApplication();
-    const std::string path = "C:\\my.Caf\xE9\\readme";
-    const std::string extension = ".\xE9/x";
-    switch (GetACP()) {
-    case 936:
-        EXPECT_EQ(core::ReplaceExtension(path, ".html"), "C:\\my.html");
-        EXPECT_TRUE(core::ExtensionTextIsSafe(extension));
-        break;
-    case 1252:
-        EXPECT_EQ(core::ReplaceExtension(path, ".html"), path + ".html");
-        EXPECT_FALSE(core::ExtensionTextIsSafe(extension));
-        break;
-    default: GTEST_SKIP() << "code page " << GetACP();
-    }
+    const std::string path = "C:\\my.Café\\readme";
+    EXPECT_EQ(core::ReplaceExtension(path, ".html"), path + ".html");
+    EXPECT_FALSE(core::ExtensionTextIsSafe(".é/x"));
+    EXPECT_EQ(Widen("Café 中 🎉"), L"Caf\u00e9 \u4e2d \U0001F389");
 }

@@ -293,11 +293,13 @@ TEST_F(TaskbarIconTest, HintIsCutTo63Bytes)
     const struct {
         std::string given, stored;
     } cases[] = {
-        {std::string(70, 'x'), std::string(63, 'x')},         {std::string(63, 'y'), std::string(63, 'y')},
-        {a62 + "中", a62 + std::string("中").substr(0, 1)},  // a double-byte character from byte 63
-        {a62.substr(0, 61) + "中", a62.substr(0, 61) + "中"}, {"", ""},
+        {std::string(70, 'x'), std::string(63, 'x')},
+        {std::string(63, 'y'), std::string(63, 'y')},
+        {a62 + "中", a62},  // a character across byte 63 is left out whole
+        {a62.substr(0, 60) + "中", a62.substr(0, 60) + "中"},
+        {"", ""},
     };
-    ASSERT_EQ(std::string("中").size(), 2u);
+    ASSERT_EQ(std::string("中").size(), 3u);
     auto tray = MakeTray();
     for (const auto& c : cases) {
         rec.shellCalls.clear();
