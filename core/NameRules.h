@@ -4,14 +4,9 @@
 
 #include "core/CodePage.h"
 
-#include <cstddef>
 #include <string>
 
 namespace core {
-
-// Paths the program can address again are shorter than this many bytes,
-// as the ANSI calls and the lists it reads paths from take them.
-constexpr std::size_t kMaxPathBytes = 260;
 
 enum class NameCheck { Usable, Reserved, Altered };
 
