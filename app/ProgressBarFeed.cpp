@@ -11,9 +11,17 @@ int FilledWidth(int position, int max, int width)
     return max <= 0 ? 0 : MulDiv(position, width, max);
 }
 
+unsigned long long TickCount()
+{
+    return GetTickCount64();
+}
+
 }  // namespace
 
-ProgressBarFeed::ProgressBarFeed(TProgressBar& bar) : bar_(bar) {}
+ProgressBarFeed::ProgressBarFeed(TProgressBar& bar, unsigned long long (*clock)())
+    : bar_(bar), clock_(clock ? clock : TickCount)
+{
+}
 
 void ProgressBarFeed::Start(int max)
 {
@@ -22,9 +30,15 @@ void ProgressBarFeed::Start(int max)
     if (bar_.HandleAllocated()) GetClientRect(bar_.Handle(), &client);
     width_ = client.right - client.left;
     bar_.SetMax(max);
-    bar_.SetPosition(0);
+    Paint(0);
+}
+
+void ProgressBarFeed::Paint(int position)
+{
+    bar_.SetPosition(position);
     bar_.RepaintNow();
-    paintedPosition_ = 0;
+    paintedPosition_ = position;
+    paintedAt_ = clock_();
     ++repaints_;
 }
 
@@ -32,20 +46,22 @@ void ProgressBarFeed::Start(int max)
 // measured under Wine; the classic bar draws blocks, which change less often).
 bool ProgressBarFeed::LooksDifferent(int position) const
 {
-    if (position == 1 || position >= max_ || width_ <= 2) return true;
+    if (width_ <= 2) return true;
     return FilledWidth(position, max_, width_ - 2) != FilledWidth(paintedPosition_, max_, width_ - 2);
 }
 
 void ProgressBarFeed::Advance(int position)
 {
-    if (!LooksDifferent(position)) {
+    const bool edge = position == 1 || position >= max_;
+    if (edge || (LooksDifferent(position) && clock_() - paintedAt_ >= kPaintInterval))
+        Paint(position);
+    else
         bar_.SetPositionUnpainted(position);
-        return;
-    }
-    bar_.SetPosition(position);
-    bar_.RepaintNow();
-    paintedPosition_ = position;
-    ++repaints_;
+}
+
+void ProgressBarFeed::CatchUp()
+{
+    if (LooksDifferent(bar_.Position())) Paint(bar_.Position());
 }
 
 BatchProgress ProgressBarFeed::Callbacks()

@@ -613,6 +613,7 @@ void TForm1::RunOperation(const std::function<BatchResult(const BatchProgress&)>
 // was not tried. The file list then shows the names as they are.
 void TForm1::ShowBatchResult(const BatchResult& result, std::size_t total)
 {
+    progressFeed_->CatchUp();
     if (!result.refusal.empty()) {
         ShowMessageBox(core::AddFullStop(result.refusal), MB_OK | MB_ICONERROR);
         return;

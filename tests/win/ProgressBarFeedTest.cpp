@@ -28,7 +28,19 @@ int FilledPixels(HWND bar)
     return filled;
 }
 
-TEST(ProgressBarFeedTest, BarAlwaysLooksCurrentWithFewRepaints)
+// Clocks for the feed: one that moves on by the paint interval at every
+// reading, and one that stands still.
+unsigned long long now = 0;
+unsigned long long Moving()
+{
+    return now += ProgressBarFeed::kPaintInterval;
+}
+unsigned long long Still()
+{
+    return now;
+}
+
+TEST(ProgressBarFeedTest, BarLooksCurrentWithFewRepaints)
 {
     TForm form(nullptr, "TProgressBarFeedTestForm");
     form.SetDesignClientSize(300, 20);
@@ -45,7 +57,7 @@ TEST(ProgressBarFeedTest, BarAlwaysLooksCurrentWithFewRepaints)
 
     for (int count : {0, 1, 7, 5000}) {
         SCOPED_TRACE(count);
-        ProgressBarFeed feed(*bar);
+        ProgressBarFeed feed(*bar, Moving);
         feed.Start(count);
         EXPECT_EQ(SendMessageA(handle, PBM_GETRANGE, FALSE, 0), count);
         EXPECT_EQ(SendMessageA(handle, PBM_GETPOS, 0, 0), 0);
@@ -60,6 +72,18 @@ TEST(ProgressBarFeedTest, BarAlwaysLooksCurrentWithFewRepaints)
         }
         EXPECT_LE(feed.Repaints(), width + 2);
     }
+
+    // Faster than the interval, only the first and the last file are
+    // painted, and a batch stopped midway is painted as far as it got.
+    ProgressBarFeed feed(*bar, Still);
+    feed.Start(5000);
+    for (int i = 1; i <= 2500; ++i) feed.Advance(i);
+    EXPECT_EQ(feed.Repaints(), 2);
+    feed.CatchUp();
+    EXPECT_EQ(FilledPixels(handle), Filled(2500, 5000, width - 2));
+    for (int i = 2501; i <= 5000; ++i) feed.Advance(i);
+    EXPECT_EQ(feed.Repaints(), 4);
+    EXPECT_EQ(FilledPixels(handle), width - 2);
 }
 
 }  // namespace
