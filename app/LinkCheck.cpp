@@ -7,14 +7,17 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace {
 
 // Where an open entry resolves to. Opened as the link itself where the
 // platform knows links; where it does not, as the link's target.
-std::wstring FinalPath(HANDLE handle)
+std::wstring FinalPath(HANDLE handle, std::size_t expected = MAX_PATH)
 {
-    // Most paths fit the first try; a longer one is asked again with the size the call gives.
-    std::wstring result(MAX_PATH, L'\0');
+    // Sized for the path expected, most paths fit the first try; a longer one
+    // is asked again with the size the call gives.
+    std::wstring result(std::max<std::size_t>(expected + 1, MAX_PATH), L'\0');
     DWORD length = 0;
     for (int attempt = 0; attempt < 2; ++attempt) {
         length = CallTable<LinkCheckCalls>::Current().getFinalPathNameByHandle(
@@ -48,9 +51,10 @@ bool LinkCheck::NamesItself(const std::string& folder, const std::string& name, 
         folder_ = folder;
         folderFinalPath_ = FinalPath(folder);
     }
-    std::wstring final = FinalPath(file);
-    if (final.empty() || folderFinalPath_.empty()) return true;
-    std::wstring expected = folderFinalPath_ + L"\\" + Widen(name);
+    if (folderFinalPath_.empty()) return true;
+    const std::wstring expected = folderFinalPath_ + L"\\" + Widen(name);
+    const std::wstring final = FinalPath(file, expected.size());
+    if (final.empty()) return true;
     return CompareStringOrdinal(final.c_str(), static_cast<int>(final.size()), expected.c_str(),
                                 static_cast<int>(expected.size()), TRUE) == CSTR_EQUAL;
 }
