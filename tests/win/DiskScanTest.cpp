@@ -1,6 +1,8 @@
 #include "components/DiskScan.h"
 
+#include "HostileNames.h"
 #include "LinuxShell.h"
+#include "StandInCalls.h"
 #include "TempDir.h"
 #include "TestApplication.h"
 #include "components/DiskScanCalls.h"
@@ -213,11 +215,11 @@ TEST_F(DiskScanTest, AListingThatFailsMidwayIsReportedAfterWhatItGave)
 {
     MakeExampleTree(temp);
     temp.WriteFile("sub\\c.txt");
-    const FindFileCalls failing{FindFirst, FindNextFailingInSub};
-    CallTable<FindFileCalls>::Install(&failing);
-    scan.SetStartDirectory(temp.Path());
-    scan.Scan();
-    CallTable<FindFileCalls>::Install(nullptr);
+    {
+        const StandInCalls<FindFileCalls> failing({FindFirst, FindNextFailingInSub});
+        scan.SetStartDirectory(temp.Path());
+        scan.Scan();
+    }
     const std::string root = temp.Path(), sub = root + "\\sub";
     EXPECT_EQ(recorder.Sorted(), SortedCopy({"D " + root, "F " + root + "\\a.txt", "F " + root + "\\z.txt", "D " + sub,
                                              "F " + sub + "\\" + EnumerationOrder(sub).at(0),
@@ -508,30 +510,25 @@ TEST_F(DiskScanTest, WalksEntriesPastMaxPath)
                           "F " + tooLongDir + "\\a.txt", "D " + closeDir, "F " + closeFits, "F " + closeLong, "END"}));
 }
 
-// The ANSI listing would give â.txt as a.txt, the file beside it; a name
-// with a separator cannot be addressed; case variants are files of their own,
-// and a trailing space is kept by the long form.
+// Exact names are handed on and walked; the others are reported.
 TEST_F(DiskScanTest, HandsOnOnlyExactNamesAndReportsTheOthers)
 {
     const std::string root = temp.Path();
-    ASSERT_TRUE(RunLinuxShell(root,
-                              "touch a.txt \"$(printf '\\303\\242.txt')\" 'space ' 'b\\c.txt' README ReadMe && "
-                              "mkdir \"$(printf 'd\\303\\242')\" && touch \"$(printf 'd\\303\\242')/inner.txt\""));
+    ASSERT_TRUE(MakeHostileNames(root));
     scan.SetStartDirectory(root);
     scan.Scan();
-    const std::string in = root + "\\";
-    // â is listed as itself: never as a.
-    const std::string a = "â";
-    const std::vector<std::string> expected = {"D " + root,
-                                               "F " + in + "a.txt",
-                                               "F " + in + "README",
-                                               "F " + in + "ReadMe",
-                                               "F " + in + "space ",
-                                               Skipped(in + "b\\c.txt", kNameNotInPath),
-                                               "F " + in + a + ".txt",
-                                               "D " + in + "d" + a,
-                                               "F " + in + "d" + a + "\\inner.txt",
-                                               "END"};
+    std::vector<std::string> expected = {"D " + root, "END"};
+    for (const HostileName& entry : kHostileNames) {
+        const std::string path = root + "\\" + entry.name;
+        if (!entry.exact) {
+            expected.push_back(Skipped(path, kNameNotInPath));
+        } else if (entry.folder) {
+            expected.push_back("D " + path);
+            expected.push_back("F " + path + "\\inner.txt");
+        } else {
+            expected.push_back("F " + path);
+        }
+    }
     EXPECT_EQ(recorder.Sorted(), SortedCopy(expected));
 }
 
@@ -621,7 +618,6 @@ protected:
     void SetUp() override
     {
         DiskScanTest::SetUp();
-        CallTable<DiskScanCalls>::Install(&fake);
         FakeDrives::queried.clear();
         FakeDrives::fail = false;
         // Letters no drive of this machine uses, so nothing real is walked.
@@ -630,9 +626,7 @@ protected:
             if (!(used & (1u << (letter - 'A')))) letters.insert(letters.begin(), letter);
         ASSERT_EQ(letters.size(), 6u);
     }
-    void TearDown() override { CallTable<DiskScanCalls>::Install(nullptr); }
-
-    DiskScanCalls fake{FakeDrives::LogicalDriveStrings, FakeDrives::DriveType};
+    const StandInCalls<DiskScanCalls> fake{{FakeDrives::LogicalDriveStrings, FakeDrives::DriveType}};
     std::string letters;
 };
 
