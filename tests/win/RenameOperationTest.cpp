@@ -6,6 +6,7 @@
 #include "platform/LongPath.h"
 #include "platform/SystemErrorText.h"
 
+#include "BatchTestHelpers.h"
 #include "LinuxShell.h"
 #include "TempDir.h"
 #include "core/CaseMapping.h"
@@ -47,26 +48,6 @@ std::string Content(const std::string& path)
     DWORD read = 0;
     ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr);
     return std::string(buffer, read);
-}
-
-// Records the progress calls; onAdvance runs inside advance(i).
-struct ProgressLog {
-    std::vector<std::string> calls;
-    std::function<void(int)> onAdvance;
-
-    BatchProgress Callbacks()
-    {
-        return BatchProgress{[this](int max) { calls.push_back("start " + std::to_string(max)); },
-                             [this](int position) {
-                                 calls.push_back("advance " + std::to_string(position));
-                                 if (onAdvance) onAdvance(position);
-                             }};
-    }
-};
-
-std::function<std::string()> Text(const std::string& text)
-{
-    return [text] { return text; };
 }
 
 TEST(RenameOperationTest, ReplacesTheExtensionOfEachFile)
@@ -243,42 +224,40 @@ TEST(RenameOperationTest, CaseBatchesRenameFilesAndKeepFolderNames)
     }
 }
 
-TEST(RenameOperationTest, CaseRenameLeavesAFileWithTheTemporaryNameAlone)
-{
-    TempDir temp;
-    std::string path = temp.WriteFile("Name.TXT", "moved");
-    temp.WriteFile(".~brisel0", "bystander");
-
-    auto failures = RunRenameBatch({path}, RenameKind::LowerCase, nullptr, BatchProgress{}).failures;
-
-    EXPECT_TRUE(failures.empty());
-    EXPECT_EQ(NamesIn(temp.Path()), (std::vector<std::string>{".~brisel0", "name.txt"}));
-    EXPECT_EQ(Content(temp.Path() + "\\.~brisel0"), "bystander");
-    EXPECT_EQ(Content(temp.Path() + "\\name.txt"), "moved");
-}
-
+// After the first file the folder is known to ignore case-only renames; the
+// others must still end with their new names and contents. Files that hold
+// the first temporary names are passed by and kept.
 TEST(RenameOperationTest, EveryFileOfAFolderGetsItsNewCase)
 {
-    // After the first file the folder is known to ignore case-only renames;
-    // the others must still end with their new names and contents.
+    const struct {
+        const char* name;
+        const char* lowered;
+    } files[] = {{"One.TXT", "one.txt"},
+                 {"two.txt", "two.txt"},
+                 {"THREE.Txt", "three.txt"},
+                 {"图片Ab.JPG", "图片ab.jpg"},
+                 {"Four.TXT", "four.txt"}};
+    const char* const bystanders[] = {".~brisel0", ".~brisel1"};
     TempDir temp;
-    std::vector<std::string> targets;
-    for (const char* name : {"One.TXT", "two.txt", "THREE.Txt", "图片Ab.JPG", "Four.TXT"}) {
-        targets.push_back(temp.WriteFile(name, name));
+    std::vector<std::string> targets, expected;
+    for (const auto& f : files) {
+        targets.push_back(temp.WriteFile(f.name, f.name));
+        expected.push_back(f.lowered);
     }
-    temp.WriteFile(".~brisel1", "bystander");
+    for (const char* name : bystanders) {
+        temp.WriteFile(name, name);
+        expected.push_back(name);
+    }
 
     auto failures = RunRenameBatch(targets, RenameKind::LowerCase, nullptr, BatchProgress{}).failures;
 
     EXPECT_TRUE(failures.empty());
-    std::vector<std::string> expected = {"four.txt", ".~brisel1", "one.txt", "three.txt", "two.txt", "图片ab.jpg"};
     std::vector<std::string> names = NamesIn(temp.Path());
     std::sort(names.begin(), names.end());
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(names, expected);
-    EXPECT_EQ(Content(temp.Path() + "\\three.txt"), "THREE.Txt");
-    EXPECT_EQ(Content(temp.Path() + "\\four.txt"), "Four.TXT");
-    EXPECT_EQ(Content(temp.Path() + "\\.~brisel1"), "bystander");
+    for (const auto& f : files) EXPECT_EQ(Content(temp.PathOf(f.lowered)), f.name);
+    for (const char* name : bystanders) EXPECT_EQ(Content(temp.PathOf(name)), name);
 }
 
 TEST(RenameOperationTest, TreeBatchRenamesEveryFileAfterItsTurnInTheProgress)
