@@ -76,13 +76,16 @@ std::vector<std::string> EnumerationOrder(const std::string& folder)
     return TempDir::EntriesInOrder(folder);
 }
 
-// a.txt, sub\b.txt, z.txt.
-void MakeExampleTree(const TempDir& temp)
+// a.txt, sub\b.txt, z.txt; deep adds sub\deep\c.txt.
+void MakeExampleTree(const TempDir& temp, bool deep = false)
 {
     temp.Create("sub");
     temp.WriteFile("a.txt");
     temp.WriteFile("sub\\b.txt");
     temp.WriteFile("z.txt");
+    if (!deep) return;
+    temp.Create("sub\\deep");
+    temp.WriteFile("sub\\deep\\c.txt");
 }
 
 // What a scan of the example tree must report when started as start; paths
@@ -103,12 +106,16 @@ std::vector<std::string> ExampleTreeEvents(const std::string& start, const std::
     return events;
 }
 
-// An open enumeration keeps its directory from being renamed (Windows and Wine alike).
-bool RenamesAndBack(const std::string& directory)
+// No listing of the deep example tree is left open: an open enumeration
+// keeps its directory from being renamed (Windows and Wine alike).
+void ExpectNoListingOpen(const std::string& root)
 {
-    const std::string moved = directory + "-moved";
-    return MoveFileW(Widen(directory).c_str(), Widen(moved).c_str()) &&
-           MoveFileW(Widen(moved).c_str(), Widen(directory).c_str());
+    for (const std::string directory : {root + "\\sub\\deep", root + "\\sub", root}) {
+        const std::string moved = directory + "-moved";
+        EXPECT_TRUE(MoveFileW(Widen(directory).c_str(), Widen(moved).c_str()) &&
+                    MoveFileW(Widen(moved).c_str(), Widen(directory).c_str()))
+            << "still open: " << directory;
+    }
 }
 
 class DiskScanTest : public ::testing::Test {
@@ -125,23 +132,19 @@ protected:
     Recorder recorder;
 };
 
+// A trailing backslash of the start is doubled in every path.
 TEST_F(DiskScanTest, ReportsTheTreeDepthFirstInEnumerationOrder)
 {
     MakeExampleTree(temp);
-    scan.SetStartDirectory(temp.Path());
-    scan.Scan();
-    EXPECT_EQ(recorder.events, ExampleTreeEvents(temp.Path(), temp.Path()));
-    for (TObject* sender : recorder.senders) EXPECT_EQ(sender, &scan);
-    EXPECT_FALSE(scan.Cancelled());
-}
-
-TEST_F(DiskScanTest, TrailingBackslashIsDoubledInEveryPath)
-{
-    MakeExampleTree(temp);
-    const std::string start = temp.Path() + "\\";
-    scan.SetStartDirectory(start);
-    scan.Scan();
-    EXPECT_EQ(recorder.events, ExampleTreeEvents(start, temp.Path()));
+    for (const std::string& start : {temp.Path(), temp.Path() + "\\"}) {
+        SCOPED_TRACE(start);
+        recorder.events.clear();
+        scan.SetStartDirectory(start);
+        scan.Scan();
+        EXPECT_EQ(recorder.events, ExampleTreeEvents(start, temp.Path()));
+        for (TObject* sender : recorder.senders) EXPECT_EQ(sender, &scan);
+        EXPECT_FALSE(scan.Cancelled());
+    }
     EXPECT_NE(std::find(recorder.events.begin(), recorder.events.end(), "F " + temp.Path() + "\\\\a.txt"),
               recorder.events.end());
 }
@@ -242,9 +245,7 @@ protected:
 
 TEST_F(DiskScanTest, WalksTheWholeTreeWithoutAnyHandler)
 {
-    MakeExampleTree(temp);
-    temp.Create("sub\\deep");
-    temp.WriteFile("sub\\deep\\c.txt");
+    MakeExampleTree(temp, true);
     CountingScan bare;
     bare.SetStartDirectory(temp.Path());
     bare.Scan();
@@ -262,9 +263,7 @@ TEST_F(DiskScanTest, WalksTheWholeTreeWithoutAnyHandler)
 
 TEST_F(DiskScanTest, ExceptionFromHandlerLeavesScanWithEveryEnumerationClosed)
 {
-    MakeExampleTree(temp);
-    temp.Create("sub\\deep");
-    temp.WriteFile("sub\\deep\\c.txt");
+    MakeExampleTree(temp, true);
     scan.SetStartDirectory(temp.Path());
     scan.OnFileFound = [this](TObject* sender, std::string fileName) {
         if (fileName.size() >= 5 && fileName.compare(fileName.size() - 5, 5, "c.txt") == 0)
@@ -272,8 +271,7 @@ TEST_F(DiskScanTest, ExceptionFromHandlerLeavesScanWithEveryEnumerationClosed)
         recorder.Add(sender, "F " + fileName);
     };
     EXPECT_THROW(scan.Scan(), std::runtime_error);  // three levels were open at the throw
-    for (const char* level : {"\\sub\\deep", "\\sub", ""})
-        EXPECT_TRUE(RenamesAndBack(temp.Path() + level)) << "still open: " << temp.Path() + level;
+    ExpectNoListingOpen(temp.Path());
     EXPECT_EQ(std::count(recorder.events.begin(), recorder.events.end(), "END"), 0);
     EXPECT_FALSE(scan.Cancelled());
 
@@ -290,9 +288,7 @@ TEST_F(DiskScanTest, ExceptionFromHandlerLeavesScanWithEveryEnumerationClosed)
 
 TEST_F(DiskScanTest, CancelFromHandlerStopsAtOnce)
 {
-    MakeExampleTree(temp);
-    temp.Create("sub\\deep");
-    temp.WriteFile("sub\\deep\\c.txt");
+    MakeExampleTree(temp, true);
     const std::string root = temp.Path();
     scan.SetStartDirectory(root);
     struct Case {
@@ -316,8 +312,7 @@ TEST_F(DiskScanTest, CancelFromHandlerStopsAtOnce)
         scan.OnFileFound = [&](TObject*, std::string fileName) { cancelOn("F " + fileName); };
         scan.Scan();
         EXPECT_TRUE(scan.Cancelled());
-        for (const char* level : {"\\sub\\deep", "\\sub", ""})
-            EXPECT_TRUE(RenamesAndBack(root + level)) << "still open: " << root + level;
+        ExpectNoListingOpen(root);
         ASSERT_FALSE(recorder.events.empty());
         EXPECT_EQ(recorder.events.back(), c.cancelAt);  // nothing after it, no OnScanFinish
     }
@@ -405,9 +400,7 @@ struct MessageCounter {
 
 TEST_F(DiskScanTest, DispatchesPendingMessagesOncePerDirectoryAfterItsAnnouncement)
 {
-    MakeExampleTree(temp);
-    temp.Create("sub\\deep");
-    temp.WriteFile("sub\\deep\\c.txt");
+    MakeExampleTree(temp, true);
     MessageCounter counter;
     ASSERT_NE(counter.window, nullptr);
     std::vector<int> handledAtDirectory;
