@@ -50,40 +50,6 @@ std::string Content(const std::string& path)
     return std::string(buffer, read);
 }
 
-TEST(RenameOperationTest, ReplacesTheExtensionOfEachFile)
-{
-    struct Case {
-        const char* folder;
-        const char* name;
-        const char* extension;
-        const char* expected;
-    };
-    const Case cases[] = {
-        {"docs", "readme.txt", ".html", "readme.html"},
-        {"my.docs", "readme", ".html", "readme.html"},
-        {"arch", "archive.tar.gz", ".html", "archive.tar.html"},
-        {"dot", ".profile", ".html", ".html"},
-        {"nodot", "b.txt", "html", "bhtml"},
-        {"empty", "b.txt", "", "b"},
-        {"same", "page.html", ".html", "page.html"},
-        {"same2", "b", "", "b"},
-        {"gbk", "图片说明.txt", ".html", "图片说明.html"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.folder) + "\\" + c.name);
-        TempDir temp;
-        ASSERT_FALSE(temp.Path().empty());
-        std::string folder = temp.Create(c.folder);
-        std::string path = temp.WriteFile(std::string(c.folder) + "\\" + c.name, "data");
-        ASSERT_FALSE(path.empty());
-
-        auto failures = RunRenameBatch({path}, RenameKind::Extension, Text(c.extension), BatchProgress{}).failures;
-        EXPECT_TRUE(failures.empty()) << (failures.empty() ? "" : failures[0].reason);
-        EXPECT_EQ(NamesIn(folder), std::vector<std::string>{c.expected});
-        EXPECT_EQ(Content(folder + "\\" + c.expected), "data");
-    }
-}
-
 TEST(RenameOperationTest, ExistingTargetNameIsAFailureAndTheBatchGoesOn)
 {
     TempDir temp;
@@ -179,41 +145,51 @@ TEST(RenameOperationTest, PlainCaseOnlyMoveKeepsTheOldNameHere)
     EXPECT_EQ(name, "a.txt");
 }
 
-TEST(RenameOperationTest, CaseBatchesRenameFilesAndKeepFolderNames)
+// One file a run: the new name, the content kept, no temporary left behind,
+// and every folder on the way keeps its name and case.
+TEST(RenameOperationTest, EachCommandGivesTheFileItsNewNameAndKeepsFolderNames)
 {
-    struct Case {
+    const struct {
         RenameKind kind;
+        const char* extension;
         const char* folder;
         const char* name;
         const char* expected;
+    } cases[] = {
+        {RenameKind::Extension, ".html", "docs", "readme.txt", "readme.html"},
+        {RenameKind::Extension, ".html", "my.docs", "readme", "readme.html"},
+        {RenameKind::Extension, ".html", "arch", "archive.tar.gz", "archive.tar.html"},
+        {RenameKind::Extension, ".html", "dot", ".profile", ".html"},
+        {RenameKind::Extension, "html", "nodot", "b.txt", "bhtml"},
+        {RenameKind::Extension, "", "empty", "b.txt", "b"},
+        {RenameKind::Extension, ".html", "same", "page.html", "page.html"},
+        {RenameKind::Extension, "", "same2", "b", "b"},
+        {RenameKind::Extension, ".html", "gbk", "图片说明.txt", "图片说明.html"},
+        {RenameKind::LowerCase, nullptr, "Docs", "Report.TXT", "report.txt"},
+        {RenameKind::LowerCase, nullptr, "Docs\\Sub", "MiXed.Txt", "mixed.txt"},
+        {RenameKind::UpperCase, nullptr, "a", "readme.txt", "README.TXT"},
+        {RenameKind::UpperCase, nullptr, "a\\b c", "x1.y", "X1.Y"},
+        {RenameKind::LowerCase, nullptr, "GBK", "图片Ab.JPG", "图片ab.jpg"},
+        {RenameKind::UpperCase, nullptr, "GBK", "图片Ab.jpg", "图片AB.JPG"},
+        {RenameKind::LowerCase, nullptr, "Docs", "already.txt", "already.txt"},
+        {RenameKind::UpperCase, nullptr, "Docs", "图片2020", "图片2020"},
     };
-    const Case cases[] = {
-        {RenameKind::LowerCase, "Docs", "Report.TXT", "report.txt"},
-        {RenameKind::LowerCase, "Docs\\Sub", "MiXed.Txt", "mixed.txt"},
-        {RenameKind::UpperCase, "a", "readme.txt", "README.TXT"},
-        {RenameKind::UpperCase, "a\\b c", "x1.y", "X1.Y"},
-        {RenameKind::LowerCase, "GBK", "图片Ab.JPG", "图片ab.jpg"},
-        {RenameKind::UpperCase, "GBK", "图片Ab.jpg", "图片AB.JPG"},
-        {RenameKind::LowerCase, "Docs", "already.txt", "already.txt"},
-        {RenameKind::UpperCase, "Docs", "图片2020", "图片2020"},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.folder) + "\\" + c.name);
         TempDir temp;
         std::string folder = temp.Create(c.folder);
         std::string path = temp.WriteFile(std::string(c.folder) + "\\" + c.name, "keep");
         ASSERT_FALSE(path.empty());
 
-        BatchResult result = RunRenameBatch({path}, c.kind, nullptr, BatchProgress{});
+        BatchResult result = RunRenameBatch({path}, c.kind, c.extension ? Text(c.extension) : nullptr, BatchProgress{});
         const auto& failures = result.failures;
 
         EXPECT_TRUE(failures.empty()) << (failures.empty() ? "" : failures[0].reason);
-        // A file already in the wanted case is tried, not changed.
+        // A file that already has its new name is tried, not changed.
         EXPECT_EQ(result.tried, 1u);
         EXPECT_EQ(result.changed, std::string(c.name) == c.expected ? 0u : 1u);
-        EXPECT_EQ(NamesIn(folder), std::vector<std::string>{c.expected});  // no temporary left behind
+        EXPECT_EQ(NamesIn(folder), std::vector<std::string>{c.expected});
         EXPECT_EQ(Content(folder + "\\" + c.expected), "keep");
-        // Every folder on the way keeps its name and case.
         std::string walked = temp.Path();
         std::string rest = std::string(c.folder) + "\\";
         for (std::size_t end; (end = rest.find('\\')) != std::string::npos; rest.erase(0, end + 1)) {
