@@ -110,7 +110,7 @@ std::vector<std::string> ExampleTreeEvents(const std::string& start, const std::
 // keeps its directory from being renamed (Windows and Wine alike).
 void ExpectNoListingOpen(const std::string& root)
 {
-    for (const std::string directory : {root + "\\sub\\deep", root + "\\sub", root}) {
+    for (const std::string& directory : {root + "\\sub\\deep", root + "\\sub", root}) {
         const std::string moved = directory + "-moved";
         EXPECT_TRUE(MoveFileW(Widen(directory).c_str(), Widen(moved).c_str()) &&
                     MoveFileW(Widen(moved).c_str(), Widen(directory).c_str()))
