@@ -2,6 +2,7 @@
 #include "app/FileTimeOperation.h"
 #include "app/RenameOperation.h"
 
+#include "BatchTestHelpers.h"
 #include "LinuxShell.h"
 #include "TempDir.h"
 #include "platform/ScopedHandle.h"
@@ -15,43 +16,13 @@
 
 namespace {
 
-struct Times {
-    FILETIME lastAccess{}, lastWrite{};
-    bool operator==(const Times& o) const
-    {
-        return CompareFileTime(&lastAccess, &o.lastAccess) == 0 && CompareFileTime(&lastWrite, &o.lastWrite) == 0;
-    }
-};
-
-Times TimesOf(const std::string& path)
-{
-    Times times;
-    ScopedHandle file(
-        CreateFileW(Widen(path).c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr),
-        CloseHandle);
-    GetFileTime(file.Get(), nullptr, &times.lastAccess, &times.lastWrite);
-    return times;
-}
-
-std::function<std::string()> Text(const std::string& text)
-{
-    return [text] { return text; };
-}
-
 // Each command, then its undo: the tree is as it was, and the record is spent.
 TEST(BatchRecordTest, UndoPutsEveryCommandBack)
 {
     TempDir temp;
     temp.Create("Sub");
-    const std::vector<std::string> targets = {temp.WriteFile("One.TXT", "1"), temp.WriteFile("Sub\\two.Txt", "2"),
-                                              temp.WriteFile("Sub\\三.Doc", "3")};
-    // An old time, which the time command is sure to change.
-    FILETIME old{0x12345678, 0x01C00000};
-    for (const std::string& path : targets) {
-        ScopedHandle file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr),
-                          CloseHandle);
-        SetFileTime(file.Get(), &old, &old, &old);
-    }
+    const std::vector<std::string> targets = {OldFile(temp, "One.TXT"), OldFile(temp, "Sub\\two.Txt"),
+                                              OldFile(temp, "Sub\\三.Doc")};
     const std::vector<std::string> top = TempDir::Names(temp.Path()), sub = TempDir::Names(temp.Path() + "\\Sub");
     const Times before = TimesOf(targets[1]);
 

@@ -6,8 +6,9 @@
 #include "platform/ScopedHandle.h"
 #include "platform/WideText.h"
 
+#include "BatchTestHelpers.h"
+#include "StandInCalls.h"
 #include "TempDir.h"
-#include "platform/WideText.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -20,11 +21,6 @@ namespace {
 const char* const kDefaultText = "2020-12-12 12:12:12";
 constexpr int kCurrentYear = 2026;
 
-unsigned long long Ticks(const FILETIME& time)
-{
-    return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-}
-
 // The typed wall-clock time as the file time itself: no local-time shift.
 unsigned long long Expected(WORD year, WORD month, WORD day, WORD hour, WORD minute, WORD second)
 {
@@ -32,41 +28,6 @@ unsigned long long Expected(WORD year, WORD month, WORD day, WORD hour, WORD min
     FILETIME time = {};
     EXPECT_TRUE(SystemTimeToFileTime(&fields, &time));
     return Ticks(time);
-}
-
-struct Times {
-    unsigned long long lastAccess = 0;
-    unsigned long long lastWrite = 0;
-    bool operator==(const Times& other) const { return lastAccess == other.lastAccess && lastWrite == other.lastWrite; }
-};
-
-Times TimesOf(const std::string& path)
-{
-    Times times;
-    ScopedHandle file(CreateFileW(Widen(path).c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_EXISTING, 0, nullptr),
-                      CloseHandle);
-    EXPECT_TRUE(file.IsOpen()) << path;
-    if (!file.IsOpen()) return times;
-    FILETIME creation, access, write;
-    EXPECT_TRUE(GetFileTime(file.Get(), &creation, &access, &write));
-    times.lastAccess = Ticks(access);
-    times.lastWrite = Ticks(write);
-    return times;
-}
-
-// A file with times far from the ones the tests set.
-std::string OldFile(const TempDir& temp, const std::string& name)
-{
-    std::string path = temp.WriteFile(name, "x");
-    ScopedHandle file(
-        CreateFileW(Widen(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr),
-        CloseHandle);
-    SYSTEMTIME fields = {2001, 2, 0, 3, 4, 5, 6, 0};
-    FILETIME time;
-    SystemTimeToFileTime(&fields, &time);
-    SetFileTime(file.Get(), &time, &time, &time);
-    return path;
 }
 
 // Passes every call on to the platform and records what was asked.
@@ -82,17 +43,8 @@ public:
         unsigned long long ticks;
     };
 
-    RecordingCalls()
-    {
-        current = this;
-        table_ = {RecordOpen, SystemTimeToFileTime, RecordSetTime, RecordClose};
-        CallTable<FileTimeCalls>::Install(&table_);
-    }
-    ~RecordingCalls()
-    {
-        CallTable<FileTimeCalls>::Install(nullptr);
-        current = nullptr;
-    }
+    RecordingCalls() { current = this; }
+    ~RecordingCalls() { current = nullptr; }
 
     std::vector<Open> opens;
     std::vector<Set> sets;
@@ -128,19 +80,10 @@ private:
     }
 
     static RecordingCalls* current;
-    FileTimeCalls table_;
+    const StandInCalls<FileTimeCalls> table_{{RecordOpen, SystemTimeToFileTime, RecordSetTime, RecordClose}};
 };
 
 RecordingCalls* RecordingCalls::current = nullptr;
-
-struct ProgressLog {
-    std::vector<std::string> calls;
-    BatchProgress Callbacks()
-    {
-        return BatchProgress{[this](int max) { calls.push_back("start " + std::to_string(max)); },
-                             [this](int position) { calls.push_back("advance " + std::to_string(position)); }};
-    }
-};
 
 TEST(FileTimeOperationTest, BatchSetsTheTypedTimeAsTheFileTime)
 {
@@ -226,48 +169,34 @@ TEST(FileTimeOperationTest, ApplyFileTimeReportsWhyAndClosesOnEveryPath)
     EXPECT_EQ(TimesOf(path).lastWrite, Expected(2020, 12, 12, 12, 12, 12));
 }
 
-// Runs a batch over first, blocked, last and checks that only blocked is
-// listed and keeps its times; blocked is never opened.
-void ExpectOnlyBlockedFileFails(const TempDir& temp, const std::string& blocked)
-{
-    std::string first = OldFile(temp, "first.txt");
-    std::string last = OldFile(temp, "last.txt");
-    const Times before = TimesOf(blocked);
-    RecordingCalls calls;
-
-    auto failures = RunFileTimeBatch({first, blocked, last}, kDefaultText, kCurrentYear, BatchProgress{}).failures;
-
-    ASSERT_EQ(failures.size(), 1u);
-    EXPECT_EQ(failures[0].path, blocked);
-    EXPECT_FALSE(failures[0].reason.empty());
-    EXPECT_EQ(TimesOf(blocked), before);
-    const unsigned long long expected = Expected(2020, 12, 12, 12, 12, 12);
-    EXPECT_EQ(TimesOf(first).lastWrite, expected);
-    EXPECT_EQ(TimesOf(last).lastAccess, expected);
-    EXPECT_EQ(calls.opens.size(), 6u);
-    EXPECT_EQ(calls.closedHandles, calls.openedHandles);
-}
-
-// Another program's open handle, sharing reading and writing, blocks nothing.
-TEST(FileTimeOperationTest, FileHeldOpenByAnotherProgramIsStamped)
+// A read-only file is listed and keeps its times while the batch goes on;
+// another program's open handle, sharing reading and writing, blocks nothing.
+TEST(FileTimeOperationTest, OnlyAReadOnlyFileIsListedAndAFileHeldOpenIsStamped)
 {
     TempDir temp;
-    std::string held = OldFile(temp, "held.txt");
+    const std::string first = OldFile(temp, "first.txt"), held = OldFile(temp, "held.txt");
+    const std::string readOnly = OldFile(temp, "readonly.txt"), last = OldFile(temp, "last.txt");
+    ASSERT_TRUE(SetFileAttributesW(Widen(readOnly).c_str(), FILE_ATTRIBUTE_READONLY));
     ScopedHandle holder(CreateFileW(Widen(held).c_str(), GENERIC_READ | GENERIC_WRITE,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr),
                         CloseHandle);
     ASSERT_TRUE(holder.IsOpen());
+    const Times before = TimesOf(readOnly);
+    RecordingCalls calls;
 
-    EXPECT_TRUE(RunFileTimeBatch({held}, kDefaultText, kCurrentYear, BatchProgress{}).failures.empty());
-    EXPECT_EQ(TimesOf(held).lastWrite, Expected(2020, 12, 12, 12, 12, 12));
-}
+    auto failures =
+        RunFileTimeBatch({first, held, readOnly, last}, kDefaultText, kCurrentYear, BatchProgress{}).failures;
 
-TEST(FileTimeOperationTest, ReadOnlyFileIsListedAndTheRestChange)
-{
-    TempDir temp;
-    std::string readOnly = OldFile(temp, "readonly.txt");
-    ASSERT_TRUE(SetFileAttributesW(Widen(readOnly).c_str(), FILE_ATTRIBUTE_READONLY));
-    ExpectOnlyBlockedFileFails(temp, readOnly);
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0].path, readOnly);
+    EXPECT_FALSE(failures[0].reason.empty());
+    EXPECT_EQ(TimesOf(readOnly), before);
+    const unsigned long long expected = Expected(2020, 12, 12, 12, 12, 12);
+    EXPECT_EQ(TimesOf(first).lastWrite, expected);
+    EXPECT_EQ(TimesOf(held).lastWrite, expected);
+    EXPECT_EQ(TimesOf(last).lastAccess, expected);
+    EXPECT_EQ(calls.opens.size(), 9u);  // the read-only file is never opened
+    EXPECT_EQ(calls.closedHandles, calls.openedHandles);
 }
 
 // Time 0 would be taken as "leave unchanged", and a year before 1601 has no

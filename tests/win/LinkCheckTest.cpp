@@ -1,5 +1,6 @@
 #include "app/LinkCheck.h"
 
+#include "StandInCalls.h"
 #include "app/LinkCheckCalls.h"
 
 #include <gtest/gtest.h>
@@ -13,19 +14,18 @@ TEST(LinkCheckTest, OnlyAFileThatLeadsElsewhereIsALink)
     // the link itself the folder is C:\Via, followed it is C:\Real. A handle
     // is the final path it stands for.
     static int folderOpens = 0;
-    const LinkCheckCalls windows{
-        [](LPCWSTR name, DWORD, DWORD, LPSECURITY_ATTRIBUTES, DWORD, DWORD flags, HANDLE) {
-            ++folderOpens;
-            // The folder comes in its long form.
-            if (std::wcscmp(name, L"\\\\?\\C:\\Via") != 0) return (HANDLE)L"\\\\?\\C:\\Plain\\";
-            return (HANDLE)(flags & FILE_FLAG_OPEN_REPARSE_POINT ? L"\\\\?\\C:\\Via" : L"\\\\?\\C:\\Real");
-        },
-        [](HANDLE handle, LPWSTR buffer, DWORD size, DWORD) {
-            const std::wstring path = static_cast<const wchar_t*>(handle);
-            return static_cast<DWORD>(path.size() < size ? path.copy(buffer, path.size()) : path.size() + 1);
-        },
-        [](HANDLE) -> BOOL { return TRUE; }};
-    CallTable<LinkCheckCalls>::Install(&windows);
+    const StandInCalls<LinkCheckCalls> windows(
+        {[](LPCWSTR name, DWORD, DWORD, LPSECURITY_ATTRIBUTES, DWORD, DWORD flags, HANDLE) {
+             ++folderOpens;
+             // The folder comes in its long form.
+             if (std::wcscmp(name, L"\\\\?\\C:\\Via") != 0) return (HANDLE)L"\\\\?\\C:\\Plain\\";
+             return (HANDLE)(flags & FILE_FLAG_OPEN_REPARSE_POINT ? L"\\\\?\\C:\\Via" : L"\\\\?\\C:\\Real");
+         },
+         [](HANDLE handle, LPWSTR buffer, DWORD size, DWORD) {
+             const std::wstring path = static_cast<const wchar_t*>(handle);
+             return static_cast<DWORD>(path.size() < size ? path.copy(buffer, path.size()) : path.size() + 1);
+         },
+         [](HANDLE) -> BOOL { return TRUE; }});
     const struct {
         const char* folder;
         const char* name;
@@ -41,5 +41,4 @@ TEST(LinkCheckTest, OnlyAFileThatLeadsElsewhereIsALink)
     for (const auto& c : cases)
         EXPECT_EQ(check.NamesItself(c.folder, c.name, (HANDLE)c.fileResolvesTo), c.namesItself) << c.folder << c.name;
     EXPECT_EQ(folderOpens, 2);  // once per folder
-    CallTable<LinkCheckCalls>::Install(nullptr);
 }

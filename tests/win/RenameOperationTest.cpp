@@ -6,6 +6,7 @@
 #include "platform/LongPath.h"
 #include "platform/SystemErrorText.h"
 
+#include "BatchTestHelpers.h"
 #include "LinuxShell.h"
 #include "TempDir.h"
 #include "core/CaseMapping.h"
@@ -47,60 +48,6 @@ std::string Content(const std::string& path)
     DWORD read = 0;
     ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr);
     return std::string(buffer, read);
-}
-
-// Records the progress calls; onAdvance runs inside advance(i).
-struct ProgressLog {
-    std::vector<std::string> calls;
-    std::function<void(int)> onAdvance;
-
-    BatchProgress Callbacks()
-    {
-        return BatchProgress{[this](int max) { calls.push_back("start " + std::to_string(max)); },
-                             [this](int position) {
-                                 calls.push_back("advance " + std::to_string(position));
-                                 if (onAdvance) onAdvance(position);
-                             }};
-    }
-};
-
-std::function<std::string()> Text(const std::string& text)
-{
-    return [text] { return text; };
-}
-
-TEST(RenameOperationTest, ReplacesTheExtensionOfEachFile)
-{
-    struct Case {
-        const char* folder;
-        const char* name;
-        const char* extension;
-        const char* expected;
-    };
-    const Case cases[] = {
-        {"docs", "readme.txt", ".html", "readme.html"},
-        {"my.docs", "readme", ".html", "readme.html"},
-        {"arch", "archive.tar.gz", ".html", "archive.tar.html"},
-        {"dot", ".profile", ".html", ".html"},
-        {"nodot", "b.txt", "html", "bhtml"},
-        {"empty", "b.txt", "", "b"},
-        {"same", "page.html", ".html", "page.html"},
-        {"same2", "b", "", "b"},
-        {"gbk", "图片说明.txt", ".html", "图片说明.html"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.folder) + "\\" + c.name);
-        TempDir temp;
-        ASSERT_FALSE(temp.Path().empty());
-        std::string folder = temp.Create(c.folder);
-        std::string path = temp.WriteFile(std::string(c.folder) + "\\" + c.name, "data");
-        ASSERT_FALSE(path.empty());
-
-        auto failures = RunRenameBatch({path}, RenameKind::Extension, Text(c.extension), BatchProgress{}).failures;
-        EXPECT_TRUE(failures.empty()) << (failures.empty() ? "" : failures[0].reason);
-        EXPECT_EQ(NamesIn(folder), std::vector<std::string>{c.expected});
-        EXPECT_EQ(Content(folder + "\\" + c.expected), "data");
-    }
 }
 
 TEST(RenameOperationTest, ExistingTargetNameIsAFailureAndTheBatchGoesOn)
@@ -198,41 +145,51 @@ TEST(RenameOperationTest, PlainCaseOnlyMoveKeepsTheOldNameHere)
     EXPECT_EQ(name, "a.txt");
 }
 
-TEST(RenameOperationTest, CaseBatchesRenameFilesAndKeepFolderNames)
+// One file a run: the new name, the content kept, no temporary left behind,
+// and every folder on the way keeps its name and case.
+TEST(RenameOperationTest, EachCommandGivesTheFileItsNewNameAndKeepsFolderNames)
 {
-    struct Case {
+    const struct {
         RenameKind kind;
+        const char* extension;
         const char* folder;
         const char* name;
         const char* expected;
+    } cases[] = {
+        {RenameKind::Extension, ".html", "docs", "readme.txt", "readme.html"},
+        {RenameKind::Extension, ".html", "my.docs", "readme", "readme.html"},
+        {RenameKind::Extension, ".html", "arch", "archive.tar.gz", "archive.tar.html"},
+        {RenameKind::Extension, ".html", "dot", ".profile", ".html"},
+        {RenameKind::Extension, "html", "nodot", "b.txt", "bhtml"},
+        {RenameKind::Extension, "", "empty", "b.txt", "b"},
+        {RenameKind::Extension, ".html", "same", "page.html", "page.html"},
+        {RenameKind::Extension, "", "same2", "b", "b"},
+        {RenameKind::Extension, ".html", "gbk", "图片说明.txt", "图片说明.html"},
+        {RenameKind::LowerCase, nullptr, "Docs", "Report.TXT", "report.txt"},
+        {RenameKind::LowerCase, nullptr, "Docs\\Sub", "MiXed.Txt", "mixed.txt"},
+        {RenameKind::UpperCase, nullptr, "a", "readme.txt", "README.TXT"},
+        {RenameKind::UpperCase, nullptr, "a\\b c", "x1.y", "X1.Y"},
+        {RenameKind::LowerCase, nullptr, "GBK", "图片Ab.JPG", "图片ab.jpg"},
+        {RenameKind::UpperCase, nullptr, "GBK", "图片Ab.jpg", "图片AB.JPG"},
+        {RenameKind::LowerCase, nullptr, "Docs", "already.txt", "already.txt"},
+        {RenameKind::UpperCase, nullptr, "Docs", "图片2020", "图片2020"},
     };
-    const Case cases[] = {
-        {RenameKind::LowerCase, "Docs", "Report.TXT", "report.txt"},
-        {RenameKind::LowerCase, "Docs\\Sub", "MiXed.Txt", "mixed.txt"},
-        {RenameKind::UpperCase, "a", "readme.txt", "README.TXT"},
-        {RenameKind::UpperCase, "a\\b c", "x1.y", "X1.Y"},
-        {RenameKind::LowerCase, "GBK", "图片Ab.JPG", "图片ab.jpg"},
-        {RenameKind::UpperCase, "GBK", "图片Ab.jpg", "图片AB.JPG"},
-        {RenameKind::LowerCase, "Docs", "already.txt", "already.txt"},
-        {RenameKind::UpperCase, "Docs", "图片2020", "图片2020"},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.folder) + "\\" + c.name);
         TempDir temp;
         std::string folder = temp.Create(c.folder);
         std::string path = temp.WriteFile(std::string(c.folder) + "\\" + c.name, "keep");
         ASSERT_FALSE(path.empty());
 
-        BatchResult result = RunRenameBatch({path}, c.kind, nullptr, BatchProgress{});
+        BatchResult result = RunRenameBatch({path}, c.kind, c.extension ? Text(c.extension) : nullptr, BatchProgress{});
         const auto& failures = result.failures;
 
         EXPECT_TRUE(failures.empty()) << (failures.empty() ? "" : failures[0].reason);
-        // A file already in the wanted case is tried, not changed.
+        // A file that already has its new name is tried, not changed.
         EXPECT_EQ(result.tried, 1u);
         EXPECT_EQ(result.changed, std::string(c.name) == c.expected ? 0u : 1u);
-        EXPECT_EQ(NamesIn(folder), std::vector<std::string>{c.expected});  // no temporary left behind
+        EXPECT_EQ(NamesIn(folder), std::vector<std::string>{c.expected});
         EXPECT_EQ(Content(folder + "\\" + c.expected), "keep");
-        // Every folder on the way keeps its name and case.
         std::string walked = temp.Path();
         std::string rest = std::string(c.folder) + "\\";
         for (std::size_t end; (end = rest.find('\\')) != std::string::npos; rest.erase(0, end + 1)) {
@@ -243,42 +200,40 @@ TEST(RenameOperationTest, CaseBatchesRenameFilesAndKeepFolderNames)
     }
 }
 
-TEST(RenameOperationTest, CaseRenameLeavesAFileWithTheTemporaryNameAlone)
-{
-    TempDir temp;
-    std::string path = temp.WriteFile("Name.TXT", "moved");
-    temp.WriteFile(".~brisel0", "bystander");
-
-    auto failures = RunRenameBatch({path}, RenameKind::LowerCase, nullptr, BatchProgress{}).failures;
-
-    EXPECT_TRUE(failures.empty());
-    EXPECT_EQ(NamesIn(temp.Path()), (std::vector<std::string>{".~brisel0", "name.txt"}));
-    EXPECT_EQ(Content(temp.Path() + "\\.~brisel0"), "bystander");
-    EXPECT_EQ(Content(temp.Path() + "\\name.txt"), "moved");
-}
-
+// After the first file the folder is known to ignore case-only renames; the
+// others must still end with their new names and contents. Files that hold
+// the first temporary names are passed by and kept.
 TEST(RenameOperationTest, EveryFileOfAFolderGetsItsNewCase)
 {
-    // After the first file the folder is known to ignore case-only renames;
-    // the others must still end with their new names and contents.
+    const struct {
+        const char* name;
+        const char* lowered;
+    } files[] = {{"One.TXT", "one.txt"},
+                 {"two.txt", "two.txt"},
+                 {"THREE.Txt", "three.txt"},
+                 {"图片Ab.JPG", "图片ab.jpg"},
+                 {"Four.TXT", "four.txt"}};
+    const char* const bystanders[] = {".~brisel0", ".~brisel1"};
     TempDir temp;
-    std::vector<std::string> targets;
-    for (const char* name : {"One.TXT", "two.txt", "THREE.Txt", "图片Ab.JPG", "Four.TXT"}) {
-        targets.push_back(temp.WriteFile(name, name));
+    std::vector<std::string> targets, expected;
+    for (const auto& f : files) {
+        targets.push_back(temp.WriteFile(f.name, f.name));
+        expected.push_back(f.lowered);
     }
-    temp.WriteFile(".~brisel1", "bystander");
+    for (const char* name : bystanders) {
+        temp.WriteFile(name, name);
+        expected.push_back(name);
+    }
 
     auto failures = RunRenameBatch(targets, RenameKind::LowerCase, nullptr, BatchProgress{}).failures;
 
     EXPECT_TRUE(failures.empty());
-    std::vector<std::string> expected = {"four.txt", ".~brisel1", "one.txt", "three.txt", "two.txt", "图片ab.jpg"};
     std::vector<std::string> names = NamesIn(temp.Path());
     std::sort(names.begin(), names.end());
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(names, expected);
-    EXPECT_EQ(Content(temp.Path() + "\\three.txt"), "THREE.Txt");
-    EXPECT_EQ(Content(temp.Path() + "\\four.txt"), "Four.TXT");
-    EXPECT_EQ(Content(temp.Path() + "\\.~brisel1"), "bystander");
+    for (const auto& f : files) EXPECT_EQ(Content(temp.PathOf(f.lowered)), f.name);
+    for (const char* name : bystanders) EXPECT_EQ(Content(temp.PathOf(name)), name);
 }
 
 TEST(RenameOperationTest, TreeBatchRenamesEveryFileAfterItsTurnInTheProgress)

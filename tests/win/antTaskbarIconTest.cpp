@@ -2,6 +2,7 @@
 
 #include "components/TaskbarIconCalls.h"
 #include "platform/WideText.h"
+#include "tests/win/StandInCalls.h"
 #include "tests/win/TestApplication.h"
 #include "toolkit/Application.h"
 #include "toolkit/ImageList.h"
@@ -88,16 +89,9 @@ BOOL WINAPI RecordPost(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 const TaskbarIconCalls recordingCalls{RecordShell, RecordCursor, RecordKeyState, RecordForeground, RecordPost};
 
 struct ScopedCalls {
-    explicit ScopedCalls(Recorder& rec)
-    {
-        recorder = &rec;
-        CallTable<TaskbarIconCalls>::Install(&recordingCalls);
-    }
-    ~ScopedCalls()
-    {
-        CallTable<TaskbarIconCalls>::Install(nullptr);
-        recorder = nullptr;
-    }
+    explicit ScopedCalls(Recorder& rec) { recorder = &rec; }
+    ~ScopedCalls() { recorder = nullptr; }
+    const StandInCalls<TaskbarIconCalls> calls{recordingCalls};
 };
 
 std::string MouseText(const char* kind, TMouseButton button, TShiftState shift, int x, int y)
@@ -536,16 +530,15 @@ TEST(TaskbarIconShellTest, RealNotificationAreaHoldsTheEntryUntilTheComponentGoe
     EnsureApplication();
     if (!FindWindowA("Shell_TrayWnd", nullptr)) GTEST_SKIP() << "no notification area on this display";
     shellResults.clear();
-    const TaskbarIconCalls observing{ObserveShell, GetCursorPos, GetKeyState, SetForegroundWindow, PostMessageW};
-    CallTable<TaskbarIconCalls>::Install(&observing);
     {
+        const StandInCalls<TaskbarIconCalls> observing(
+            {ObserveShell, GetCursorPos, GetKeyState, SetForegroundWindow, PostMessageW});
         TantTaskbarIcon tray(nullptr);
         tray.Icon().SetHandle(MakeIcon(32));
         tray.SetVisible(true);
         tray.SetHint("Brisel批量文件更改器 V2.0");
         tray.ShowIcon();
     }
-    CallTable<TaskbarIconCalls>::Install(nullptr);
     ASSERT_GE(shellResults.size(), 3u);
     EXPECT_EQ(shellResults.front(), (std::pair<DWORD, BOOL>{NIM_ADD, TRUE}));
     for (const auto& call : shellResults) {

@@ -1,0 +1,76 @@
+// What the batch tests share: the extension text as the window hands it
+// out, a log of the progress calls, and a file's times.
+#pragma once
+
+#include "app/BatchProgress.h"
+#include "platform/ScopedHandle.h"
+#include "platform/WideText.h"
+#include "tests/ui/driver/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// The same text at every read.
+inline std::function<std::string()> Text(const std::string& text)
+{
+    return [text] { return text; };
+}
+
+// Records the progress calls; onAdvance runs inside advance(i).
+struct ProgressLog {
+    std::vector<std::string> calls;
+    std::function<void(int)> onAdvance;
+
+    BatchProgress Callbacks()
+    {
+        return BatchProgress{[this](int max) { calls.push_back("start " + std::to_string(max)); },
+                             [this](int position) {
+                                 calls.push_back("advance " + std::to_string(position));
+                                 if (onAdvance) onAdvance(position);
+                             }};
+    }
+};
+
+inline unsigned long long Ticks(const FILETIME& time)
+{
+    return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+
+struct Times {
+    unsigned long long lastAccess = 0;
+    unsigned long long lastWrite = 0;
+    bool operator==(const Times& other) const { return lastAccess == other.lastAccess && lastWrite == other.lastWrite; }
+};
+
+inline Times TimesOf(const std::string& path)
+{
+    Times times;
+    ScopedHandle file(CreateFileW(Widen(path).c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, 0, nullptr),
+                      CloseHandle);
+    EXPECT_TRUE(file.IsOpen()) << path;
+    if (!file.IsOpen()) return times;
+    FILETIME creation, access, write;
+    EXPECT_TRUE(GetFileTime(file.Get(), &creation, &access, &write));
+    times.lastAccess = Ticks(access);
+    times.lastWrite = Ticks(write);
+    return times;
+}
+
+// A file with times far from the ones the tests set.
+inline std::string OldFile(const TempDir& temp, const std::string& name, const std::string& content = "x")
+{
+    std::string path = temp.WriteFile(name, content);
+    ScopedHandle file(
+        CreateFileW(Widen(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr),
+        CloseHandle);
+    SYSTEMTIME fields = {2001, 2, 0, 3, 4, 5, 6, 0};
+    FILETIME time;
+    SystemTimeToFileTime(&fields, &time);
+    SetFileTime(file.Get(), &time, &time, &time);
+    return path;
+}
