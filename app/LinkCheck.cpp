@@ -43,6 +43,34 @@ std::wstring FinalPath(const std::string& path)
     return handle.IsOpen() ? FinalPath(handle.Get()) : std::wstring();
 }
 
+bool SamePath(const std::wstring& a, const std::wstring& b)
+{
+    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
+           CSTR_EQUAL;
+}
+
+std::wstring WithoutTrailingSpacesAndDots(std::wstring path)
+{
+    while (!path.empty() && (path.back() == L' ' || path.back() == L'.')) path.pop_back();
+    return path;
+}
+
+// Whether path leads to the file open as file. A path that leads nowhere
+// does not; one that cannot be told is taken to, so that nothing is renamed.
+bool LeadsTo(const std::wstring& path, HANDLE file)
+{
+    const LinkCheckCalls& calls = CallTable<LinkCheckCalls>::Current();
+    ScopedHandle other(calls.createFile(path.c_str(), FILE_READ_ATTRIBUTES,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                        FILE_FLAG_BACKUP_SEMANTICS, nullptr),
+                       calls.closeHandle);
+    if (!other.IsOpen()) return GetLastError() != ERROR_FILE_NOT_FOUND;
+    BY_HANDLE_FILE_INFORMATION a, b;
+    if (!calls.getFileInformationByHandle(file, &a) || !calls.getFileInformationByHandle(other.Get(), &b)) return true;
+    return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
+           a.nFileIndexLow == b.nFileIndexLow;
+}
+
 }  // namespace
 
 bool LinkCheck::NamesItself(const std::string& folder, const std::string& name, HANDLE file)
@@ -54,7 +82,9 @@ bool LinkCheck::NamesItself(const std::string& folder, const std::string& name, 
     if (folderFinalPath_.empty()) return true;
     const std::wstring expected = folderFinalPath_ + L"\\" + Widen(name);
     const std::wstring final = FinalPath(file, expected.size());
-    if (final.empty()) return true;
-    return CompareStringOrdinal(final.c_str(), static_cast<int>(final.size()), expected.c_str(),
-                                static_cast<int>(expected.size()), TRUE) == CSTR_EQUAL;
+    if (final.empty() || SamePath(final, expected)) return true;
+    // Wine gives a name that ends in spaces or dots without them: such a
+    // file is itself, unless the name without them is a link's target.
+    const std::wstring trimmed = WithoutTrailingSpacesAndDots(expected);
+    return trimmed.size() != expected.size() && SamePath(final, trimmed) && !LeadsTo(trimmed, file);
 }

@@ -2,6 +2,7 @@
 
 const LinkCheckCalls& LinkCheckCalls::Platform()
 {
-    static const LinkCheckCalls platform = {CreateFileW, GetFinalPathNameByHandleW, CloseHandle};
+    static const LinkCheckCalls platform = {CreateFileW, GetFinalPathNameByHandleW, CloseHandle,
+                                            GetFileInformationByHandle};
     return platform;
 }

@@ -61,7 +61,9 @@ bool RenameOperation::Apply(const std::string& oldPath, const std::string& exten
     // not be reached again: not by the lists, nor by the undo.
     const std::string newName = newPath.substr(core::NameStart(newPath));
     const core::NameCheck check = core::CheckName(newName);
-    if (check != core::NameCheck::Usable) return Fail(oldPath, NameRefusal(newName, check), failure);
+    // A change of case alone leaves the name as reachable as it was.
+    if (check != core::NameCheck::Usable && !core::DiffersOnlyInCase(oldPath, newPath))
+        return Fail(oldPath, NameRefusal(newName, check), failure);
     if (!FitsPathLimit(newPath)) return Fail(oldPath, kTooLong, failure);
     const std::size_t nameStart = core::NameStart(oldPath);
     // One open tells where the name leads and does the rename.

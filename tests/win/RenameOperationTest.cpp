@@ -310,9 +310,9 @@ TEST(RenameOperationTest, CaseRenamesMapTheNameAloneInItsOwnFolder)
 }
 
 // Trees only the Linux side can make: names and folders that differ only in
-// case, a link. Every file stays in its folder, no file takes another's name,
-// and no temporary name is left behind.
-TEST(RenameOperationTest, CaseRenamesInHostileFoldersNeverStrandOrMisplaceAFile)
+// case, a link, names ending in a space or a dot. Every file stays in its
+// folder, no file takes another's name, and no temporary name is left behind.
+TEST(RenameOperationTest, RenamesInHostileFoldersNeverStrandOrMisplaceAFile)
 {
     struct Case {
         const char* title;
@@ -334,6 +334,14 @@ TEST(RenameOperationTest, CaseRenamesInHostileFoldersNeverStrandOrMisplaceAFile)
          "[ -L Link.TXT ] && [ \"$(readlink Link.TXT)\" = target.dat ] && [ \"$(cat target.dat)\" = t ] && "
          "[ $(ls | wc -l) = 2 ]",
          true},
+        // Wine gives these files' final paths without the trailing space or dot.
+        {"name ending in a space beside its twin", "echo s > 'Space.TXT ' && echo t > Space.TXT", "Space.TXT ",
+         RenameKind::Extension,
+         "[ \"$(cat Space.html)\" = s ] && [ \"$(cat Space.TXT)\" = t ] && [ $(ls | wc -l) = 2 ]", false},
+        {"case of a name ending in a space", "echo s > 'space '", "space ", RenameKind::UpperCase,
+         "[ \"$(cat 'SPACE ')\" = s ] && [ $(ls | wc -l) = 1 ]", false},
+        {"link ending in a dot to its twin", "echo t > Dot.TXT && ln -s Dot.TXT Dot.TXT.", "Dot.TXT.",
+         RenameKind::Extension, "[ -L Dot.TXT. ] && [ \"$(cat Dot.TXT)\" = t ] && [ $(ls | wc -l) = 2 ]", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title);
@@ -341,7 +349,7 @@ TEST(RenameOperationTest, CaseRenamesInHostileFoldersNeverStrandOrMisplaceAFile)
         ASSERT_TRUE(RunLinuxShell(temp.Path(), c.shell));
         std::string path = temp.Path() + "\\" + c.target;
 
-        auto failures = RunRenameBatch({path}, c.kind, nullptr, BatchProgress{}).failures;
+        auto failures = RunRenameBatch({path}, c.kind, Text(".html"), BatchProgress{}).failures;
 
         ASSERT_EQ(failures.size(), c.fails ? 1u : 0u) << (failures.empty() ? "" : failures[0].reason);
         EXPECT_TRUE(RunLinuxShell(temp.Path(), c.linuxCheck + " && ! find . -name '.~*' | grep -q ."));
