@@ -48,7 +48,7 @@ BatchRecord::Rename::Rename(const std::string& oldPath, const std::string& newPa
 {
     std::size_t shared = 0;
     while (shared < oldPath.size() && shared < newPath.size() && oldPath[shared] == newPath[shared]) ++shared;
-    // Not inside a double-byte character: the name's own part starts at a name.
+    // Not inside a multi-byte character: the name's own part starts at a name.
     shared = std::min(shared, core::NameStart(newPath));
     const std::size_t tail = oldPath.size() + 1;
     paths_.reset(new char[tail + newPath.size() - shared + 1]);

@@ -5,7 +5,7 @@
 
 #include "core/DirectoryItems.h"
 #include "core/DirectoryPath.h"
-#include "core/SortedNames.h"
+#include "core/BusyPointer.h"
 #include "platform/ExactName.h"
 #include "toolkit/SystemPictures.h"
 
@@ -100,7 +100,7 @@ void TFileListBox::ReadFileNames()
                 if (entries.IsDirectory() || !entries.NameIsExact()) continue;
                 if (!listed.insert(entries.Name()).second) continue;
                 int index = AddItem(entries.Name());
-                if (!busy && index >= 0 && core::SortedNames::ShowsBusyPointer(static_cast<size_t>(index))) {
+                if (!busy && index >= 0 && core::ShowsBusyPointer(static_cast<size_t>(index))) {
                     previousCursor = ::SetCursor(SystemCursor(IDC_WAIT));
                     busy = true;
                 }

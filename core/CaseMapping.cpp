@@ -1,46 +1,28 @@
 #include "core/CaseMapping.h"
 
-#include "core/CodePage.h"
-
 namespace core {
 
-namespace {
-
-template <typename MapByte>
-std::string MapSingleBytes(const std::string& text, const CodePage& codePage, MapByte mapByte)
+std::string LowerCasePath(const std::string& path)
 {
-    std::string result = text;
-    for (std::size_t i = 0; i < result.size(); i = codePage.NextCharIndex(result, i)) {
-        if (codePage.CharLengthAt(result, i) == 1) result[i] = mapByte(result[i]);
+    std::string result = path;
+    for (char& c : result) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 0x20);
     }
     return result;
 }
 
-char LowerByte(char c)
+std::string UpperCasePath(const std::string& path)
 {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 0x20) : c;
-}
-char UpperByte(char c)
-{
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 0x20) : c;
-}
-
-}  // namespace
-
-std::string LowerCasePath(const std::string& path, const CodePage& codePage)
-{
-    return MapSingleBytes(path, codePage, LowerByte);
+    std::string result = path;
+    for (char& c : result) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 0x20);
+    }
+    return result;
 }
 
-std::string UpperCasePath(const std::string& path, const CodePage& codePage)
+bool DiffersOnlyInCase(const std::string& a, const std::string& b)
 {
-    return MapSingleBytes(path, codePage, UpperByte);
-}
-
-bool DiffersOnlyInCase(const std::string& a, const std::string& b, const CodePage& codePage)
-{
-    if (a.size() != b.size() || a == b) return false;
-    return LowerCasePath(a, codePage) == LowerCasePath(b, codePage);
+    return a != b && LowerCasePath(a) == LowerCasePath(b);
 }
 
 }  // namespace core

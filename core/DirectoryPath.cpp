@@ -1,39 +1,36 @@
 #include "core/DirectoryPath.h"
 
-#include "core/CodePage.h"
 #include "core/DirectoryItems.h"
 
 #include <vector>
 
 namespace core {
 
-std::string DirectoryForm(const std::string& dir, const CodePage& codePage)
+std::string DirectoryForm(const std::string& dir)
 {
-    std::string designator = DriveDesignator(dir, codePage);
-    if (!designator.empty() && designator == dir) return WithTrailingBackslash(dir, codePage);
+    std::string designator = DriveDesignator(dir);
+    if (!designator.empty() && designator == dir) return WithTrailingBackslash(dir);
     std::string result = dir;
     // Trailing separators go, down to the root's own.
-    while (result.size() > designator.size() + 1 && WithTrailingBackslash(result, codePage) == result)
-        result.pop_back();
+    while (result.size() > designator.size() + 1 && result.back() == '\\') result.pop_back();
     return result;
 }
 
-std::size_t NameStart(const std::string& path, const CodePage& codePage)
+std::size_t NameStart(const std::string& path)
 {
-    std::size_t slash = codePage.FindLastBackslash(path);
+    std::size_t slash = path.rfind('\\');
     return slash == std::string::npos ? 0 : slash + 1;
 }
 
-std::string CanonicalPath(const std::string& path, const CodePage& codePage)
+std::string CanonicalPath(const std::string& path)
 {
-    const std::string root = DriveDesignator(path, codePage);
+    const std::string root = DriveDesignator(path);
     // A path without a drive or share stays relative unless it starts at a root.
     const bool rooted = !root.empty() || (!path.empty() && (path[0] == '\\' || path[0] == '/'));
     std::vector<std::string> names;
     std::size_t start = root.size();
-    for (std::size_t i = start;; i = codePage.NextCharIndex(path, i)) {
+    for (std::size_t i = start;; ++i) {
         const bool end = i >= path.size();
-        // Stepping by characters: a second byte 0x5C of a double-byte character is part of its name.
         if (!end && path[i] != '\\' && path[i] != '/') continue;
         std::string name = path.substr(start, i - start);
         if (name == ".." && !names.empty() && names.back() != "..") {

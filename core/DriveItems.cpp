@@ -1,14 +1,13 @@
 #include "core/DriveItems.h"
 
 #include "core/CaseMapping.h"
-#include "core/CodePage.h"
 
 namespace core {
 
-std::string DriveItemText(const DriveInfo& drive, DriveTextCase textCase, const CodePage& codePage)
+std::string DriveItemText(const DriveInfo& drive, DriveTextCase textCase)
 {
     auto applyCase = [&](const std::string& text) {
-        return textCase == DriveTextCase::Lower ? LowerCasePath(text, codePage) : UpperCasePath(text, codePage);
+        return textCase == DriveTextCase::Lower ? LowerCasePath(text) : UpperCasePath(text);
     };
     std::string letter = applyCase(std::string(1, drive.letter));
     if (drive.kind == DriveKind::Removable) return letter + ":";

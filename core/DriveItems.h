@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/CodePage.h"
-
 #include <string>
 
 namespace core {
@@ -18,9 +16,8 @@ struct DriveInfo {
 };
 
 // The selector's text for a drive, e.g. "c: [system]", "a:", "x: \\server\share".
-// Label and remote name follow the letter's case; double-byte characters stay.
-std::string DriveItemText(const DriveInfo& drive, DriveTextCase textCase,
-                          const CodePage& codePage = CodePage::System());
+// Label and remote name follow the letter's case in their ASCII letters.
+std::string DriveItemText(const DriveInfo& drive, DriveTextCase textCase);
 
 // DriveGlyph::None for DriveKind::Other, which gets no item.
 DriveGlyph DriveItemGlyph(DriveKind kind);

@@ -1,29 +1,20 @@
 #include "core/ExtensionMapping.h"
 
-#include "core/CodePage.h"
 #include "core/NameRules.h"
 
 namespace core {
 
-std::string ReplaceExtension(const std::string& path, const std::string& newExt, const CodePage& codePage)
+std::string ReplaceExtension(const std::string& path, const std::string& newExt)
 {
-    // Scan backwards; no byte inside a multi-byte character is a dot or a separator.
-    for (std::size_t i = path.size(); i > 0;) {
-        --i;
-        if (codePage.IsTrailByteAt(path, i)) {
-            --i;  // the lead byte; the loop steps before it
-            continue;
-        }
-        char c = path[i];
-        if (c == '.') return path.substr(0, i) + newExt;
-        if (c == '\\' || c == ':') break;
-    }
+    // No byte of a multi-byte character is a dot or a separator.
+    const std::size_t last = path.find_last_of(".\\:");
+    if (last != std::string::npos && path[last] == '.') return path.substr(0, last) + newExt;
     return path + newExt;
 }
 
-bool ExtensionTextIsSafe(const std::string& newExt, const CodePage& codePage)
+bool ExtensionTextIsSafe(const std::string& newExt)
 {
-    return !HoldsWhatThePlatformAlters(newExt, codePage);
+    return !HoldsWhatThePlatformAlters(newExt);
 }
 
 std::string UnsafeExtensionMessage()

@@ -1,5 +1,7 @@
 #include "core/Messages.h"
 
+#include "core/Utf8.h"
+
 namespace core {
 
 std::string AddFullStop(const std::string& message)
@@ -8,11 +10,11 @@ std::string AddFullStop(const std::string& message)
     return message;
 }
 
-std::string CutToBytes(const std::string& text, std::size_t maxBytes, const CodePage& codePage)
+std::string CutToBytes(const std::string& text, std::size_t maxBytes)
 {
     if (text.size() <= maxBytes) return text;
     std::size_t cut = maxBytes;
-    while (codePage.IsUtf8() && codePage.IsTrailByteAt(text, cut)) --cut;
+    while (utf8::IsInsideCharAt(text, cut)) --cut;
     return text.substr(0, cut);
 }
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/CodePage.h"
-
 #include <cstddef>
 #include <string>
 
@@ -11,8 +9,8 @@ namespace core {
 // last byte sorts after '.'.
 std::string AddFullStop(const std::string& message);
 
-// At most the first maxBytes bytes. A double-byte character may be cut in
-// half; a UTF-8 sequence never is, since half of one is no text at all.
-std::string CutToBytes(const std::string& text, std::size_t maxBytes, const CodePage& codePage = CodePage::System());
+// At most the first maxBytes bytes, ending on a whole character: half of one
+// is no text at all.
+std::string CutToBytes(const std::string& text, std::size_t maxBytes);
 
 }  // namespace core

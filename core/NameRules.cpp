@@ -21,19 +21,16 @@ bool IsDeviceName(std::string stem)
 
 }  // namespace
 
-// No byte below 0x40 is a GBK second byte: only the search for '\' and '|'
-// needs the code page.
-bool HoldsWhatThePlatformAlters(const std::string& text, const CodePage& codePage)
+bool HoldsWhatThePlatformAlters(const std::string& text)
 {
     if (!text.empty() && (text.back() == ' ' || text.back() == '.')) return true;
     if (std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; })) return true;
-    return codePage.ContainsAnyOf(text, kForbidden);
+    return text.find_first_of(kForbidden) != std::string::npos;
 }
 
-NameCheck CheckName(const std::string& name, const CodePage& codePage)
+NameCheck CheckName(const std::string& name)
 {
-    if (name.empty() || HoldsWhatThePlatformAlters(name, codePage)) return NameCheck::Altered;
-    // '.' is never a GBK second byte.
+    if (name.empty() || HoldsWhatThePlatformAlters(name)) return NameCheck::Altered;
     return IsDeviceName(name.substr(0, name.find('.'))) ? NameCheck::Reserved : NameCheck::Usable;
 }
 

@@ -2,8 +2,6 @@
 // refuse could never be reached again under the path it was given.
 #pragma once
 
-#include "core/CodePage.h"
-
 #include <string>
 
 namespace core {
@@ -13,10 +11,10 @@ enum class NameCheck { Usable, Reserved, Altered };
 // Reserved: a device name (CON, PRN, AUX, NUL, COM1-COM9, LPT1-LPT9), with or
 // without an extension. Altered: empty, ending in a space or a dot, or
 // holding a control character or one of < > : " / \ | ? *.
-NameCheck CheckName(const std::string& name, const CodePage& codePage = CodePage::System());
+NameCheck CheckName(const std::string& name);
 
 // True when text ends in a space or a dot, or holds a control character or
 // one of < > : " / \ | ? *: a name ending so, or holding it, is altered.
-bool HoldsWhatThePlatformAlters(const std::string& text, const CodePage& codePage = CodePage::System());
+bool HoldsWhatThePlatformAlters(const std::string& text);
 
 }  // namespace core

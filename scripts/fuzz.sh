@@ -16,7 +16,7 @@ cmake -S "$root" -B "$build" "${gen[@]}" -DBRISEL_FUZZ=ON -DCMAKE_BUILD_TYPE=Rel
 
 findings=$build/findings; mkdir -p "$findings"
 status=0
-for name in codepage extension case datetime pathshortening; do
+for name in utf8 extension case datetime pathshortening; do
   # libFuzzer adds what it finds to the corpus: work on a copy.
   corpus=$(mktemp -d)
   [ -d "$root/tests/fuzz/corpus/$name" ] && cp "$root/tests/fuzz/corpus/$name"/* "$corpus"/

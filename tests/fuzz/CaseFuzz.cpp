@@ -1,13 +1,12 @@
 // Properties of case mapping: only single-byte ASCII letters change, and
 // only in case; none of the other case is left; lengths, character
-// boundaries and double-byte characters stay as they are.
+// boundaries and multi-byte characters stay as they are.
 
 #include <string>
 #include <vector>
 
 #include "FuzzInput.h"
 #include "core/CaseMapping.h"
-#include "core/CodePage.h"
 
 namespace {
 
@@ -16,12 +15,12 @@ bool IsAsciiLetter(char c)
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-void CheckMapped(const std::string& path, const std::string& mapped, bool upper, const core::CodePage& codePage)
+void CheckMapped(const std::string& path, const std::string& mapped, bool upper)
 {
     FUZZ_CHECK(mapped.size() == path.size(), path, mapped);
-    const std::vector<bool> starts = fuzz::CharStarts(path, codePage);
-    FUZZ_CHECK(fuzz::CharStarts(mapped, codePage) == starts, path, mapped);
-    FUZZ_CHECK(fuzz::KeepsUtf8Whole(codePage, {path}, mapped), path, mapped);
+    const std::vector<bool> starts = fuzz::CharStarts(path);
+    FUZZ_CHECK(fuzz::CharStarts(mapped) == starts, path, mapped);
+    FUZZ_CHECK(fuzz::KeepsUtf8Whole({path}, mapped), path, mapped);
     const char otherCase = upper ? 'a' : 'A';
     for (std::size_t i = 0; i < path.size(); ++i) {
         const bool letter = fuzz::IsSingleByteCharAt(path, i, starts) && IsAsciiLetter(path[i]);
@@ -35,22 +34,21 @@ void CheckMapped(const std::string& path, const std::string& mapped, bool upper,
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     fuzz::FuzzInput input(data, size);
-    const core::CodePage codePage = input.PickCodePage();
     const std::string path = input.Text();
     const std::string flips = input.Rest();
 
-    const std::string lower = core::LowerCasePath(path, codePage);
-    const std::string upper = core::UpperCasePath(path, codePage);
-    CheckMapped(path, lower, false, codePage);
-    CheckMapped(path, upper, true, codePage);
-    FUZZ_CHECK(core::LowerCasePath(lower, codePage) == lower, path);
-    FUZZ_CHECK(core::UpperCasePath(upper, codePage) == upper, path);
-    FUZZ_CHECK(core::LowerCasePath(upper, codePage) == lower, path);
-    FUZZ_CHECK(core::UpperCasePath(lower, codePage) == upper, path);
+    const std::string lower = core::LowerCasePath(path);
+    const std::string upper = core::UpperCasePath(path);
+    CheckMapped(path, lower, false);
+    CheckMapped(path, upper, true);
+    FUZZ_CHECK(core::LowerCasePath(lower) == lower, path);
+    FUZZ_CHECK(core::UpperCasePath(upper) == upper, path);
+    FUZZ_CHECK(core::LowerCasePath(upper) == lower, path);
+    FUZZ_CHECK(core::UpperCasePath(lower) == upper, path);
 
     // Flipping the case of letter bytes is a case-only change unless a
-    // flipped byte is the second byte of a double-byte character.
-    const std::vector<bool> starts = fuzz::CharStarts(path, codePage);
+    // flipped byte is inside a character.
+    const std::vector<bool> starts = fuzz::CharStarts(path);
     std::string other = path;
     bool insideChar = false;
     for (std::size_t i = 0; i < path.size() && !flips.empty(); ++i) {
@@ -60,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!starts[i]) insideChar = true;
     }
     const bool caseOnly = other != path && !insideChar;
-    FUZZ_CHECK(core::DiffersOnlyInCase(path, other, codePage) == caseOnly, path, other);
-    FUZZ_CHECK(core::DiffersOnlyInCase(other, path, codePage) == caseOnly, path, other);
+    FUZZ_CHECK(core::DiffersOnlyInCase(path, other) == caseOnly, path, other);
+    FUZZ_CHECK(core::DiffersOnlyInCase(other, path) == caseOnly, path, other);
     return 0;
 }

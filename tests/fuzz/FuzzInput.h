@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/CodePage.h"
+#include "core/Utf8.h"
 
 namespace fuzz {
 
@@ -43,19 +43,6 @@ public:
         return rest;
     }
 
-    // GBK, a single-byte code page, code page 932's table as GetCPInfo
-    // gives it (its second bytes include '\' as well), or UTF-8.
-    core::CodePage PickCodePage()
-    {
-        static const unsigned char kShiftJis[] = {0x81, 0x9F, 0xE0, 0xFC, 0, 0};
-        switch (Byte() % 4) {
-        case 0: return core::CodePage::Gbk();
-        case 1: return core::CodePage();
-        case 2: return core::CodePage(kShiftJis, sizeof kShiftJis);
-        default: return core::CodePage::Utf8();
-        }
-    }
-
 private:
     const std::uint8_t* data_;
     std::size_t size_;
@@ -64,15 +51,15 @@ private:
 
 // starts[i] is true where a character begins, reading forward; starts[size]
 // is true.
-inline std::vector<bool> CharStarts(const std::string& text, const core::CodePage& codePage)
+inline std::vector<bool> CharStarts(const std::string& text)
 {
     std::vector<bool> starts(text.size() + 1, false);
-    for (std::size_t i = 0; i < text.size(); i = codePage.NextCharIndex(text, i)) starts[i] = true;
+    for (std::size_t i = 0; i < text.size(); i += core::utf8::CharLengthAt(text, i)) starts[i] = true;
     starts[text.size()] = true;
     return starts;
 }
 
-// Decodes every code point, independently of the code page's reading:
+// Decodes every code point, independently of core::utf8:
 // false for a stray or missing continuation byte, an overlong form, a
 // surrogate or a value past U+10FFFF.
 inline bool IsWellFormedUtf8(const std::string& text)
@@ -94,12 +81,11 @@ inline bool IsWellFormedUtf8(const std::string& text)
     return true;
 }
 
-// In UTF-8 mode a result made of well-formed texts is well formed: it splits no character.
-inline bool KeepsUtf8Whole(const core::CodePage& codePage, std::initializer_list<std::string> given,
-                           const std::string& result)
+// A result made of well-formed texts is well formed: it splits no character.
+inline bool KeepsUtf8Whole(std::initializer_list<std::string> given, const std::string& result)
 {
     for (const std::string& text : given) {
-        if (!codePage.IsUtf8() || !IsWellFormedUtf8(text)) return true;
+        if (!IsWellFormedUtf8(text)) return true;
     }
     return IsWellFormedUtf8(result);
 }

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "FuzzInput.h"
-#include "core/CodePage.h"
 #include "core/PathShortening.h"
 
 namespace {
@@ -18,17 +17,16 @@ bool EndsWith(const std::string& text, const std::string& end)
 }
 
 // True when tail is path's own ending, cut right after a '\' or ':'.
-bool IsTailAfterSeparator(const std::string& path, const std::string& tail, const core::CodePage& codePage)
+bool IsTailAfterSeparator(const std::string& path, const std::string& tail)
 {
     if (!EndsWith(path, tail) || tail.size() >= path.size()) return false;
     const std::size_t start = path.size() - tail.size();
-    const std::vector<bool> starts = fuzz::CharStarts(path, codePage);
+    const std::vector<bool> starts = fuzz::CharStarts(path);
     return starts[start] && fuzz::IsSingleByteCharAt(path, start - 1, starts) &&
            (path[start - 1] == '\\' || path[start - 1] == ':');
 }
 
-bool IsShortenedForm(const std::string& path, const std::string& name, const std::string& result,
-                     const core::CodePage& codePage)
+bool IsShortenedForm(const std::string& path, const std::string& name, const std::string& result)
 {
     const std::string drive = path.size() >= 2 && path[1] == ':' ? path.substr(0, 2) : std::string();
     for (const std::string& d : {std::string(), drive}) {
@@ -37,7 +35,7 @@ bool IsShortenedForm(const std::string& path, const std::string& name, const std
             if (result == head + name) return true;
             const std::string marked = head + "...\\";
             if (result.compare(0, marked.size(), marked) == 0 &&
-                IsTailAfterSeparator(path, result.substr(marked.size()), codePage))
+                IsTailAfterSeparator(path, result.substr(marked.size())))
                 return true;
         }
     }
@@ -49,7 +47,6 @@ bool IsShortenedForm(const std::string& path, const std::string& name, const std
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     fuzz::FuzzInput input(data, size);
-    const core::CodePage codePage = input.PickCodePage();
     const int maxWidth = input.Int16();
     // Every byte has a width of its own, as glyphs do; fewer bytes never
     // get wider.
@@ -61,18 +58,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return width;
     };
 
-    const std::string result = core::MinimizeName(path, maxWidth, textWidth, codePage);
+    const std::string result = core::MinimizeName(path, maxWidth, textWidth);
 
-    const std::size_t split = codePage.FindLastOf(path, "\\:");
+    const std::size_t split = path.find_last_of("\\:");
     const std::string name = split == std::string::npos ? path : path.substr(split + 1);
     const std::string limit = std::to_string(maxWidth);
     FUZZ_CHECK(EndsWith(result, name), path, limit, result);
-    FUZZ_CHECK(fuzz::KeepsUtf8Whole(codePage, {path}, result), path, limit, result);
+    FUZZ_CHECK(fuzz::KeepsUtf8Whole({path}, result), path, limit, result);
     if (textWidth(path) <= maxWidth) {
         FUZZ_CHECK(result == path, path, limit, result);
     } else {
         FUZZ_CHECK(textWidth(result) <= maxWidth || result == name, path, limit, result);
-        FUZZ_CHECK(result == path || IsShortenedForm(path, name, result, codePage), path, limit, result);
+        FUZZ_CHECK(result == path || IsShortenedForm(path, name, result), path, limit, result);
     }
     return 0;
 }

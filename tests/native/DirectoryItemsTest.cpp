@@ -5,11 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "GbkBytes.h"
-#include "core/CodePage.h"
-
 using core::BuildDirectoryItems;
-using core::CodePage;
 using core::DirectoryItem;
 using core::DirectoryOfItem;
 using core::FolderGlyph;
@@ -39,68 +35,50 @@ const std::vector<std::string> kSubdirectories = {"2020", "Trip"};
 
 TEST(DirectoryItemsTest, DriveRoot)
 {
-    ExpectItems(BuildDirectoryItems("C:\\", kSubdirectories, CodePage::Gbk()),
-                {{"C:\\", FolderGlyph::CurrentFolder, 2},
-                 {"2020", FolderGlyph::ClosedFolder, 10},
-                 {"Trip", FolderGlyph::ClosedFolder, 10}});
+    ExpectItems(BuildDirectoryItems("C:\\", kSubdirectories), {{"C:\\", FolderGlyph::CurrentFolder, 2},
+                                                               {"2020", FolderGlyph::ClosedFolder, 10},
+                                                               {"Trip", FolderGlyph::ClosedFolder, 10}});
 }
 
 TEST(DirectoryItemsTest, NestedDirectory)
 {
-    ExpectItems(BuildDirectoryItems("C:\\Data\\Photos", kSubdirectories, CodePage::Gbk()),
-                {{"C:\\", FolderGlyph::OpenFolder, 2},
-                 {"Data", FolderGlyph::OpenFolder, 6},
-                 {"Photos", FolderGlyph::CurrentFolder, 10},
-                 {"2020", FolderGlyph::ClosedFolder, 14},
-                 {"Trip", FolderGlyph::ClosedFolder, 14}});
-    ExpectItems(BuildDirectoryItems("d:\\One", {}, CodePage::Gbk()),
-                {{"d:\\", FolderGlyph::OpenFolder, 2}, {"One", FolderGlyph::CurrentFolder, 6}});
-}
-
-TEST(DirectoryItemsTest, DoubleByteNamesAreNotCutInside)
-{
-    std::string name = std::string("a") + gbk::kTrail5C + "b";
-    ExpectItems(BuildDirectoryItems("C:\\" + name, {}, CodePage::Gbk()),
-                {{"C:\\", FolderGlyph::OpenFolder, 2}, {name, FolderGlyph::CurrentFolder, 6}});
-    // Subdirectories sit one level below: one real backslash in the path.
-    auto items = BuildDirectoryItems("C:\\" + name, {"x"}, CodePage::Gbk());
-    EXPECT_EQ(items.back().glyphLeft, 10);
+    ExpectItems(BuildDirectoryItems("C:\\Data\\Photos", kSubdirectories), {{"C:\\", FolderGlyph::OpenFolder, 2},
+                                                                           {"Data", FolderGlyph::OpenFolder, 6},
+                                                                           {"Photos", FolderGlyph::CurrentFolder, 10},
+                                                                           {"2020", FolderGlyph::ClosedFolder, 14},
+                                                                           {"Trip", FolderGlyph::ClosedFolder, 14}});
+    // A name of multi-byte characters is one item: no byte of theirs is a backslash.
+    ExpectItems(BuildDirectoryItems(u8"d:\\한국어", {"x"}), {{"d:\\", FolderGlyph::OpenFolder, 2},
+                                                             {u8"한국어", FolderGlyph::CurrentFolder, 6},
+                                                             {"x", FolderGlyph::ClosedFolder, 10}});
 }
 
 TEST(DirectoryItemsTest, DirectoryOfEachItem)
 {
     const std::string path = "C:\\Data\\Photos\\2020";
-    auto items = BuildDirectoryItems(path, {"Trip"}, CodePage::Gbk());
+    auto items = BuildDirectoryItems(path, {"Trip"});
     ASSERT_EQ(items.size(), 5u);
     const std::vector<std::string> expected = {"C:\\", "C:\\Data", "C:\\Data\\Photos", path,
                                                "C:\\Data\\Photos\\2020\\Trip"};
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(DirectoryOfItem(path, items, i, CodePage::Gbk()), expected[i]) << i;
-    EXPECT_EQ(DirectoryOfItem(path, items, 5, CodePage::Gbk()), "");
+    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(DirectoryOfItem(path, items, i), expected[i]) << i;
+    EXPECT_EQ(DirectoryOfItem(path, items, 5), "");
 }
 
 TEST(DirectoryItemsTest, DirectoryOfItemsAtARoot)
 {
-    auto items = BuildDirectoryItems("C:\\", {"Data"}, CodePage::Gbk());
-    EXPECT_EQ(DirectoryOfItem("C:\\", items, 0, CodePage::Gbk()), "C:\\");
-    EXPECT_EQ(DirectoryOfItem("C:\\", items, 1, CodePage::Gbk()), "C:\\Data");
-}
-
-TEST(DirectoryItemsTest, SubdirectoryOfANameEndingIn5C)
-{
-    std::string path = std::string("C:\\") + gbk::kTrail5C;
-    auto items = BuildDirectoryItems(path, {"Sub"}, CodePage::Gbk());
-    EXPECT_EQ(DirectoryOfItem(path, items, 2, CodePage::Gbk()), path + "\\Sub");
+    auto items = BuildDirectoryItems("C:\\", {"Data"});
+    EXPECT_EQ(DirectoryOfItem("C:\\", items, 0), "C:\\");
+    EXPECT_EQ(DirectoryOfItem("C:\\", items, 1), "C:\\Data");
 }
 
 TEST(DirectoryItemsTest, NetworkPath)
 {
     const std::string path = "\\\\server\\share\\dir";
-    auto items = BuildDirectoryItems(path, {}, CodePage::Gbk());
+    auto items = BuildDirectoryItems(path, {});
     ASSERT_EQ(items.size(), 2u);
     EXPECT_EQ(items[0].text, "\\\\server\\share\\");
     EXPECT_EQ(items[1].text, "dir");
-    EXPECT_EQ(DirectoryOfItem(path, items, 0, CodePage::Gbk()), "\\\\server\\share\\");
+    EXPECT_EQ(DirectoryOfItem(path, items, 0), "\\\\server\\share\\");
 }
 
 TEST(DirectoryItemsTest, TrailingBackslash)
@@ -114,9 +92,9 @@ TEST(DirectoryItemsTest, TrailingBackslash)
         {"C:\\Work", "C:\\Work\\"},
         {"C:\\Work\\", "C:\\Work\\"},
         {"", "\\"},
-        // The last byte is 0x5C, but it ends a double-byte character.
-        {std::string("C:\\") + gbk::kTrail5C, std::string("C:\\") + gbk::kTrail5C + "\\"},
-        {std::string("C:\\") + gbk::kBiao + "\\", std::string("C:\\") + gbk::kBiao + "\\"},
+        // A character's last byte is no backslash; one after a cut-off sequence is.
+        {u8"C:\\中", u8"C:\\中\\"},
+        {"C:\\\xE4\xB8\\", "C:\\\xE4\xB8\\"},
     };
-    for (const JoinCase& c : cases) EXPECT_EQ(WithTrailingBackslash(c.dir, CodePage::Gbk()), c.expected);
+    for (const JoinCase& c : cases) EXPECT_EQ(WithTrailingBackslash(c.dir), c.expected);
 }

@@ -1,7 +1,5 @@
 #include "core/Messages.h"
 
-#include "GbkBytes.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -40,17 +38,18 @@ TEST(MessagesTest, CutsToBytes)
     EXPECT_EQ(CutToBytes("short", 63), "short");
     EXPECT_EQ(CutToBytes(std::string(63, 'y'), 63), std::string(63, 'y'));
     EXPECT_EQ(CutToBytes("", 63), "");
-    // In GBK a double-byte character starting at byte 63 keeps only its first byte.
-    const core::CodePage gbkPage = core::CodePage::Gbk();
-    std::string text = std::string(63, 'a') + gbk::kBiao;
-    EXPECT_EQ(CutToBytes(text, 63, gbkPage), std::string(63, 'a'));
-    std::string odd = std::string(62, 'a') + gbk::kBiao;
-    EXPECT_EQ(CutToBytes(odd, 63, gbkPage), std::string(62, 'a') + "\xb1");
-    // UTF-8 keeps whole characters only: a 3-byte one across the cut, an emoji, a Latin letter.
+    // Whole characters only: a 3-byte one across the cut, an emoji, a Latin letter.
     const std::string a60(60, 'a'), zhong = u8"中", emoji = u8"🎉", e = u8"É";
-    const core::CodePage utf8 = core::CodePage::Utf8();
-    EXPECT_EQ(CutToBytes(a60 + "a" + zhong, 63, utf8), a60 + "a");
-    EXPECT_EQ(CutToBytes(a60 + emoji, 63, utf8), a60);
-    EXPECT_EQ(CutToBytes(a60 + "aa" + e, 63, utf8), a60 + "aa");
-    EXPECT_EQ(CutToBytes(a60 + zhong + "!", 63, utf8), a60 + zhong);
+    EXPECT_EQ(CutToBytes(a60 + "a" + zhong, 63), a60 + "a");
+    EXPECT_EQ(CutToBytes(a60 + emoji, 63), a60);
+    EXPECT_EQ(CutToBytes(a60 + "aa" + e, 63), a60 + "aa");
+    EXPECT_EQ(CutToBytes(a60 + zhong + "!", 63), a60 + zhong);
+    // Malformed bytes are characters of their own: stray continuation bytes,
+    // an overlong '/', a sequence cut off.
+    EXPECT_EQ(CutToBytes(a60 + "\x80\x80\x80\x80", 63), a60 + "\x80\x80\x80");
+    EXPECT_EQ(CutToBytes(a60 + "aa\xC0\xAF", 63), a60 + "aa\xC0");
+    EXPECT_EQ(CutToBytes(a60 + "a\xE4\xB8"
+                               "a",
+                         63),
+              a60 + "a\xE4\xB8");
 }

@@ -6,10 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "GbkBytes.h"
-#include "core/CodePage.h"
-
-using core::CodePage;
 using core::MinimizeName;
 
 namespace {
@@ -21,9 +17,9 @@ int FixedWidth(const std::string& text)
     return kPixelsPerByte * static_cast<int>(text.size());
 }
 
-std::string Fit(const std::string& path, int bytes, const CodePage& page = CodePage::Gbk())
+std::string Fit(const std::string& path, int bytes)
 {
-    return MinimizeName(path, bytes * kPixelsPerByte, FixedWidth, page);
+    return MinimizeName(path, bytes * kPixelsPerByte, FixedWidth);
 }
 
 struct WidthCase {
@@ -52,7 +48,7 @@ TEST(PathShorteningTest, DropsLeadingDirectoriesAsTheWidthNarrows)
         {-5, "Trip"},
     };
     for (const WidthCase& c : cases) {
-        EXPECT_EQ(MinimizeName(path, c.maxWidth, FixedWidth, CodePage::Gbk()), c.expected) << "width " << c.maxWidth;
+        EXPECT_EQ(MinimizeName(path, c.maxWidth, FixedWidth), c.expected) << "width " << c.maxWidth;
     }
 }
 
@@ -67,7 +63,6 @@ TEST(PathShorteningTest, FirstCuts)
     struct FirstCut {
         std::string path;
         std::string expected;
-        CodePage page = CodePage::Gbk();
     };
     const std::vector<FirstCut> cases = {
         // A directory beginning with a period loses four characters as well.
@@ -77,30 +72,24 @@ TEST(PathShorteningTest, FirstCuts)
         {"C:\\Data\\x.txt", "C:\\...\\x.txt"},
         // No drive part: a network path.
         {"\\\\server\\share\\dir\\name", "\\...\\share\\dir\\name"},
-        {u8"C:\\한국어\\ÑANDÚ\\PARTY 🎉.TXT", u8"C:\\...\\ÑANDÚ\\PARTY 🎉.TXT", CodePage::Utf8()},
+        {u8"C:\\한국어\\ÑANDÚ\\PARTY 🎉.TXT", u8"C:\\...\\ÑANDÚ\\PARTY 🎉.TXT"},
+        // A backslash after a sequence cut off is a separator all the same.
+        {"C:\\ab\xE4\xB8\\c\\file", "C:\\...\\c\\file"},
     };
     for (const FirstCut& c : cases) {
         int width = static_cast<int>(c.path.size()) - 1;
         // The width where the expected text just fits.
         int fits = static_cast<int>(c.expected.size());
-        EXPECT_EQ(Fit(c.path, std::min(width, fits), c.page), c.expected) << c.path;
+        EXPECT_EQ(Fit(c.path, std::min(width, fits)), c.expected) << c.path;
     }
 }
 
-TEST(PathShorteningTest, DirectoriesAreCutAtRealBackslashesOnly)
+TEST(PathShorteningTest, APeriodCutStepsOverWholeCharacters)
 {
-    // The 0x5C inside each character is not a separator.
-    std::string path = std::string("C:\\") + gbk::kTrail5C + gbk::kTrail5C + gbk::kTrail5C + "\\b\\file";
-    EXPECT_EQ(Fit(path, static_cast<int>(path.size()) - 1), "C:\\...\\b\\file");
-
-    // The name part starts after the last real backslash.
-    std::string name = std::string("C:\\d\\") + gbk::kTrail5C + "x";
-    EXPECT_EQ(Fit(name, 1), std::string(gbk::kTrail5C) + "x");
-
     // A leading period loses four characters: ".", the emoji, "\" and "b".
     // Four bytes would end inside the emoji and keep "b".
     const std::string emoji = u8"C:\\.🎉\\b\\c\\n";  // 14 bytes
-    EXPECT_EQ(Fit(emoji, 13, CodePage::Utf8()), "C:\\...\\c\\n");
+    EXPECT_EQ(Fit(emoji, 13), "C:\\...\\c\\n");
 }
 
 TEST(PathShorteningTest, MeasuresWithTheGivenFunction)
@@ -110,6 +99,6 @@ TEST(PathShorteningTest, MeasuresWithTheGivenFunction)
         measured.push_back(text);
         return static_cast<int>(text.size());
     };
-    EXPECT_EQ(MinimizeName("C:\\ab\\b\\n", 8, width, CodePage::Gbk()), "C:\\...\\n");
+    EXPECT_EQ(MinimizeName("C:\\ab\\b\\n", 8, width), "C:\\...\\n");
     EXPECT_EQ(measured, (std::vector<std::string>{"C:\\ab\\b\\n", "C:\\...\\b\\n", "C:\\...\\n"}));
 }
