@@ -6,7 +6,7 @@
 
 #include <cwchar>
 
-bool IsExactEntryName(const std::wstring& name, std::string& narrow)
+bool IsExactEntryName(std::wstring_view name, std::string& narrow)
 {
     if (!NarrowExact(name, narrow) || name.empty()) return false;
     for (wchar_t c : name) {
@@ -41,7 +41,7 @@ bool DirectoryEntries::Next()
 
 void DirectoryEntries::Take()
 {
-    const std::wstring wide(data_.cFileName);
+    const std::wstring_view wide(data_.cFileName);
     exact_ = IsExactEntryName(wide, name_);
     if (!exact_) name_ = Narrow(wide);
 }

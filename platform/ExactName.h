@@ -8,12 +8,13 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 // Whether an entry name found on disk can be handed on in a path and still
 // name that entry: held exactly by the narrow form, and free of what a path
 // would read otherwise (separators, wildcards, control characters). A
 // trailing dot or space is kept by the long form every file call takes.
-bool IsExactEntryName(const std::wstring& name, std::string& narrow);
+bool IsExactEntryName(std::wstring_view name, std::string& narrow);
 
 // Walks one folder through FindFirstFileW/FindNextFileW, closing the search
 // on every way out. "." and ".." are passed over.

@@ -2,12 +2,17 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace {
 
 std::string ToUtf8(std::wstring_view text, DWORD flags, bool& ok)
 {
     ok = true;
     if (text.empty()) return std::string();
+    // Most names are ASCII, which is the same in both forms: no call to make.
+    if (std::all_of(text.begin(), text.end(), [](wchar_t c) { return c < 0x80; }))
+        return std::string(text.begin(), text.end());
     const int size = static_cast<int>(text.size());
     const int length = WideCharToMultiByte(CP_UTF8, flags, text.data(), size, nullptr, 0, nullptr, nullptr);
     if (length <= 0) {
