@@ -42,33 +42,56 @@ void BatchRecord::BeginChange()
     replaceOnNextChange_ = false;
     renames_.clear();
     times_.clear();
+    blocks_.clear();
+    blockFree_ = 0;
 }
 
-BatchRecord::Rename::Rename(const std::string& oldPath, const std::string& newPath)
+char* BatchRecord::PathRoom(std::size_t size)
+{
+    constexpr std::size_t kBlock = 64 * 1024;
+    if (size > blockFree_) {
+        blockFree_ = std::max(kBlock, size);
+        blocks_.emplace_back(new char[blockFree_]);
+        next_ = blocks_.back().get();
+    }
+    char* room = next_;
+    next_ += size;
+    blockFree_ -= size;
+    return room;
+}
+
+std::size_t BatchRecord::Rename::Shared(const std::string& oldPath, const std::string& newPath)
 {
     std::size_t shared = 0;
     while (shared < oldPath.size() && shared < newPath.size() && oldPath[shared] == newPath[shared]) ++shared;
     // Not inside a multi-byte character: the name's own part starts at a name.
-    shared = std::min(shared, core::NameStart(newPath));
-    const std::size_t tail = oldPath.size() + 1;
-    paths_.reset(new char[tail + newPath.size() - shared + 1]);
-    std::copy(oldPath.begin(), oldPath.end(), paths_.get());
-    paths_[oldPath.size()] = '\0';
-    std::copy(newPath.begin() + shared, newPath.end(), paths_.get() + tail);
-    paths_[tail + newPath.size() - shared] = '\0';
-    shared_ = static_cast<std::uint32_t>(shared);
-    tail_ = static_cast<std::uint32_t>(tail);
+    return std::min(shared, core::NameStart(newPath));
+}
+
+std::size_t BatchRecord::Rename::Room(const std::string& oldPath, const std::string& newPath, std::size_t shared)
+{
+    return oldPath.size() + 1 + newPath.size() - shared + 1;
+}
+
+BatchRecord::Rename::Rename(char* room, const std::string& oldPath, const std::string& newPath, std::size_t shared)
+    : paths_(room), shared_(static_cast<std::uint32_t>(shared)), tail_(static_cast<std::uint32_t>(oldPath.size() + 1))
+{
+    std::copy(oldPath.begin(), oldPath.end(), room);
+    room[oldPath.size()] = '\0';
+    std::copy(newPath.begin() + shared, newPath.end(), room + tail_);
+    room[tail_ + newPath.size() - shared] = '\0';
 }
 
 std::string BatchRecord::Rename::NewPath() const
 {
-    return std::string(paths_.get(), shared_) + (paths_.get() + tail_);
+    return std::string(paths_, shared_) + (paths_ + tail_);
 }
 
 void BatchRecord::AddRename(const std::string& oldPath, const std::string& newPath)
 {
     BeginChange();
-    renames_.emplace_back(oldPath, newPath);
+    const std::size_t shared = Rename::Shared(oldPath, newPath);
+    renames_.emplace_back(PathRoom(Rename::Room(oldPath, newPath, shared)), oldPath, newPath, shared);
     ReadFileIdentity(newPath, renames_.back().identity);
 }
 
@@ -101,6 +124,10 @@ BatchResult BatchRecord::Undo(const BatchProgress& progress)
         if (undone) progress.Renamed(renames_.back().NewPath(), renames_.back().OldPath());
         renames_.pop_back();
         step(undone, changed, failure);
+    }
+    if (renames_.empty()) {
+        blocks_.clear();
+        blockFree_ = 0;
     }
     while (!times_.empty() && !progress.Stopped()) {
         core::FileFailure failure;

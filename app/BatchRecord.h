@@ -62,20 +62,24 @@ public:
     BatchResult Undo(const BatchProgress& progress);
 
 private:
-    // Kept small, for batches of a hundred thousand files: both paths in
-    // one block, the new one as the part after what it shares with the old.
+    // Kept small, for batches of a hundred thousand files: both paths side
+    // by side in the record's blocks, the new one as the part after what it
+    // shares with the old.
     class Rename {
     public:
-        Rename(const std::string& oldPath, const std::string& newPath);
-        std::string OldPath() const { return paths_.get(); }
+        // Bytes the new path shares with the old; then the room both take.
+        static std::size_t Shared(const std::string& oldPath, const std::string& newPath);
+        static std::size_t Room(const std::string& oldPath, const std::string& newPath, std::size_t shared);
+        Rename(char* room, const std::string& oldPath, const std::string& newPath, std::size_t shared);
+        std::string OldPath() const { return paths_; }
         std::string NewPath() const;
 
         FileIdentity identity;
 
     private:
-        std::unique_ptr<char[]> paths_;  // old path, NUL, the new path's own part, NUL
-        std::uint32_t shared_;           // bytes the new path shares with the old
-        std::uint32_t tail_;             // where the new path's own part starts in paths_
+        const char* paths_;     // old path, NUL, the new path's own part, NUL
+        std::uint32_t shared_;  // bytes the new path shares with the old
+        std::uint32_t tail_;    // where the new path's own part starts in paths_
     };
     struct Times {
         std::string path;
@@ -86,6 +90,9 @@ private:
     };
 
     void BeginChange();
+    // Room for size bytes of paths, in blocks of many: one allocation a file
+    // would cost more than the paths themselves.
+    char* PathRoom(std::size_t size);
     // changed tells whether the name on disk changed.
     static bool UndoRename(const Rename& rename, CaseOnlyRename& caseOnly, core::FileFailure& failure, bool& changed);
     static bool UndoTimes(const Times& times, core::FileFailure& failure);
@@ -93,5 +100,8 @@ private:
     // Grown in blocks: no copy of the whole, and no twice the room, as it grows.
     std::deque<Rename> renames_;
     std::deque<Times> times_;
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    char* next_ = nullptr;       // where the last block's free bytes start
+    std::size_t blockFree_ = 0;  // and how many there are
     bool replaceOnNextChange_ = false;
 };
