@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdlib>
 #include <string>
 
 // The program's strings are UTF-8 whatever the system's code page: 0xE9
@@ -12,6 +13,9 @@
 // separator. The test tier runs this once under 936 and once under 1252.
 TEST(SystemCodePageTest, SeparatorRulesAreTheSameUnderEveryCodePage)
 {
+    // The run under 1252 must really be one.
+    const char* locale = std::getenv("BRISEL_LOCALE");
+    EXPECT_EQ(GetACP(), locale && std::string(locale).rfind("en_US", 0) == 0 ? 1252u : 936u);
     EnsureApplication();
     const std::string path = "C:\\my.Café\\readme";
     EXPECT_EQ(core::ReplaceExtension(path, ".html"), path + ".html");
