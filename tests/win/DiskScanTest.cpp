@@ -70,12 +70,6 @@ std::vector<std::string> SortedCopy(std::vector<std::string> items)
     return items;
 }
 
-// The entries of a folder in the order the file system hands them out.
-std::vector<std::string> EnumerationOrder(const std::string& folder)
-{
-    return TempDir::EntriesInOrder(folder);
-}
-
 // a.txt, sub\b.txt, z.txt; deep adds sub\deep\c.txt.
 void MakeExampleTree(const TempDir& temp, bool deep = false)
 {
@@ -94,7 +88,7 @@ std::vector<std::string> ExampleTreeEvents(const std::string& start, const std::
 {
     std::vector<std::string> events{"D " + start};
     const std::string prefix = start + "\\";
-    for (const std::string& name : EnumerationOrder(folder)) {
+    for (const std::string& name : TempDir::EntriesInOrder(folder)) {
         if (name == "sub") {
             events.push_back("D " + prefix + "sub");
             events.push_back("F " + prefix + "sub\\b.txt");
@@ -225,7 +219,7 @@ TEST_F(DiskScanTest, AListingThatFailsMidwayIsReportedAfterWhatItGave)
     }
     const std::string root = temp.Path(), sub = root + "\\sub";
     EXPECT_EQ(recorder.Sorted(), SortedCopy({"D " + root, "F " + root + "\\a.txt", "F " + root + "\\z.txt", "D " + sub,
-                                             "F " + sub + "\\" + EnumerationOrder(sub).at(0),
+                                             "F " + sub + "\\" + TempDir::EntriesInOrder(sub).at(0),
                                              Skipped(sub, kFolderUnreadable + "..."), "END"}));
 }
 
@@ -544,7 +538,7 @@ TEST_F(DiskScanTest, LinksIntoWalkedFoldersAreReportedNotWalked)
     scan.Scan();
     EXPECT_FALSE(scan.Cancelled());
     // loop and self lead to folders open above them; side is walked under the path met first.
-    const std::vector<std::string> order = EnumerationOrder(root);
+    const std::vector<std::string> order = TempDir::EntriesInOrder(root);
     const bool sideFirst = std::find(order.begin(), order.end(), "side") < std::find(order.begin(), order.end(), "a");
     const std::string walked = root + (sideFirst ? "\\side" : "\\a\\toside");
     const std::string reported = root + (sideFirst ? "\\a\\toside" : "\\side");
@@ -623,6 +617,8 @@ protected:
     std::string letters;
 };
 
+// An empty start walks the fixed drives by designator; with no drive list it
+// walks nothing and still finishes.
 TEST_F(DiskScanDrivesTest, EmptyStartDirectoryWalksFixedDrivesByDesignator)
 {
     FakeDrives::list.clear();
@@ -638,11 +634,10 @@ TEST_F(DiskScanDrivesTest, EmptyStartDirectoryWalksFixedDrivesByDesignator)
     std::vector<std::string> roots;
     for (char letter : letters) roots.push_back(std::string(1, letter) + ":\\");
     EXPECT_EQ(FakeDrives::queried, roots);
-}
 
-TEST_F(DiskScanDrivesTest, NoDriveListWalksNothingAndStillFinishes)
-{
     FakeDrives::fail = true;
+    FakeDrives::queried.clear();
+    recorder.events.clear();
     scan.Scan();
     EXPECT_EQ(recorder.events, (std::vector<std::string>{"END"}));
     EXPECT_TRUE(FakeDrives::queried.empty());

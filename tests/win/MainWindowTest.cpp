@@ -155,22 +155,16 @@ TEST_F(MainWindowTest, ExtraWidthGoesToTheFileListAndExtraHeightToTheLists)
 TEST_F(MainWindowTest, TabVisitsTheListsThenTheSevenFieldsOnly)
 {
     TForm1& f = *form_;
-    std::vector<HWND> expected = {f.DirectoryListBox1->Handle(),
-                                  f.FileListBox1->Handle(),
-                                  f.Edit1->Handle(),
-                                  f.Edit2->Handle(),
-                                  f.Edit3->Handle(),
-                                  f.Edit4->Handle(),
-                                  f.Edit5->Handle(),
-                                  f.Edit6->Handle(),
-                                  f.Edit7->Handle(),
-                                  f.DriveComboBox1->Handle()};
     f.Show();
     EXPECT_EQ(GetNextDlgTabItem(f.Handle(), nullptr, FALSE), f.DriveComboBox1->Handle());
     HWND at = f.DriveComboBox1->Handle();
-    for (HWND next : expected) {
+    // Round the lists and the fields, then back to the drive selector.
+    const std::initializer_list<TWinControl*> order = {
+        f.DirectoryListBox1, f.FileListBox1, f.Edit1, f.Edit2, f.Edit3, f.Edit4, f.Edit5, f.Edit6, f.Edit7,
+        f.DriveComboBox1};
+    for (TWinControl* next : order) {
         at = GetNextDlgTabItem(f.Handle(), at, FALSE);
-        EXPECT_EQ(at, next);
+        EXPECT_EQ(at, next->Handle()) << next->Name();
     }
 }
 
