@@ -21,15 +21,6 @@ protected:
         return host->Place(selector, 6, 7, 257, 18);
     }
 
-    // Chooses item index as the user does: the list reports a selection change.
-    void Choose(TDriveComboBox* selector, int index)
-    {
-        HWND combo = selector->Handle();
-        SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-        SendMessageA(host->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(combo));
-    }
-
     int changes = 0;
 };
 
