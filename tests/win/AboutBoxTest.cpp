@@ -180,7 +180,8 @@ TEST_F(AboutBoxTest, ControlsSitWhereTheLayoutPutsThemAndLinksOpenTheMakersSite)
     EXPECT_EQ(panel.right - panel.left, Scale(281));
     EXPECT_EQ(panel.bottom - panel.top, Scale(161));
 
-    // The links show the maker's contacts and open its site.
+    // The links show the maker's contacts and open its site; their colour and
+    // cursor are the link's own, checked with it.
     const struct {
         const char* name;
         TControl* control;
@@ -212,8 +213,6 @@ TEST_F(AboutBoxTest, ControlsSitWhereTheLayoutPutsThemAndLinksOpenTheMakersSite)
         auto* link = static_cast<TcwHyperLink*>(place.control);
         EXPECT_EQ(link->Caption(), place.caption);
         EXPECT_EQ(link->URL(), place.url) << place.name;
-        EXPECT_EQ(link->Color(), GetSysColor(COLOR_BTNFACE)) << place.name;
-        EXPECT_EQ(link->Cursor(), LoadCursorA(nullptr, IDC_HAND)) << place.name;
     }
     EXPECT_EQ(box->ProductName->Caption(), BRISEL_COPYRIGHT);
     EXPECT_EQ(box->SpeedButton1->Caption(), "");
