@@ -259,12 +259,10 @@ TEST_F(AboutBoxTest, OkButtonNeverShowsAndEnterAndEscDoNothing)
         PostMessageA(window, WM_KEYUP, key, 0xC0000000);
     }
     bool openAfterKeys = false, okShown = true;
-    RunFromModalLoop([&] {
+    ShowAndClose([&] {
         openAfterKeys = box->ModalResult() == mrNone && IsWindowVisible(window);
         okShown = IsWindowVisible(box->OKButton->Handle()) != FALSE;
-        PostClick(box->SpeedButton1);
     });
-    EXPECT_EQ(ShowModalGuarded(box), mrCancel);
     EXPECT_TRUE(openAfterKeys);
     EXPECT_FALSE(okShown);
 }
