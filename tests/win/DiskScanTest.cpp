@@ -413,41 +413,17 @@ TEST_F(DiskScanTest, DispatchesPendingMessagesOncePerDirectoryAfterItsAnnounceme
     EXPECT_EQ(MessageCounter::count + left, 1 + 3 + postedByFiles);
 }
 
-// Entries made through \\?\ paths, longer than the ANSI calls can reach; removed again in reverse.
-class LongTree {
-public:
-    ~LongTree()
-    {
-        for (auto it = made_.rbegin(); it != made_.rend(); ++it) {
-            if (it->second)
-                RemoveDirectoryW(it->first.c_str());
-            else
-                DeleteFileW(it->first.c_str());
-        }
-    }
-    bool Directory(const std::string& path) { return Make(path, true); }
-    bool File(const std::string& path) { return Make(path, false); }
-
-private:
-    bool Make(const std::string& path, bool directory)
-    {
-        std::wstring wide = L"\\\\?\\";
-        for (char c : path) wide += static_cast<wchar_t>(static_cast<unsigned char>(c));
-        bool ok;
-        if (directory) {
-            ok = CreateDirectoryW(wide.c_str(), nullptr) != FALSE;
-        } else {
-            ScopedHandle file(
-                CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr),
-                CloseHandle);
-            ok = file.IsOpen();
-        }
-        if (ok) made_.emplace_back(wide, directory);
-        return ok;
-    }
-
-    std::vector<std::pair<std::wstring, bool>> made_;
-};
+// Makes a folder or an empty file through a \\?\ path, past what the ANSI
+// calls reach. The temporary folder takes them away with the rest.
+bool MakeLong(const std::string& path, bool folder)
+{
+    const std::wstring wide = L"\\\\?\\" + Widen(path);
+    if (folder) return CreateDirectoryW(wide.c_str(), nullptr) != FALSE;
+    return ScopedHandle(
+               CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr),
+               CloseHandle)
+        .IsOpen();
+}
 
 // prefix followed by a name of tag and padding, total bytes long.
 std::string PathOfLength(const std::string& prefix, const std::string& tag, size_t total)
@@ -459,24 +435,22 @@ std::string PathOfLength(const std::string& prefix, const std::string& tag, size
 TEST_F(DiskScanTest, WalksEntriesPastMaxPath)
 {
     const std::string root = temp.Path();
-    for (char c : root) ASSERT_TRUE(static_cast<unsigned char>(c) < 0x80) << "the \\\\?\\ helper takes ASCII paths";
     ASSERT_LT(root.size(), 150u);
-    LongTree tree;
     const std::string level = PathOfLength(root + "\\", "L", 199);  // its entries start at byte 200
-    ASSERT_TRUE(tree.Directory(level));
+    ASSERT_TRUE(MakeLong(level, true));
     const std::string fits = PathOfLength(level + "\\", "fits", 259);
     const std::string tooLong = PathOfLength(level + "\\", "long", 260);
     const std::string tooLongDir = PathOfLength(level + "\\", "dir", 260);
     const std::string closeDir = PathOfLength(level + "\\", "closeDir", 250);
     const std::string closeFits = PathOfLength(closeDir + "\\", "f", 259);
     const std::string closeLong = PathOfLength(closeDir + "\\", "g", 260);
-    ASSERT_TRUE(tree.File(fits));
-    ASSERT_TRUE(tree.File(tooLong));
-    ASSERT_TRUE(tree.Directory(tooLongDir));
-    ASSERT_TRUE(tree.File(tooLongDir + "\\a.txt"));
-    ASSERT_TRUE(tree.Directory(closeDir));
-    ASSERT_TRUE(tree.File(closeFits));
-    ASSERT_TRUE(tree.File(closeLong));
+    ASSERT_TRUE(MakeLong(fits, false));
+    ASSERT_TRUE(MakeLong(tooLong, false));
+    ASSERT_TRUE(MakeLong(tooLongDir, true));
+    ASSERT_TRUE(MakeLong(tooLongDir + "\\a.txt", false));
+    ASSERT_TRUE(MakeLong(closeDir, true));
+    ASSERT_TRUE(MakeLong(closeFits, false));
+    ASSERT_TRUE(MakeLong(closeLong, false));
 
     scan.SetStartDirectory(root);
     scan.Scan();
