@@ -31,25 +31,15 @@ HINSTANCE WINAPI RecordShellExecute(HWND, LPCWSTR, LPCWSTR file, LPCWSTR, LPCWST
     return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(33));
 }
 
-// Runs an action from inside the modal loop, after what was posted before it.
-std::function<void()>& PendingAction()
-{
-    static std::function<void()> action;
-    return action;
-}
+// Runs from inside the modal loop, after what was posted before it.
+std::function<void()> pendingAction;
 
 void CALLBACK RunPendingAction(HWND, UINT, UINT_PTR id, DWORD)
 {
     KillTimer(nullptr, id);
-    std::function<void()> action = std::move(PendingAction());
-    PendingAction() = nullptr;
+    std::function<void()> action = std::move(pendingAction);
+    pendingAction = nullptr;
     if (action) action();
-}
-
-void RunFromModalLoop(std::function<void()> action)
-{
-    PendingAction() = std::move(action);
-    SetTimer(nullptr, 0, 300, RunPendingAction);
 }
 
 TForm* guardedForm = nullptr;
@@ -117,10 +107,11 @@ protected:
     // Shows the dialog, runs whileShown from inside its modal loop, then closes it.
     static void ShowAndClose(const std::function<void()>& whileShown)
     {
-        RunFromModalLoop([whileShown] {
+        pendingAction = [whileShown] {
             whileShown();
             box->Close();
-        });
+        };
+        SetTimer(nullptr, 0, 300, RunPendingAction);
         EXPECT_EQ(ShowModalGuarded(box), mrCancel);
     }
 
