@@ -87,11 +87,7 @@ TEST_F(BrowserChainTest, AllStartOnTheWorkingDirectory)
     EXPECT_EQ(directories->Directory(), data);
     EXPECT_EQ(files->Directory(), data);
     EXPECT_EQ(FileNames(), std::vector<std::string>{"notes.txt"});
-    // Shortened to the list's width; the last name always stays.
     EXPECT_EQ(LastName(label->Caption()), "Data");
-    TCanvas canvas;
-    canvas.Font().Assign(host->Font());
-    EXPECT_LE(canvas.TextWidth(label->Caption()), directories->Width());
     EXPECT_TRUE(events.empty());
 }
 
@@ -134,10 +130,7 @@ TEST_F(BrowserChainTest, ChoosingADriveReachesDirectoryListAndFileList)
     if (other < 0) GTEST_SKIP() << "only one fixed drive";
     char letter = drives->ItemText(other)[0];
     std::string caption = label->Caption();
-    HWND combo = drives->Handle();
-    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(other), 0);
-    SendMessageA(host->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(combo));
+    Choose(drives, other);
 
     EXPECT_EQ(events, (std::vector<std::string>{"drive", "directory"}));
     EXPECT_EQ(drives->Drive(), letter);

@@ -69,6 +69,14 @@ protected:
         if (path) *path = folder;
     }
 
+    // Chooses item index of a combo box as the user does: the list reports a selection change.
+    void Choose(TWinControl* combo, int index)
+    {
+        SendMessageA(combo->Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageA(host->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo->Handle()), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(combo->Handle()));
+    }
+
     TempDir temp;
     std::unique_ptr<WorkingDirectory> cwd;
     std::unique_ptr<TBrowserHost> host;

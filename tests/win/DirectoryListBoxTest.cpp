@@ -107,32 +107,23 @@ TEST_F(DirectoryListBoxTest, ShowsChainThenSortedSubdirectoriesOfWorkingDirector
     EXPECT_EQ(changes, 0);
 }
 
-TEST_F(DirectoryListBoxTest, LeavesOutHiddenAndSystemDirectories)
+// Every exact name is shown as it is, and no other; hidden and system
+// folders and files are left out.
+TEST_F(DirectoryListBoxTest, ShowsOnlyVisibleFoldersWhoseNamesOpenThem)
 {
-    std::string hidden = temp.Create("Data\\Photos\\Secret");
-    SetFileAttributesW(Widen(hidden).c_str(), FILE_ATTRIBUTE_HIDDEN);
+    const std::string secret = temp.Create("Data\\Photos\\Secret");
+    SetFileAttributesW(Widen(secret).c_str(), FILE_ATTRIBUTE_HIDDEN);
     // Where the file system keeps no attributes, Wine marks dot names hidden.
-    if (!IsHidden(hidden)) hidden = temp.Create("Data\\Photos\\.Secret");
+    const std::string hidden = IsHidden(secret) ? secret : temp.Create("Data\\Photos\\.Secret");
     ASSERT_TRUE(IsHidden(hidden));
     std::string system = temp.Create("Data\\Photos\\Sys");
     SetFileAttributesW(Widen(system).c_str(), FILE_ATTRIBUTE_SYSTEM);
-    bool systemKept = (GetFileAttributesW(Widen(system).c_str()) & FILE_ATTRIBUTE_SYSTEM) != 0;
-
-    TDirectoryListBox* list = MakeList();
-    std::vector<std::string> names = Subdirectories(*list);
-    EXPECT_EQ(std::count(names.begin(), names.end(), "Secret"), 0);
-    EXPECT_EQ(std::count(names.begin(), names.end(), ".Secret"), 0);
-    EXPECT_EQ(std::count(names.begin(), names.end(), "Sys"), systemKept ? 0 : 1);
-    EXPECT_EQ(std::count(names.begin(), names.end(), "file.txt"), 0);  // files are not shown
-    EXPECT_EQ(names.size(), systemKept ? 4u : 5u);
-}
-
-// Every exact name is shown as it is, and no other.
-TEST_F(DirectoryListBoxTest, ShowsOnlyNamesThatOpenTheirOwnFolder)
-{
     ASSERT_TRUE(MakeHostileNames(photos));
+
     std::vector<std::string> names = Subdirectories(*MakeList()), expected = ExactHostileNames(true);
     expected.insert(expected.end(), {"Alpha", "beta", "Delta", "gamma"});
+    if (!(GetFileAttributesW(Widen(system).c_str()) & FILE_ATTRIBUTE_SYSTEM)) expected.push_back("Sys");
+    if (hidden != secret) expected.push_back("Secret");
     std::sort(names.begin(), names.end());
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(names, expected);
@@ -198,11 +189,7 @@ TEST_F(DirectoryListBoxTest, OpeningTheCurrentDirectoryDoesNothing)
 TEST_F(DirectoryListBoxTest, DirectoryThatCannotBeEnteredKeepsTheDirectory)
 {
     std::string gone = temp.Create("Data\\Photos\\Gone");
-    TLabel* label = new TLabel(host.get());
-    label->SetParent(host.get());
     TDirectoryListBox* list = MakeList();
-    list->SetDirLabel(label);
-    std::string caption = label->Caption();
     ASSERT_EQ(Subdirectories(*list).size(), 5u);
 
     ASSERT_TRUE(RemoveDirectoryW(Widen(gone).c_str()));
@@ -213,7 +200,6 @@ TEST_F(DirectoryListBoxTest, DirectoryThatCannotBeEnteredKeepsTheDirectory)
     EXPECT_EQ(IndexOf(*list, "Gone"), -1);
     EXPECT_EQ(Subdirectories(*list).size(), 4u);
     EXPECT_EQ(list->Items()[static_cast<size_t>(list->ItemIndex())].text, "Photos");
-    EXPECT_EQ(label->Caption(), caption);
 
     list->SetDirectory(photos + "\\file.txt");  // a file is no directory
     EXPECT_EQ(list->Directory(), photos);
@@ -294,12 +280,8 @@ TEST_F(DirectoryListBoxTest, PathLabelIsShortenedToTheListWidth)
     EXPECT_NE(label->Caption(), photos);
     EXPECT_LE(canvas.TextWidth(label->Caption()), narrow);
 
-    std::vector<std::string> captions;
-    list->OnChange = [&](TObject*) { captions.push_back(label->Caption()); };
     list->SetItemIndex(IndexOf(*list, "beta"));
     list->OpenCurrent();
-    ASSERT_EQ(captions.size(), 1u);  // written before the notice
-    EXPECT_EQ(captions[0], label->Caption());
     EXPECT_EQ(label->Caption(), photos.substr(0, 2) + "\\...\\Photos\\beta");
 
     list->SetBounds(list->Left(), list->Top(), 10, list->Height());

@@ -70,12 +70,6 @@ std::vector<std::string> SortedCopy(std::vector<std::string> items)
     return items;
 }
 
-// The entries of a folder in the order the file system hands them out.
-std::vector<std::string> EnumerationOrder(const std::string& folder)
-{
-    return TempDir::EntriesInOrder(folder);
-}
-
 // a.txt, sub\b.txt, z.txt; deep adds sub\deep\c.txt.
 void MakeExampleTree(const TempDir& temp, bool deep = false)
 {
@@ -94,7 +88,7 @@ std::vector<std::string> ExampleTreeEvents(const std::string& start, const std::
 {
     std::vector<std::string> events{"D " + start};
     const std::string prefix = start + "\\";
-    for (const std::string& name : EnumerationOrder(folder)) {
+    for (const std::string& name : TempDir::EntriesInOrder(folder)) {
         if (name == "sub") {
             events.push_back("D " + prefix + "sub");
             events.push_back("F " + prefix + "sub\\b.txt");
@@ -225,7 +219,7 @@ TEST_F(DiskScanTest, AListingThatFailsMidwayIsReportedAfterWhatItGave)
     }
     const std::string root = temp.Path(), sub = root + "\\sub";
     EXPECT_EQ(recorder.Sorted(), SortedCopy({"D " + root, "F " + root + "\\a.txt", "F " + root + "\\z.txt", "D " + sub,
-                                             "F " + sub + "\\" + EnumerationOrder(sub).at(0),
+                                             "F " + sub + "\\" + TempDir::EntriesInOrder(sub).at(0),
                                              Skipped(sub, kFolderUnreadable + "..."), "END"}));
 }
 
@@ -261,60 +255,45 @@ TEST_F(DiskScanTest, WalksTheWholeTreeWithoutAnyHandler)
     EXPECT_EQ(announced, bare.directories);
 }
 
-TEST_F(DiskScanTest, ExceptionFromHandlerLeavesScanWithEveryEnumerationClosed)
-{
-    MakeExampleTree(temp, true);
-    scan.SetStartDirectory(temp.Path());
-    scan.OnFileFound = [this](TObject* sender, std::string fileName) {
-        if (fileName.size() >= 5 && fileName.compare(fileName.size() - 5, 5, "c.txt") == 0)
-            throw std::runtime_error("stop");
-        recorder.Add(sender, "F " + fileName);
-    };
-    EXPECT_THROW(scan.Scan(), std::runtime_error);  // three levels were open at the throw
-    ExpectNoListingOpen(temp.Path());
-    EXPECT_EQ(std::count(recorder.events.begin(), recorder.events.end(), "END"), 0);
-    EXPECT_FALSE(scan.Cancelled());
-
-    // The scanner is usable again, and nothing keeps the folders open.
-    recorder.events.clear();
-    recorder.Attach(scan);
-    scan.Scan();
-    ASSERT_FALSE(recorder.events.empty());
-    EXPECT_EQ(recorder.events.back(), "END");
-    EXPECT_EQ(std::count(recorder.events.begin(), recorder.events.end(), "F " + temp.Path() + "\\sub\\deep\\c.txt"), 1);
-    EXPECT_TRUE(DeleteFileW(Widen(temp.Path() + "\\sub\\deep\\c.txt").c_str()));
-    EXPECT_TRUE(RemoveDirectoryW(Widen(temp.Path() + "\\sub\\deep").c_str()));
-}
-
-TEST_F(DiskScanTest, CancelFromHandlerStopsAtOnce)
+// A cancel or an exception from a handler ends the scan at once, with every
+// listing closed and no OnScanFinish; the scanner is usable again after it.
+TEST_F(DiskScanTest, CancelOrExceptionFromHandlerStopsAtOnce)
 {
     MakeExampleTree(temp, true);
     const std::string root = temp.Path();
     scan.SetStartDirectory(root);
     struct Case {
         const char* what;
-        std::string cancelAt;  // the event whose handler cancels
+        std::string stopAt;  // the event whose handler cancels or throws
+        bool throws;
     };
     const Case cases[] = {
-        {"in OnDirFound of the start", "D " + root},
-        {"in OnDirFound of a subdirectory", "D " + root + "\\sub"},
-        {"in OnFileFound two levels down", "F " + root + "\\sub\\deep\\c.txt"},
-        {"in OnFileFound at the top", "F " + root + "\\z.txt"},
+        {"cancel in OnDirFound of the start", "D " + root, false},
+        {"cancel in OnDirFound of a subdirectory", "D " + root + "\\sub", false},
+        {"cancel in OnFileFound two levels down", "F " + root + "\\sub\\deep\\c.txt", false},
+        {"cancel in OnFileFound at the top", "F " + root + "\\z.txt", false},
+        {"exception in OnFileFound two levels down", "F " + root + "\\sub\\deep\\c.txt", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         recorder.events.clear();
-        auto cancelOn = [&](const std::string& event) {
+        auto stopOn = [&](const std::string& event) {
             recorder.events.push_back(event);
-            if (event == c.cancelAt) scan.Cancel();
+            if (event != c.stopAt) return;
+            if (c.throws) throw std::runtime_error("stop");
+            scan.Cancel();
         };
-        scan.OnDirFound = [&](TObject*, std::string directory) { cancelOn("D " + directory); };
-        scan.OnFileFound = [&](TObject*, std::string fileName) { cancelOn("F " + fileName); };
-        scan.Scan();
-        EXPECT_TRUE(scan.Cancelled());
+        scan.OnDirFound = [&](TObject*, std::string directory) { stopOn("D " + directory); };
+        scan.OnFileFound = [&](TObject*, std::string fileName) { stopOn("F " + fileName); };
+        if (c.throws) {
+            EXPECT_THROW(scan.Scan(), std::runtime_error);  // three levels were open at the throw
+        } else {
+            scan.Scan();
+        }
+        EXPECT_EQ(scan.Cancelled(), !c.throws);
         ExpectNoListingOpen(root);
         ASSERT_FALSE(recorder.events.empty());
-        EXPECT_EQ(recorder.events.back(), c.cancelAt);  // nothing after it, no OnScanFinish
+        EXPECT_EQ(recorder.events.back(), c.stopAt);  // nothing after it, no OnScanFinish
     }
 
     // A cancel applies to the scans running at the time, never to a later one.
@@ -323,8 +302,11 @@ TEST_F(DiskScanTest, CancelFromHandlerStopsAtOnce)
     scan.Cancel();
     scan.Scan();
     EXPECT_FALSE(scan.Cancelled());
-    EXPECT_EQ(recorder.events.size(), 8u);  // three directories, four files, the finish
+    EXPECT_EQ(recorder.Sorted(), SortedCopy({"D " + root, "D " + root + "\\sub", "D " + root + "\\sub\\deep",
+                                             "F " + root + "\\a.txt", "F " + root + "\\z.txt",
+                                             "F " + root + "\\sub\\b.txt", "F " + root + "\\sub\\deep\\c.txt", "END"}));
     EXPECT_EQ(recorder.events.back(), "END");
+    ExpectNoListingOpen(root);
 }
 
 TEST_F(DiskScanTest, ScanStartedFromHandlerRunsToItsEndFirst)
@@ -431,41 +413,17 @@ TEST_F(DiskScanTest, DispatchesPendingMessagesOncePerDirectoryAfterItsAnnounceme
     EXPECT_EQ(MessageCounter::count + left, 1 + 3 + postedByFiles);
 }
 
-// Entries made through \\?\ paths, longer than the ANSI calls can reach; removed again in reverse.
-class LongTree {
-public:
-    ~LongTree()
-    {
-        for (auto it = made_.rbegin(); it != made_.rend(); ++it) {
-            if (it->second)
-                RemoveDirectoryW(it->first.c_str());
-            else
-                DeleteFileW(it->first.c_str());
-        }
-    }
-    bool Directory(const std::string& path) { return Make(path, true); }
-    bool File(const std::string& path) { return Make(path, false); }
-
-private:
-    bool Make(const std::string& path, bool directory)
-    {
-        std::wstring wide = L"\\\\?\\";
-        for (char c : path) wide += static_cast<wchar_t>(static_cast<unsigned char>(c));
-        bool ok;
-        if (directory) {
-            ok = CreateDirectoryW(wide.c_str(), nullptr) != FALSE;
-        } else {
-            ScopedHandle file(
-                CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr),
-                CloseHandle);
-            ok = file.IsOpen();
-        }
-        if (ok) made_.emplace_back(wide, directory);
-        return ok;
-    }
-
-    std::vector<std::pair<std::wstring, bool>> made_;
-};
+// Makes a folder or an empty file through a \\?\ path, past what the ANSI
+// calls reach. The temporary folder takes them away with the rest.
+bool MakeLong(const std::string& path, bool folder)
+{
+    const std::wstring wide = L"\\\\?\\" + Widen(path);
+    if (folder) return CreateDirectoryW(wide.c_str(), nullptr) != FALSE;
+    return ScopedHandle(
+               CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr),
+               CloseHandle)
+        .IsOpen();
+}
 
 // prefix followed by a name of tag and padding, total bytes long.
 std::string PathOfLength(const std::string& prefix, const std::string& tag, size_t total)
@@ -477,24 +435,22 @@ std::string PathOfLength(const std::string& prefix, const std::string& tag, size
 TEST_F(DiskScanTest, WalksEntriesPastMaxPath)
 {
     const std::string root = temp.Path();
-    for (char c : root) ASSERT_TRUE(static_cast<unsigned char>(c) < 0x80) << "the \\\\?\\ helper takes ASCII paths";
     ASSERT_LT(root.size(), 150u);
-    LongTree tree;
     const std::string level = PathOfLength(root + "\\", "L", 199);  // its entries start at byte 200
-    ASSERT_TRUE(tree.Directory(level));
+    ASSERT_TRUE(MakeLong(level, true));
     const std::string fits = PathOfLength(level + "\\", "fits", 259);
     const std::string tooLong = PathOfLength(level + "\\", "long", 260);
     const std::string tooLongDir = PathOfLength(level + "\\", "dir", 260);
     const std::string closeDir = PathOfLength(level + "\\", "closeDir", 250);
     const std::string closeFits = PathOfLength(closeDir + "\\", "f", 259);
     const std::string closeLong = PathOfLength(closeDir + "\\", "g", 260);
-    ASSERT_TRUE(tree.File(fits));
-    ASSERT_TRUE(tree.File(tooLong));
-    ASSERT_TRUE(tree.Directory(tooLongDir));
-    ASSERT_TRUE(tree.File(tooLongDir + "\\a.txt"));
-    ASSERT_TRUE(tree.Directory(closeDir));
-    ASSERT_TRUE(tree.File(closeFits));
-    ASSERT_TRUE(tree.File(closeLong));
+    ASSERT_TRUE(MakeLong(fits, false));
+    ASSERT_TRUE(MakeLong(tooLong, false));
+    ASSERT_TRUE(MakeLong(tooLongDir, true));
+    ASSERT_TRUE(MakeLong(tooLongDir + "\\a.txt", false));
+    ASSERT_TRUE(MakeLong(closeDir, true));
+    ASSERT_TRUE(MakeLong(closeFits, false));
+    ASSERT_TRUE(MakeLong(closeLong, false));
 
     scan.SetStartDirectory(root);
     scan.Scan();
@@ -544,7 +500,7 @@ TEST_F(DiskScanTest, LinksIntoWalkedFoldersAreReportedNotWalked)
     scan.Scan();
     EXPECT_FALSE(scan.Cancelled());
     // loop and self lead to folders open above them; side is walked under the path met first.
-    const std::vector<std::string> order = EnumerationOrder(root);
+    const std::vector<std::string> order = TempDir::EntriesInOrder(root);
     const bool sideFirst = std::find(order.begin(), order.end(), "side") < std::find(order.begin(), order.end(), "a");
     const std::string walked = root + (sideFirst ? "\\side" : "\\a\\toside");
     const std::string reported = root + (sideFirst ? "\\a\\toside" : "\\side");
@@ -623,6 +579,8 @@ protected:
     std::string letters;
 };
 
+// An empty start walks the fixed drives by designator; with no drive list it
+// walks nothing and still finishes.
 TEST_F(DiskScanDrivesTest, EmptyStartDirectoryWalksFixedDrivesByDesignator)
 {
     FakeDrives::list.clear();
@@ -638,11 +596,10 @@ TEST_F(DiskScanDrivesTest, EmptyStartDirectoryWalksFixedDrivesByDesignator)
     std::vector<std::string> roots;
     for (char letter : letters) roots.push_back(std::string(1, letter) + ":\\");
     EXPECT_EQ(FakeDrives::queried, roots);
-}
 
-TEST_F(DiskScanDrivesTest, NoDriveListWalksNothingAndStillFinishes)
-{
     FakeDrives::fail = true;
+    FakeDrives::queried.clear();
+    recorder.events.clear();
     scan.Scan();
     EXPECT_EQ(recorder.events, (std::vector<std::string>{"END"}));
     EXPECT_TRUE(FakeDrives::queried.empty());

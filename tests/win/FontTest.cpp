@@ -5,75 +5,23 @@
 // reads as "与"), and without Marlett the caption buttons show letters.
 #include "toolkit/Graphics.h"
 
+#include "WindowPixels.h"
 #include "platform/WideText.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
-
-// Black text on white, 32 bits a pixel.
-struct Raster {
-    int width = 160;
-    int height = 40;
-    std::vector<DWORD> pixels;
-    bool Ink(int x, int y) const
-    {
-        DWORD p = pixels[y * width + x];
-        return ((p >> 16 & 255) + (p >> 8 & 255) + (p & 255)) / 3 < 128;
-    }
-};
-
-const int kLeft = 4, kTop = 4;
-
-// Draws `text` at (kLeft, kTop); `before` receives the advance of its first
-// `prefix` bytes and `through` that of one character more.
-Raster Render(HFONT font, const std::string& text, size_t prefix = 0, int* before = nullptr, int* through = nullptr)
-{
-    Raster raster;
-    raster.pixels.resize(raster.width * raster.height);
-    HDC dc = CreateCompatibleDC(nullptr);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = raster.width;
-    info.bmiHeader.biHeight = -raster.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-    HGDIOBJ oldFont = SelectObject(dc, font);
-    RECT all{0, 0, raster.width, raster.height};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    SetTextColor(dc, RGB(0, 0, 0));
-    SetBkMode(dc, TRANSPARENT);
-    const std::wstring wide = Widen(text);
-    TextOutW(dc, kLeft, kTop, wide.c_str(), static_cast<int>(wide.size()));
-    if (before && through) {
-        SIZE a{}, b{};
-        const int units = static_cast<int>(Widen(text.substr(0, prefix)).size());
-        GetTextExtentPoint32W(dc, wide.c_str(), units, &a);
-        GetTextExtentPoint32W(dc, wide.c_str(), units + 1, &b);
-        *before = kLeft + a.cx;
-        *through = kLeft + b.cx;
-    }
-    GdiFlush();
-    std::copy_n(static_cast<const DWORD*>(bits), raster.pixels.size(), raster.pixels.begin());
-    SelectObject(dc, oldFont);
-    SelectObject(dc, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    return raster;
-}
 
 // Ink pixels in the columns of the first hyphen of `text`.
 int HyphenInk(HFONT font, const std::string& text)
 {
     int from = 0, to = 0;
-    Raster raster = Render(font, text, text.find('-'), &from, &to);
+    Raster raster = Render(font, text, 160, text.find('-'), &from, &to);
     int ink = 0;
     for (int y = 0; y < raster.height; ++y) {
         for (int x = from; x < to; ++x) ink += raster.Ink(x, y);
@@ -136,57 +84,45 @@ HFONT CreateFace(const char* face, BYTE charset, int height = 12, int weight = F
 
 }  // namespace
 
-// The font every form, and so every control, draws with: "宋体", 12 px, GB2312.
-TEST(FontTest, FormFontDrawsHyphensAndEveryHorizontalStroke)
+// Every font Chinese text is drawn with: the one every form, and so every
+// control, uses ("宋体", 12 px, GB2312); the names Chinese text reaches a face
+// by (SimSun is what "MS Shell Dlg" stands for, NSimSun and 新宋体 are the
+// program's and the font links' next choices); and the menu, message and
+// status fonts. (The caption font is bold: no face here has bold strikes, so
+// it is an anti-aliased outline whichever face SimSun stands for.)
+TEST(FontTest, EveryChineseFontDrawsHyphensAndEveryHorizontalStroke)
 {
-    TFont font;
-    font.SetName("宋体");
-    font.SetHeight(12);
-    font.SetCharset(GB2312_CHARSET);
-    ExpectCrisp(font.Handle());
-}
-
-// The other names Chinese text reaches a face by: SimSun is what "MS Shell Dlg"
-// stands for (the caption, menu, status and message fonts), NSimSun and 新宋体
-// are the program's and the font links' next choices.
-TEST(FontTest, StandInNamesDrawEveryHorizontalStroke)
-{
-    for (const char* name : {"SimSun", "NSimSun", "新宋体"}) {
-        SCOPED_TRACE(name);
-        HFONT font = CreateFace(name, GB2312_CHARSET);
-        ExpectCrisp(font);
-        DeleteObject(font);
-    }
-}
-
-// What the menus, message boxes and status bars are drawn with. (The caption
-// font is bold: no face here has bold strikes, so it is an anti-aliased
-// outline whichever face SimSun stands for.)
-TEST(FontTest, SystemMenuAndMessageFontsDrawEveryHorizontalStroke)
-{
+    TFont formFont;
+    formFont.SetName("宋体");
+    formFont.SetHeight(12);
+    formFont.SetCharset(GB2312_CHARSET);
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
-    for (const LOGFONTW* logFont : {&metrics.lfMenuFont, &metrics.lfMessageFont, &metrics.lfStatusFont}) {
-        SCOPED_TRACE(Narrow(logFont->lfFaceName));
-        HFONT font = CreateFontIndirectW(logFont);
+    std::vector<std::pair<std::string, HFONT>> fonts{{"form font", formFont.Handle()}};
+    for (const char* name : {"SimSun", "NSimSun", "新宋体"}) fonts.emplace_back(name, CreateFace(name, GB2312_CHARSET));
+    for (const LOGFONTW* logFont : {&metrics.lfMenuFont, &metrics.lfMessageFont, &metrics.lfStatusFont})
+        fonts.emplace_back(Narrow(logFont->lfFaceName), CreateFontIndirectW(logFont));
+    for (const auto& [name, font] : fonts) {
+        SCOPED_TRACE(name);
         ExpectCrisp(font);
-        DeleteObject(font);
+        if (font != formFont.Handle()) DeleteObject(font);
     }
 }
 
-// The caption buttons' glyphs (minimise "0", maximise "1", close "r") come
-// from Marlett; without it the letters themselves are drawn.
-TEST(FontTest, MarlettIsThere)
+// Faces linked in from fonts-wine: the caption buttons' glyphs (minimise "0",
+// maximise "1", close "r") come from Marlett, and without it the letters
+// themselves are drawn; the hyperlinks draw with MS Sans Serif.
+TEST(FontTest, LinkedFacesAreThere)
 {
-    HFONT font = CreateFace("Marlett", SYMBOL_CHARSET);
-    EXPECT_EQ(FaceOf(font), "Marlett");
-    DeleteObject(font);
-}
-
-TEST(FontTest, MsSansSerifIsThere)
-{
-    HFONT font = CreateFace("MS Sans Serif", ANSI_CHARSET, 11);
-    EXPECT_EQ(FaceOf(font), "MS Sans Serif");
-    DeleteObject(font);
+    const struct {
+        const char* face;
+        BYTE charset;
+        int height;
+    } faces[] = {{"Marlett", SYMBOL_CHARSET, 12}, {"MS Sans Serif", ANSI_CHARSET, 11}};
+    for (const auto& f : faces) {
+        HFONT font = CreateFace(f.face, f.charset, f.height);
+        EXPECT_EQ(FaceOf(font), f.face);
+        DeleteObject(font);
+    }
 }

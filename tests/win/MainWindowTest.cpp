@@ -88,6 +88,8 @@ protected:
     std::unique_ptr<TForm1> form_;
 };
 
+// At the layout's client size and 100 x 50 larger: the extra width goes to
+// the file list, the extra height to the lists.
 TEST_F(MainWindowTest, BandsAndControlsSitWhereTheLayoutPutsThem)
 {
     TForm1& f = *form_;
@@ -95,15 +97,21 @@ TEST_F(MainWindowTest, BandsAndControlsSitWhereTheLayoutPutsThem)
     EXPECT_EQ(f.ClientHeight(), 396);
     struct {
         TWinControl* control;
-        RECT expected;
+        RECT expected, larger;
     } windowed[] = {
         // clang-format off
-        {f.Panel1, Rect(0, 0, 587, 57)},            {f.Panel6, Rect(0, 57, 587, 34)},
-        {f.Panel2, Rect(0, 91, 587, 32)},           {f.Panel3, Rect(0, 123, 273, 229)},
-        {f.FileListBox1, Rect(273, 123, 314, 229)}, {f.Panel5, Rect(0, 352, 587, 25)},
-        {f.StatusBar1, Rect(0, 377, 587, 19)},      {f.ProgressBar1, Rect(2, 2, 583, 21)},
-        {f.Panel4, Rect(2, 2, 269, 32)},            {f.DirectoryListBox1, Rect(2, 34, 269, 193)},
-        {f.Edit1, Rect(96, 8, 41, 20)},             {f.Edit7, Rect(528, 8, 55, 20)},
+        {f.Panel1, Rect(0, 0, 587, 57), Rect(0, 0, 687, 57)},
+        {f.Panel6, Rect(0, 57, 587, 34), Rect(0, 57, 687, 34)},
+        {f.Panel2, Rect(0, 91, 587, 32), Rect(0, 91, 687, 32)},
+        {f.Panel3, Rect(0, 123, 273, 229), Rect(0, 123, 273, 279)},
+        {f.FileListBox1, Rect(273, 123, 314, 229), Rect(273, 123, 414, 279)},
+        {f.Panel5, Rect(0, 352, 587, 25), Rect(0, 402, 687, 25)},
+        {f.StatusBar1, Rect(0, 377, 587, 19), Rect(0, 427, 687, 19)},
+        {f.ProgressBar1, Rect(2, 2, 583, 21), Rect(2, 2, 683, 21)},
+        {f.Panel4, Rect(2, 2, 269, 32), Rect(2, 2, 269, 32)},
+        {f.DirectoryListBox1, Rect(2, 34, 269, 193), Rect(2, 34, 269, 243)},
+        {f.Edit1, Rect(96, 8, 41, 20), Rect(96, 8, 41, 20)},
+        {f.Edit7, Rect(528, 8, 55, 20), Rect(528, 8, 55, 20)},
         // clang-format on
     };
     for (const auto& item : windowed)
@@ -117,6 +125,10 @@ TEST_F(MainWindowTest, BandsAndControlsSitWhereTheLayoutPutsThem)
     for (TButton* hidden : {f.Button1, f.Button2, f.Button3, f.Button4}) {
         EXPECT_FALSE(IsWindowVisible(hidden->Handle())) << hidden->Name();
     }
+
+    SetClientSize(687, 446);
+    for (const auto& item : windowed)
+        EXPECT_TRUE(SameRect(PlacedAt(item.control), item.larger)) << item.control->Name() << " when larger";
 }
 
 // At 150 % the button pictures grow with the layout, and every list's rows hold
@@ -139,38 +151,19 @@ TEST_F(MainWindowTest, At144DpiPicturesScaleAndRowsFitTheirFont)
     }
 }
 
-TEST_F(MainWindowTest, ExtraWidthGoesToTheFileListAndExtraHeightToTheLists)
-{
-    TForm1& f = *form_;
-    SetClientSize(687, 446);
-    EXPECT_TRUE(SameRect(PlacedAt(f.Panel3), Rect(0, 123, 273, 279)));
-    EXPECT_TRUE(SameRect(PlacedAt(f.FileListBox1), Rect(273, 123, 414, 279)));
-    EXPECT_TRUE(SameRect(PlacedAt(f.Panel1), Rect(0, 0, 687, 57)));
-    EXPECT_TRUE(SameRect(PlacedAt(f.Panel5), Rect(0, 402, 687, 25)));
-    EXPECT_TRUE(SameRect(PlacedAt(f.ProgressBar1), Rect(2, 2, 683, 21)));
-    EXPECT_TRUE(SameRect(PlacedAt(f.StatusBar1), Rect(0, 427, 687, 19)));
-    EXPECT_EQ(PlacedAt(f.DirectoryListBox1).bottom - PlacedAt(f.DirectoryListBox1).top, 243);
-}
-
 TEST_F(MainWindowTest, TabVisitsTheListsThenTheSevenFieldsOnly)
 {
     TForm1& f = *form_;
-    std::vector<HWND> expected = {f.DirectoryListBox1->Handle(),
-                                  f.FileListBox1->Handle(),
-                                  f.Edit1->Handle(),
-                                  f.Edit2->Handle(),
-                                  f.Edit3->Handle(),
-                                  f.Edit4->Handle(),
-                                  f.Edit5->Handle(),
-                                  f.Edit6->Handle(),
-                                  f.Edit7->Handle(),
-                                  f.DriveComboBox1->Handle()};
     f.Show();
     EXPECT_EQ(GetNextDlgTabItem(f.Handle(), nullptr, FALSE), f.DriveComboBox1->Handle());
     HWND at = f.DriveComboBox1->Handle();
-    for (HWND next : expected) {
+    // Round the lists and the fields, then back to the drive selector.
+    const std::initializer_list<TWinControl*> order = {
+        f.DirectoryListBox1, f.FileListBox1, f.Edit1, f.Edit2, f.Edit3, f.Edit4, f.Edit5, f.Edit6, f.Edit7,
+        f.DriveComboBox1};
+    for (TWinControl* next : order) {
         at = GetNextDlgTabItem(f.Handle(), at, FALSE);
-        EXPECT_EQ(at, next);
+        EXPECT_EQ(at, next->Handle()) << next->Name();
     }
 }
 
