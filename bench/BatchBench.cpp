@@ -305,6 +305,31 @@ void ExtensionBench(BarWindow& window)
     PrintAll({&sameCalls, &plain, &everyFile, &noBar, &recorded, &undo});
 }
 
+// Times work once the tree's pending writes are on disk: writing back what
+// the tree's making, or the run before, left took seconds of the next run.
+double Settled(const std::string& root, const std::function<void()>& work)
+{
+    RunLinuxShell(root, "sync");
+    return Time(work);
+}
+
+// Times a variant and its baseline, the baseline first in even rounds: the
+// one run second was measured slower, by up to a fifth. Gives the baseline's time.
+double Alternate(int round, Rounds& rounds, const std::function<double()>& measured,
+                 const std::function<double()>& bare)
+{
+    double measuredTime = 0, bareTime = 0;
+    if (round % 2 == 0) {
+        bareTime = bare();
+        measuredTime = measured();
+    } else {
+        measuredTime = measured();
+        bareTime = bare();
+    }
+    rounds.Add(measuredTime, bareTime);
+    return bareTime;
+}
+
 // The path with its name in lower case, as the batch leaves it.
 std::string LowerCaseName(const std::string& path)
 {
@@ -316,30 +341,19 @@ void LowerCaseBench(BarWindow& window)
 {
     Rounds sameCalls("lower-case batch / the same calls bare");
     ProgressBarFeed feed(window.Bar());
-    // Each side gets a fresh tree, and they take turns at going first: the
-    // one run second was measured slower, by up to a fifth.
+    // Each side gets a fresh tree.
     for (int round = 0; round < 2 * kRounds; ++round) {
         Tree forBatch, forBare;
         const auto lowered = Mapped(forBare.Files(), LowerCaseName);
-        auto batch = [&] {
-            return Time([&] { RunRenameBatch(forBatch.Files(), RenameKind::LowerCase, nullptr, feed.Callbacks()); });
-        };
-        // The batch's calls for a case-only rename, under Wine: through a temporary name.
-        auto bare = [&] { return Time([&] { MoveAllThroughTemporary(forBare.Files(), lowered); }); };
-        // Writing back what the trees' making left takes seconds: not in either time.
-        auto settled = [&](const std::function<double()>& run) {
-            RunLinuxShell(forBatch.Root(), "sync");
-            return run();
-        };
-        double measured, bareTime;
-        if (round % 2 == 0) {
-            measured = settled(batch);
-            bareTime = settled(bare);
-        } else {
-            bareTime = settled(bare);
-            measured = settled(batch);
-        }
-        sameCalls.Add(measured, bareTime);
+        Alternate(
+            round, sameCalls,
+            [&] {
+                return Settled(forBatch.Root(), [&] {
+                    RunRenameBatch(forBatch.Files(), RenameKind::LowerCase, nullptr, feed.Callbacks());
+                });
+            },
+            // The batch's calls for a case-only rename, under Wine: through a temporary name.
+            [&] { return Settled(forBare.Root(), [&] { MoveAllThroughTemporary(forBare.Files(), lowered); }); });
     }
     sameCalls.Print();
 }
@@ -387,15 +401,17 @@ void FileTimeBench(BarWindow& window)
     };
     const int year = 2026;
     ProgressBarFeed feed(window.Bar());
-    Rounds plain("time batch / bare loop"), everyFile("  (repaint every file) / bare loop"),
-        noBar("  (no progress bar) / bare loop");
-    for (int round = 0; round < kRounds; ++round) {
-        const double bare = Time(bareLoop);
-        plain.Add(Time([&] { RunFileTimeBatch(files, kDateTimeText, year, feed.Callbacks()); }), bare);
-        everyFile.Add(Time([&] { RunFileTimeBatch(files, kDateTimeText, year, window.EveryFile()); }), bare);
-        noBar.Add(Time([&] { RunFileTimeBatch(files, kDateTimeText, year, BatchProgress{}); }), bare);
+    // A repaint every file is shown by the extension case: not here again.
+    Rounds plain("time batch / bare loop"), noBar("  (no progress bar) / bare loop");
+    auto batch = [&](const BatchProgress& progress) {
+        return Settled(tree.Root(), [&] { RunFileTimeBatch(files, kDateTimeText, year, progress); });
+    };
+    for (int round = 0; round < 2 * kRounds; ++round) {
+        const double bare = Alternate(
+            round, plain, [&] { return batch(feed.Callbacks()); }, [&] { return Settled(tree.Root(), bareLoop); });
+        noBar.Add(batch(BatchProgress{}), bare);
     }
-    PrintAll({&plain, &everyFile, &noBar});
+    PrintAll({&plain, &noBar});
 }
 
 // dispatch: pending messages are let through once a folder, as the scanner
@@ -428,15 +444,19 @@ void ScanBench(const char* what, int folders, int filesPerFolder)
     scan.OnFileFound = [&](TObject*, std::string fileName) { scanFound.push_back(std::move(fileName)); };
     // A walk takes tens of milliseconds: more rounds.
     Rounds rounds(what), dispatching("  the same calls bare (a message check a folder)");
-    for (int round = 0; round < 7; ++round) {
-        bareFound.clear();
+    auto scanned = [&] {
         scanFound.clear();
-        const double bare = Time([&] { BareWalk(tree.Root(), bareFound); });
-        std::vector<std::string> found;
-        const double bareDispatching = Time([&] { BareWalk(tree.Root(), found, true); });
-        const double measured = Time([&] { scan.Scan(); });
-        rounds.Add(measured, bare);
-        dispatching.Add(measured, bareDispatching);
+        return Time([&] { scan.Scan(); });
+    };
+    auto walked = [&](bool dispatch) {
+        return [&, dispatch] {
+            bareFound.clear();
+            return Time([&] { BareWalk(tree.Root(), bareFound, dispatch); });
+        };
+    };
+    for (int round = 0; round < 15; ++round) {
+        Alternate(round, rounds, scanned, walked(false));
+        Alternate(round, dispatching, scanned, walked(true));
     }
     PrintAll({&rounds, &dispatching});
     std::printf("  files found: scanner %zu, bare walk %zu\n", scanFound.size(), bareFound.size());

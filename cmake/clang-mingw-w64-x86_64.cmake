@@ -1,8 +1,6 @@
 # Cross build for 64-bit Windows with clang and lld over the MinGW-w64 headers
 # and libraries (build-only check: the shipped program is built with gcc).
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(TOOLCHAIN_PREFIX x86_64-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)
 set(CLANG_TARGET x86_64-w64-windows-gnu)
 set(CMAKE_C_COMPILER clang-14)
 set(CMAKE_CXX_COMPILER clang++-14)
@@ -24,9 +22,3 @@ foreach(kind EXE SHARED MODULE)
 endforeach()
 set(CMAKE_RC_FLAGS_INIT "--target=${TOOLCHAIN_PREFIX} -I/usr/${TOOLCHAIN_PREFIX}/include")
 
-set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh CACHE FILEPATH "Runs Windows programs")
