@@ -5,6 +5,7 @@
 #include "browser/FileListBox.h"
 
 #include "BrowserTestHost.h"
+#include "TempTree.h"
 #include "core/DirectoryPath.h"
 #include "toolkit/Label.h"
 
@@ -21,11 +22,8 @@ protected:
     void SetUp() override
     {
         ASSERT_NO_FATAL_FAILURE(Enter("Data", &data));
-        temp.Create("Data\\Photos");
-        temp.Create("Data\\Gone");
-        temp.WriteFile("Data\\notes.txt");
-        temp.WriteFile("Data\\Photos\\trip.jpg");
-        temp.WriteFile("Data\\Photos\\beach.jpg");
+        ASSERT_TRUE(
+            MakeTree(temp, {"Data\\Gone\\", "Data\\notes.txt", "Data\\Photos\\trip.jpg", "Data\\Photos\\beach.jpg"}));
 
         label = new TLabel(host.get());
         label->SetBounds(8, 8, 0, 12);
@@ -51,20 +49,12 @@ protected:
         };
     }
 
-    std::vector<std::string> FileNames() const
+    // Both lists are on directory, the file list showing these names.
+    void ExpectBothOn(const std::string& directory, const std::vector<std::string>& names)
     {
-        std::vector<std::string> names;
-        for (int i = 0; i < files->Count(); ++i) names.push_back(files->ItemText(i));
-        return names;
-    }
-
-    void Open(const std::string& item)
-    {
-        const auto& items = directories->Items();
-        for (size_t i = 0; i < items.size(); ++i) {
-            if (items[i].text == item) directories->SetItemIndex(static_cast<int>(i));
-        }
-        directories->OpenCurrent();
+        EXPECT_EQ(directories->Directory(), directory);
+        EXPECT_EQ(files->Directory(), directory);
+        EXPECT_EQ(ItemTexts(*files), names);
     }
 
     std::string data;
@@ -84,24 +74,20 @@ std::string LastName(const std::string& path)
 TEST_F(BrowserChainTest, AllStartOnTheWorkingDirectory)
 {
     EXPECT_EQ(drives->Drive(), core::DriveLetterOf(data));
-    EXPECT_EQ(directories->Directory(), data);
-    EXPECT_EQ(files->Directory(), data);
-    EXPECT_EQ(FileNames(), std::vector<std::string>{"notes.txt"});
+    ExpectBothOn(data, {"notes.txt"});
     EXPECT_EQ(LastName(label->Caption()), "Data");
     EXPECT_TRUE(events.empty());
 }
 
 TEST_F(BrowserChainTest, OpeningADirectoryUpdatesLabelThenFileList)
 {
-    Open("Photos");
+    OpenItem(*directories, "Photos");
     EXPECT_EQ(events, std::vector<std::string>{"directory"});
-    EXPECT_EQ(directories->Directory(), data + "\\Photos");
-    EXPECT_EQ(files->Directory(), data + "\\Photos");
-    EXPECT_EQ(FileNames(), (std::vector<std::string>{"beach.jpg", "trip.jpg"}));
+    ExpectBothOn(data + "\\Photos", {"beach.jpg", "trip.jpg"});
     EXPECT_EQ(LastName(labelAtNotice), "Photos");  // the label was written before the notice
     EXPECT_EQ(label->Caption(), labelAtNotice);
 
-    Open("Photos");  // the current item: nothing
+    OpenItem(*directories, "Photos");  // the current item: nothing
     EXPECT_EQ(events.size(), 1u);
 }
 
@@ -110,11 +96,9 @@ TEST_F(BrowserChainTest, ADirectoryThatCannotBeEnteredLeavesFileListAndLabel)
     files->SetSelected(0, true);
     std::string caption = label->Caption();
     ASSERT_TRUE(RemoveDirectoryW(Widen(data + "\\Gone").c_str()));
-    Open("Gone");
+    OpenItem(*directories, "Gone");
     EXPECT_EQ(events, std::vector<std::string>{"directory"});
-    EXPECT_EQ(directories->Directory(), data);
-    EXPECT_EQ(files->Directory(), data);
-    EXPECT_EQ(FileNames(), std::vector<std::string>{"notes.txt"});
+    ExpectBothOn(data, {"notes.txt"});
     EXPECT_EQ(files->SelCount(), 1);  // not read again
     EXPECT_EQ(label->Caption(), caption);
 }

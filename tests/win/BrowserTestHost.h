@@ -82,6 +82,23 @@ protected:
     std::unique_ptr<TBrowserHost> host;
 };
 
+// The texts of a list's or a combo box's items, in order.
+template <typename List> std::vector<std::string> ItemTexts(const List& list)
+{
+    std::vector<std::string> texts;
+    for (int i = 0; i < list.Count(); ++i) texts.push_back(list.ItemText(i));
+    return texts;
+}
+
+// Highlights the item of a directory list with this text and opens it.
+template <typename List> void OpenItem(List& list, const std::string& text)
+{
+    for (int i = 0; i < list.Count(); ++i) {
+        if (list.ItemText(i) == text) list.SetItemIndex(i);
+    }
+    list.OpenCurrent();
+}
+
 // Draws item index of an owner-drawn list into a bitmap as it would be drawn on
 // screen; true where a pixel is not the window background.
 inline std::vector<std::vector<bool>> DrawnPixels(TWinControl* host, TWinControl* list, UINT controlType, int index,

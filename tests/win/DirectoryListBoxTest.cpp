@@ -2,6 +2,7 @@
 
 #include "BrowserTestHost.h"
 #include "HostileNames.h"
+#include "TempTree.h"
 #include "platform/WideText.h"
 #include "browser/CompareIgnoreCase.h"
 #include "core/DirectoryPath.h"
@@ -11,23 +12,20 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
 using core::FolderGlyph;
+// A list's directory and the change notices sent so far.
+using Seen = std::pair<std::string, int>;
 
 size_t Backslashes(const std::string& path)
 {
     return static_cast<size_t>(std::count(path.begin(), path.end(), '\\'));
-}
-
-std::vector<std::string> ItemTexts(const TDirectoryListBox& list)
-{
-    std::vector<std::string> texts;
-    for (int i = 0; i < list.Count(); ++i) texts.push_back(list.ItemText(i));
-    return texts;
 }
 
 // Names of the subdirectory items, in list order.
@@ -55,16 +53,37 @@ bool IsHidden(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_HIDDEN);
 }
 
+// The list shows the chain of its directory, root first and each level 4
+// pixels further in, the current directory highlighted; then the
+// subdirectories, one level below it (two at a root, which keeps its backslash).
+void ExpectChainThenSubdirectories(const TDirectoryListBox& list)
+{
+    const std::string& directory = list.Directory();
+    const auto& items = list.Items();
+    const size_t levels = Backslashes(directory) + 1;
+    const size_t chain = directory.size() == 3 ? 1 : levels;
+    ASSERT_EQ(static_cast<int>(items.size()), list.Count());
+    ASSERT_GE(items.size(), chain);
+    EXPECT_EQ(items[0].text, directory.substr(0, 3));  // the root, e.g. C:\ .
+    EXPECT_EQ(items[chain - 1].text, chain == 1 ? directory : directory.substr(directory.rfind('\\') + 1));
+    EXPECT_EQ(list.ItemIndex(), static_cast<int>(chain - 1));
+    for (size_t i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(list.ItemText(static_cast<int>(i)), items[i].text);
+        FolderGlyph glyph = i + 1 < chain    ? FolderGlyph::OpenFolder
+                            : i + 1 == chain ? FolderGlyph::CurrentFolder
+                                             : FolderGlyph::ClosedFolder;
+        EXPECT_EQ(items[i].glyph, glyph) << i;
+        EXPECT_EQ(items[i].glyphLeft, 4 * static_cast<int>(i < chain ? i : levels) + 2) << i;
+    }
+}
+
 class DirectoryListBoxTest : public BrowserTest {
 protected:
     void SetUp() override
     {
         ASSERT_NO_FATAL_FAILURE(Enter("Data\\Photos", &photos));
-        temp.Create("Data\\Photos\\beta");
-        temp.Create("Data\\Photos\\Alpha");
-        temp.Create("Data\\Photos\\gamma");
-        temp.Create("Data\\Photos\\Delta");
-        temp.WriteFile("Data\\Photos\\file.txt", "x");
+        ASSERT_TRUE(MakeTree(temp, {"Data\\Photos\\beta\\", "Data\\Photos\\Alpha\\", "Data\\Photos\\gamma\\",
+                                    "Data\\Photos\\Delta\\", "Data\\Photos\\file.txt"}));
     }
 
     TDirectoryListBox* MakeList(int width = 260)
@@ -75,36 +94,29 @@ protected:
         return host->Place(list, 8, 8, width, 300);
     }
 
+    Seen Now(const TDirectoryListBox& list) const { return {list.Directory(), changes}; }
+
     std::string photos;
     int changes = 0;
 };
 
-TEST_F(DirectoryListBoxTest, ShowsChainThenSortedSubdirectoriesOfWorkingDirectory)
+// The subdirectories in the user's collation, without regard to case: byte
+// order would put Alpha, Delta and Zeta first.
+TEST_F(DirectoryListBoxTest, ShowsChainThenSubdirectoriesOfWorkingDirectoryInUserCollation)
 {
+    for (const char* name : {"co-op", "cob", "Zeta", "_x", "a10", "a9"})
+        temp.Create(std::string("Data\\Photos\\") + name);
     TDirectoryListBox* list = MakeList();
-    ASSERT_EQ(list->Directory(), photos);
-
-    const auto& items = list->Items();
-    ASSERT_EQ(static_cast<int>(items.size()), list->Count());
-    EXPECT_EQ(ItemTexts(*list)[0], photos.substr(0, 3));  // the root, e.g. C:\ .
-    size_t pathItems = Backslashes(photos) + 1;
-    ASSERT_EQ(items.size(), pathItems + 4);
-    for (size_t i = 0; i < items.size(); ++i) {
-        EXPECT_EQ(list->ItemText(static_cast<int>(i)), items[i].text);
-        FolderGlyph glyph = i + 1 < pathItems    ? FolderGlyph::OpenFolder
-                            : i + 1 == pathItems ? FolderGlyph::CurrentFolder
-                                                 : FolderGlyph::ClosedFolder;
-        EXPECT_EQ(items[i].glyph, glyph) << i;
-        // One level deeper, 4 pixels further in; subdirectories one level below the current item.
-        int offset = i < pathItems ? 4 * static_cast<int>(i) + 2 : 4 * static_cast<int>(pathItems) + 2;
-        EXPECT_EQ(items[i].glyphLeft, offset) << i;
+    EXPECT_EQ(Now(*list), Seen(photos, 0));
+    ExpectChainThenSubdirectories(*list);
+    std::vector<std::string> names = Subdirectories(*list);
+    ASSERT_EQ(names.size(), 10u);
+    for (size_t i = 1; i < names.size(); ++i) {
+        EXPECT_NE(CompareIgnoreCase(names[i - 1], names[i]), CSTR_GREATER_THAN)
+            << names[i - 1] << " before " << names[i];
     }
-    EXPECT_EQ(items[pathItems - 1].text, "Photos");
-    EXPECT_EQ(list->ItemIndex(), static_cast<int>(pathItems - 1));
-    // Without regard to case: byte order would put Alpha and Delta first.
-    EXPECT_EQ(Subdirectories(*list), (std::vector<std::string>{"Alpha", "beta", "Delta", "gamma"}));
+    EXPECT_EQ(names.back(), "Zeta");
     EXPECT_GE(list->ItemHeight(), 16);
-    EXPECT_EQ(changes, 0);
 }
 
 // Every exact name is shown as it is, and no other; hidden and system
@@ -129,89 +141,58 @@ TEST_F(DirectoryListBoxTest, ShowsOnlyVisibleFoldersWhoseNamesOpenThem)
     EXPECT_EQ(names, expected);
 }
 
-TEST_F(DirectoryListBoxTest, SortsSubdirectoriesInUserCollation)
+// Each step opens an item or sets a directory. One that leads to the current
+// directory does nothing; one that cannot be entered keeps the directory but
+// reads the list again and notifies all the same.
+TEST_F(DirectoryListBoxTest, OpeningOrSettingADirectoryMakesItCurrentWhenItCanBeEntered)
 {
-    for (const char* name : {"co-op", "cob", "Zeta", "_x", "a10", "a9"})
-        temp.Create(std::string("Data\\Photos\\") + name);
+    const std::string gone = temp.Create("Data\\Photos\\Gone");
     TDirectoryListBox* list = MakeList();
-    std::vector<std::string> names = Subdirectories(*list);
-    ASSERT_EQ(names.size(), 10u);
-    for (size_t i = 1; i < names.size(); ++i) {
-        EXPECT_NE(CompareIgnoreCase(names[i - 1], names[i]), CSTR_GREATER_THAN)
-            << names[i - 1] << " before " << names[i];
-    }
-    EXPECT_EQ(names.back(), "Zeta");
-}
-
-TEST_F(DirectoryListBoxTest, OpeningItemsMakesTheirDirectoriesCurrent)
-{
-    TDirectoryListBox* list = MakeList();
-    std::string data = photos.substr(0, photos.size() - std::string("\\Photos").size());
-
-    list->SetItemIndex(IndexOf(*list, "beta"));
-    list->OpenCurrent();
-    EXPECT_EQ(list->Directory(), photos + "\\beta");
-    EXPECT_EQ(changes, 1);
-    EXPECT_EQ(list->Items()[static_cast<size_t>(list->ItemIndex())].text, "beta");
-    EXPECT_TRUE(Subdirectories(*list).empty());
-
-    list->SetItemIndex(IndexOf(*list, "Data"));  // an ancestor
-    list->OpenCurrent();
-    EXPECT_EQ(list->Directory(), data);
-    EXPECT_EQ(changes, 2);
-    EXPECT_EQ(Subdirectories(*list), std::vector<std::string>{"Photos"});
-
-    list->SetItemIndex(0);  // the root keeps its backslash
-    list->OpenCurrent();
-    EXPECT_EQ(list->Directory(), photos.substr(0, 3));
-    EXPECT_EQ(list->Items().size(), 1 + Subdirectories(*list).size());
-    EXPECT_EQ(list->Items()[0].glyph, FolderGlyph::CurrentFolder);
-    if (!Subdirectories(*list).empty()) {
-        EXPECT_EQ(list->Items()[1].glyphLeft, 10);
-    }
-    EXPECT_EQ(changes, 3);
-}
-
-TEST_F(DirectoryListBoxTest, OpeningTheCurrentDirectoryDoesNothing)
-{
-    TDirectoryListBox* list = MakeList();
-    list->OpenCurrent();  // the current item is highlighted
+    ASSERT_TRUE(RemoveDirectoryW(Widen(gone).c_str()));
     std::string lower = photos;
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](char c) { return static_cast<char>(std::tolower(c)); });
-    list->SetDirectory(lower);
-    list->SetDirectory(photos + "\\");
-    list->SetDirectory("");
-    EXPECT_EQ(list->Directory(), photos);
-    EXPECT_EQ(changes, 0);
-}
-
-TEST_F(DirectoryListBoxTest, DirectoryThatCannotBeEnteredKeepsTheDirectory)
-{
-    std::string gone = temp.Create("Data\\Photos\\Gone");
-    TDirectoryListBox* list = MakeList();
-    ASSERT_EQ(Subdirectories(*list).size(), 5u);
-
-    ASSERT_TRUE(RemoveDirectoryW(Widen(gone).c_str()));
-    list->SetItemIndex(IndexOf(*list, "Gone"));
-    list->OpenCurrent();
-    EXPECT_EQ(list->Directory(), photos);
-    EXPECT_EQ(changes, 1);  // rebuilt and notified all the same
-    EXPECT_EQ(IndexOf(*list, "Gone"), -1);
-    EXPECT_EQ(Subdirectories(*list).size(), 4u);
-    EXPECT_EQ(list->Items()[static_cast<size_t>(list->ItemIndex())].text, "Photos");
-
-    list->SetDirectory(photos + "\\file.txt");  // a file is no directory
-    EXPECT_EQ(list->Directory(), photos);
-    EXPECT_EQ(changes, 2);
+    const std::string data = photos.substr(0, photos.rfind('\\')), root = photos.substr(0, 3);
+    const std::vector<std::string> withGone{"Alpha", "beta", "Delta", "gamma", "Gone"};
+    const std::vector<std::string> withoutGone{"Alpha", "beta", "Delta", "gamma"}, none, justPhotos{"Photos"};
+    struct Step {
+        bool open;  // opens the item whose text is target, or sets target as the directory
+        std::string target;
+        std::string directory;                                   // current after the step
+        int changes;                                             // notices so far
+        std::optional<std::vector<std::string>> subdirectories;  // unset: what the machine holds
+    };
+    const Step steps[] = {
+        {true, "Photos", photos, 0, withGone},  // the current item
+        {false, lower, photos, 0, withGone},    // the same in other case
+        {false, photos + "\\", photos, 0, withGone},
+        {false, "", photos, 0, withGone},
+        {true, "Gone", photos, 1, withoutGone},                  // removed after the list was read
+        {false, photos + "\\file.txt", photos, 2, withoutGone},  // a file is no directory
+        {true, "beta", photos + "\\beta", 3, none},
+        {true, "Data", data, 4, justPhotos},  // an ancestor
+        {true, root, root, 5},                // the root keeps its backslash
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE((step.open ? "open " : "set ") + step.target);
+        if (step.open) {
+            OpenItem(*list, step.target);
+        } else {
+            list->SetDirectory(step.target);
+        }
+        EXPECT_EQ(Now(*list), Seen(step.directory, step.changes));
+        ExpectChainThenSubdirectories(*list);
+        if (step.subdirectories) {
+            EXPECT_EQ(Subdirectories(*list), *step.subdirectories);
+        }
+    }
 }
 
 TEST_F(DirectoryListBoxTest, GoingToADrive)
 {
     TDirectoryListBox* list = MakeList();
     list->SetDrive(photos[0]);  // the drive of the current directory
-    EXPECT_EQ(list->Directory(), photos);
-    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(Now(*list), Seen(photos, 0));
 
     DWORD present = GetLogicalDrives();
     char missing = 0;
@@ -220,8 +201,7 @@ TEST_F(DirectoryListBoxTest, GoingToADrive)
     }
     ASSERT_NE(missing, 0);
     list->SetDrive(missing);  // cannot be entered: stays, rebuilt, notified
-    EXPECT_EQ(list->Directory(), photos);
-    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(Now(*list), Seen(photos, 1));
 
     char other = 0;
     for (char letter = 'z'; letter >= 'a' && !other; --letter) {
@@ -235,8 +215,7 @@ TEST_F(DirectoryListBoxTest, GoingToADrive)
     EXPECT_EQ(changes, 2);
     // Back on the first drive: the process's directory on record for it.
     list->SetDrive(photos[0]);
-    EXPECT_EQ(list->Directory(), photos);
-    EXPECT_EQ(changes, 3);
+    EXPECT_EQ(Now(*list), Seen(photos, 3));
 }
 
 TEST_F(DirectoryListBoxTest, EnterAndDoubleClickOpen)
@@ -249,8 +228,7 @@ TEST_F(DirectoryListBoxTest, EnterAndDoubleClickOpen)
     // As the form's message loop passes keys: through dialog navigation.
     MSG enter{list->Handle(), WM_KEYDOWN, VK_RETURN, 0x001C0001};
     EXPECT_TRUE(IsDialogMessageA(host->Handle(), &enter));
-    EXPECT_EQ(list->Directory(), photos + "\\gamma");
-    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(Now(*list), Seen(photos + "\\gamma", 1));
 
     int parent = IndexOf(*list, "Photos");
     RECT rect{};
@@ -261,8 +239,7 @@ TEST_F(DirectoryListBoxTest, EnterAndDoubleClickOpen)
     EXPECT_EQ(list->Directory(), photos + "\\gamma");  // a single click only moves the highlight
     SendMessageA(list->Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, point);
     SendMessageA(list->Handle(), WM_LBUTTONUP, 0, point);
-    EXPECT_EQ(list->Directory(), photos);
-    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(Now(*list), Seen(photos, 2));
 }
 
 TEST_F(DirectoryListBoxTest, PathLabelIsShortenedToTheListWidth)
@@ -280,8 +257,7 @@ TEST_F(DirectoryListBoxTest, PathLabelIsShortenedToTheListWidth)
     EXPECT_NE(label->Caption(), photos);
     EXPECT_LE(canvas.TextWidth(label->Caption()), narrow);
 
-    list->SetItemIndex(IndexOf(*list, "beta"));
-    list->OpenCurrent();
+    OpenItem(*list, "beta");
     EXPECT_EQ(label->Caption(), photos.substr(0, 2) + "\\...\\Photos\\beta");
 
     list->SetBounds(list->Left(), list->Top(), 10, list->Height());

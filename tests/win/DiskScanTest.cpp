@@ -4,6 +4,7 @@
 #include "LinuxShell.h"
 #include "StandInCalls.h"
 #include "TempDir.h"
+#include "TempTree.h"
 #include "TestApplication.h"
 #include "components/DiskScanCalls.h"
 #include "platform/FindFileCalls.h"
@@ -56,12 +57,6 @@ struct Recorder {
         senders.push_back(sender);
         events.push_back(std::move(event));
     }
-    std::vector<std::string> Sorted() const
-    {
-        std::vector<std::string> sorted = events;
-        std::sort(sorted.begin(), sorted.end());
-        return sorted;
-    }
 };
 
 std::vector<std::string> SortedCopy(std::vector<std::string> items)
@@ -70,37 +65,31 @@ std::vector<std::string> SortedCopy(std::vector<std::string> items)
     return items;
 }
 
-// a.txt, sub\b.txt, z.txt; deep adds sub\deep\c.txt.
-void MakeExampleTree(const TempDir& temp, bool deep = false)
+// The events of a walk of folder started as start, each folder's entries in
+// its enumeration order; paths are built from start and one backslash.
+void AddWalk(const std::string& folder, const std::string& start, std::vector<std::string>& events)
 {
-    temp.Create("sub");
-    temp.WriteFile("a.txt");
-    temp.WriteFile("sub\\b.txt");
-    temp.WriteFile("z.txt");
-    if (!deep) return;
-    temp.Create("sub\\deep");
-    temp.WriteFile("sub\\deep\\c.txt");
-}
-
-// What a scan of the example tree must report when started as start; paths
-// are built from start and one backslash, in the folder's enumeration order.
-std::vector<std::string> ExampleTreeEvents(const std::string& start, const std::string& folder)
-{
-    std::vector<std::string> events{"D " + start};
-    const std::string prefix = start + "\\";
+    events.push_back("D " + start);
     for (const std::string& name : TempDir::EntriesInOrder(folder)) {
-        if (name == "sub") {
-            events.push_back("D " + prefix + "sub");
-            events.push_back("F " + prefix + "sub\\b.txt");
+        const std::string path = folder + "\\" + name;
+        if (GetFileAttributesW(Widen(path).c_str()) & FILE_ATTRIBUTE_DIRECTORY) {
+            AddWalk(path, start + "\\" + name, events);
         } else {
-            events.push_back("F " + prefix + name);
+            events.push_back("F " + start + "\\" + name);
         }
     }
+}
+
+// What a whole scan of folder started as start must report, in order.
+std::vector<std::string> ExpectedWalk(const std::string& folder, const std::string& start)
+{
+    std::vector<std::string> events;
+    AddWalk(folder, start, events);
     events.push_back("END");
     return events;
 }
 
-// No listing of the deep example tree is left open: an open enumeration
+// No listing of the example tree is left open: an open enumeration
 // keeps its directory from being renamed (Windows and Wine alike).
 void ExpectNoListingOpen(const std::string& root)
 {
@@ -112,16 +101,46 @@ void ExpectNoListingOpen(const std::string& root)
     }
 }
 
+// Makes a folder or an empty file through a \\?\ path, past what the ANSI
+// calls reach. The temporary folder takes them away with the rest.
+bool MakeLong(const std::string& path, bool folder)
+{
+    const std::wstring wide = L"\\\\?\\" + Widen(path);
+    if (folder) return CreateDirectoryW(wide.c_str(), nullptr) != FALSE;
+    return ScopedHandle(
+               CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr),
+               CloseHandle)
+        .IsOpen();
+}
+
+// prefix followed by a name of tag and padding, total bytes long.
+std::string PathOfLength(const std::string& prefix, const std::string& tag, size_t total)
+{
+    return prefix + tag + std::string(total - prefix.size() - tag.size(), 'x');
+}
+
 class DiskScanTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         EnsureApplication();
-        ASSERT_FALSE(temp.Path().empty());
+        ASSERT_FALSE(root.empty());
         recorder.Attach(scan);
     }
 
+    // Scans from start into a fresh record.
+    void ScanFrom(const std::string& start)
+    {
+        recorder.events.clear();
+        recorder.senders.clear();
+        scan.SetStartDirectory(start);
+        scan.Scan();
+    }
+
+    bool MakeExampleTree() const { return MakeTree(temp, {"a.txt", "sub\\b.txt", "sub\\deep\\c.txt", "z.txt"}); }
+
     TempDir temp;
+    const std::string root = temp.Path();
     TDiskScan scan{nullptr};
     Recorder recorder;
 };
@@ -129,40 +148,62 @@ protected:
 // A trailing backslash of the start is doubled in every path.
 TEST_F(DiskScanTest, ReportsTheTreeDepthFirstInEnumerationOrder)
 {
-    MakeExampleTree(temp);
-    for (const std::string& start : {temp.Path(), temp.Path() + "\\"}) {
+    ASSERT_TRUE(MakeExampleTree());
+    for (const std::string& start : {root, root + "\\"}) {
         SCOPED_TRACE(start);
-        recorder.events.clear();
-        scan.SetStartDirectory(start);
-        scan.Scan();
-        EXPECT_EQ(recorder.events, ExampleTreeEvents(start, temp.Path()));
+        ScanFrom(start);
+        EXPECT_EQ(recorder.events, ExpectedWalk(root, start));
         for (TObject* sender : recorder.senders) EXPECT_EQ(sender, &scan);
         EXPECT_FALSE(scan.Cancelled());
     }
-    EXPECT_NE(std::find(recorder.events.begin(), recorder.events.end(), "F " + temp.Path() + "\\\\a.txt"),
+    EXPECT_NE(std::find(recorder.events.begin(), recorder.events.end(), "F " + root + "\\\\a.txt"),
               recorder.events.end());
 }
 
-TEST_F(DiskScanTest, SkipsPeriodDirectoriesOnlyAndIgnoresOtherAttributes)
+// Every entry is handed on, whatever its attributes and past MAX_PATH too,
+// except folders whose name starts with a period; a name that does not
+// address its own entry is reported instead.
+TEST_F(DiskScanTest, HandsOnEveryEntryButPeriodFoldersAndReportsInexactNames)
 {
-    temp.Create(".git\\objects");
-    temp.WriteFile(".git\\HEAD");
-    temp.WriteFile(".git\\objects\\pack");
-    temp.WriteFile(".gitignore");
+    ASSERT_TRUE(MakeTree(temp, {".git\\HEAD", ".git\\objects\\pack", ".gitignore", "secret\\s.txt"}));
     temp.WriteFile("h.txt", "", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
     temp.WriteFile("r.txt", "", FILE_ATTRIBUTE_READONLY);
-    const std::string secret = temp.Create("secret");
-    temp.WriteFile("secret\\s.txt");
+    const std::string secret = root + "\\secret";
     ASSERT_TRUE(SetFileAttributesW(Widen(secret).c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
     ASSERT_TRUE(GetFileAttributesW(Widen(secret).c_str()) & FILE_ATTRIBUTE_HIDDEN);
-    ASSERT_TRUE(GetFileAttributesW(Widen(temp.Path() + "\\h.txt").c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    ASSERT_TRUE(GetFileAttributesW(Widen(root + "\\h.txt").c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    ASSERT_TRUE(MakeHostileNames(root));
+    ASSERT_LT(root.size(), 150u);
+    const std::string level = PathOfLength(root + "\\", "L", 199);  // its entries start at byte 200
+    const std::string fits = PathOfLength(level + "\\", "fits", 259);
+    const std::string tooLong = PathOfLength(level + "\\", "long", 260);
+    const std::string tooLongDir = PathOfLength(level + "\\", "dir", 260);
+    const std::string closeDir = PathOfLength(level + "\\", "closeDir", 250);
+    const std::string closeFits = PathOfLength(closeDir + "\\", "f", 259);
+    const std::string closeLong = PathOfLength(closeDir + "\\", "g", 260);
+    for (const std::string& folder : {level, tooLongDir, closeDir}) ASSERT_TRUE(MakeLong(folder, true)) << folder;
+    for (const std::string& file : {fits, tooLong, tooLongDir + "\\a.txt", closeFits, closeLong})
+        ASSERT_TRUE(MakeLong(file, false)) << file;
 
-    scan.SetStartDirectory(temp.Path());
-    scan.Scan();
-    const std::string root = temp.Path();
-    EXPECT_EQ(recorder.Sorted(),
-              SortedCopy({"D " + root, "F " + root + "\\.gitignore", "F " + root + "\\h.txt", "F " + root + "\\r.txt",
-                          "D " + root + "\\secret", "F " + root + "\\secret\\s.txt", "END"}));
+    ScanFrom(root);
+    // The period folder alone is left out, not the hidden, system or read-only entries.
+    std::vector<std::string> expected = {"D " + root, "D " + secret, "F " + secret + "\\s.txt", "END"};
+    for (const char* file : {".gitignore", "h.txt", "r.txt"}) expected.push_back("F " + root + "\\" + file);
+    expected.insert(expected.end(),
+                    {"D " + level, "F " + fits, "F " + tooLong, "D " + tooLongDir, "F " + tooLongDir + "\\a.txt",
+                     "D " + closeDir, "F " + closeFits, "F " + closeLong});
+    for (const HostileName& entry : kHostileNames) {
+        const std::string path = root + "\\" + entry.name;
+        if (!entry.exact) {
+            expected.push_back(Skipped(path, kNameNotInPath));
+        } else if (entry.folder) {
+            expected.push_back("D " + path);
+            expected.push_back("F " + path + "\\inner.txt");
+        } else {
+            expected.push_back("F " + path);
+        }
+    }
+    EXPECT_EQ(SortedCopy(recorder.events), SortedCopy(expected));
     EXPECT_EQ(recorder.events.front(), "D " + root);
     EXPECT_EQ(recorder.events.back(), "END");
 }
@@ -176,15 +217,13 @@ TEST_F(DiskScanTest, StartDirectoryWithoutEntriesIsAnnouncedAndOneThatCannotBeRe
     };
     temp.Create("empty");
     const Case cases[] = {
-        {"missing directory", temp.Path() + "\\nothere", true},
-        {"empty directory", temp.Path() + "\\empty", false},
+        {"missing directory", root + "\\nothere", true},
+        {"empty directory", root + "\\empty", false},
         {"a file, not a directory", temp.WriteFile("plain.txt"), true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        recorder.events.clear();
-        scan.SetStartDirectory(c.start);
-        scan.Scan();
+        ScanFrom(c.start);
         std::vector<std::string> expected{"D " + c.start, "END"};
         if (c.unreadable) expected.insert(expected.begin() + 1, Skipped(c.start, kFolderUnreadable + "..."));
         EXPECT_EQ(recorder.events, expected);
@@ -210,17 +249,16 @@ BOOL WINAPI FindNextFailingInSub(HANDLE find, LPWIN32_FIND_DATAW data)
 
 TEST_F(DiskScanTest, AListingThatFailsMidwayIsReportedAfterWhatItGave)
 {
-    MakeExampleTree(temp);
-    temp.WriteFile("sub\\c.txt");
+    ASSERT_TRUE(MakeTree(temp, {"a.txt", "sub\\b.txt", "sub\\c.txt", "z.txt"}));
     {
         const StandInCalls<FindFileCalls> failing({FindFirst, FindNextFailingInSub});
-        scan.SetStartDirectory(temp.Path());
-        scan.Scan();
+        ScanFrom(root);
     }
-    const std::string root = temp.Path(), sub = root + "\\sub";
-    EXPECT_EQ(recorder.Sorted(), SortedCopy({"D " + root, "F " + root + "\\a.txt", "F " + root + "\\z.txt", "D " + sub,
-                                             "F " + sub + "\\" + TempDir::EntriesInOrder(sub).at(0),
-                                             Skipped(sub, kFolderUnreadable + "..."), "END"}));
+    const std::string sub = root + "\\sub";
+    EXPECT_EQ(SortedCopy(recorder.events),
+              SortedCopy({"D " + root, "F " + root + "\\a.txt", "F " + root + "\\z.txt", "D " + sub,
+                          "F " + sub + "\\" + TempDir::EntriesInOrder(sub).at(0),
+                          Skipped(sub, kFolderUnreadable + "..."), "END"}));
 }
 
 // Counts its own announcements, so a scan without any handler can be watched.
@@ -239,11 +277,10 @@ protected:
 
 TEST_F(DiskScanTest, WalksTheWholeTreeWithoutAnyHandler)
 {
-    MakeExampleTree(temp, true);
+    ASSERT_TRUE(MakeExampleTree());
     CountingScan bare;
-    bare.SetStartDirectory(temp.Path());
+    bare.SetStartDirectory(root);
     bare.Scan();
-    const std::string root = temp.Path();
     EXPECT_EQ(bare.directories, (std::vector<std::string>{root, root + "\\sub", root + "\\sub\\deep"}));
     EXPECT_FALSE(bare.Cancelled());
 
@@ -259,9 +296,7 @@ TEST_F(DiskScanTest, WalksTheWholeTreeWithoutAnyHandler)
 // listing closed and no OnScanFinish; the scanner is usable again after it.
 TEST_F(DiskScanTest, CancelOrExceptionFromHandlerStopsAtOnce)
 {
-    MakeExampleTree(temp, true);
-    const std::string root = temp.Path();
-    scan.SetStartDirectory(root);
+    ASSERT_TRUE(MakeExampleTree());
     struct Case {
         const char* what;
         std::string stopAt;  // the event whose handler cancels or throws
@@ -276,7 +311,6 @@ TEST_F(DiskScanTest, CancelOrExceptionFromHandlerStopsAtOnce)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        recorder.events.clear();
         auto stopOn = [&](const std::string& event) {
             recorder.events.push_back(event);
             if (event != c.stopAt) return;
@@ -286,9 +320,9 @@ TEST_F(DiskScanTest, CancelOrExceptionFromHandlerStopsAtOnce)
         scan.OnDirFound = [&](TObject*, std::string directory) { stopOn("D " + directory); };
         scan.OnFileFound = [&](TObject*, std::string fileName) { stopOn("F " + fileName); };
         if (c.throws) {
-            EXPECT_THROW(scan.Scan(), std::runtime_error);  // three levels were open at the throw
+            EXPECT_THROW(ScanFrom(root), std::runtime_error);  // three levels were open at the throw
         } else {
-            scan.Scan();
+            ScanFrom(root);
         }
         EXPECT_EQ(scan.Cancelled(), !c.throws);
         ExpectNoListingOpen(root);
@@ -297,26 +331,19 @@ TEST_F(DiskScanTest, CancelOrExceptionFromHandlerStopsAtOnce)
     }
 
     // A cancel applies to the scans running at the time, never to a later one.
-    recorder.events.clear();
     recorder.Attach(scan);
     scan.Cancel();
-    scan.Scan();
+    ScanFrom(root);
     EXPECT_FALSE(scan.Cancelled());
-    EXPECT_EQ(recorder.Sorted(), SortedCopy({"D " + root, "D " + root + "\\sub", "D " + root + "\\sub\\deep",
-                                             "F " + root + "\\a.txt", "F " + root + "\\z.txt",
-                                             "F " + root + "\\sub\\b.txt", "F " + root + "\\sub\\deep\\c.txt", "END"}));
-    EXPECT_EQ(recorder.events.back(), "END");
+    EXPECT_EQ(recorder.events, ExpectedWalk(root, root));
     ExpectNoListingOpen(root);
 }
 
 TEST_F(DiskScanTest, ScanStartedFromHandlerRunsToItsEndFirst)
 {
-    temp.Create("A\\sub");
-    temp.WriteFile("A\\sub\\b.txt");
-    temp.Create("B");
-    temp.WriteFile("B\\x.txt");
-    const std::string a = temp.Path() + "\\A";
-    const std::string b = temp.Path() + "\\B";
+    ASSERT_TRUE(MakeTree(temp, {"A\\sub\\b.txt", "B\\x.txt"}));
+    const std::string a = root + "\\A";
+    const std::string b = root + "\\B";
     bool nested = false;
     scan.OnDirFound = [&](TObject* sender, std::string directory) {
         recorder.Add(sender, "D " + directory);
@@ -326,20 +353,17 @@ TEST_F(DiskScanTest, ScanStartedFromHandlerRunsToItsEndFirst)
             scan.Scan();
         }
     };
-    scan.SetStartDirectory(a);
-    scan.Scan();
+    ScanFrom(a);
     EXPECT_EQ(recorder.events, (std::vector<std::string>{"D " + a, "D " + a + "\\sub", "D " + b, "F " + b + "\\x.txt",
                                                          "END", "F " + a + "\\sub\\b.txt", "END"}));
 
     // Cancelling inside the inner scan ends the outer one as well.
-    recorder.events.clear();
     nested = false;
     scan.OnFileFound = [&](TObject* sender, std::string fileName) {
         recorder.Add(sender, "F " + fileName);
         if (fileName == b + "\\x.txt") scan.Cancel();
     };
-    scan.SetStartDirectory(a);
-    scan.Scan();
+    ScanFrom(a);
     EXPECT_EQ(recorder.events,
               (std::vector<std::string>{"D " + a, "D " + a + "\\sub", "D " + b, "F " + b + "\\x.txt"}));
     EXPECT_TRUE(scan.Cancelled());
@@ -382,7 +406,7 @@ struct MessageCounter {
 
 TEST_F(DiskScanTest, DispatchesPendingMessagesOncePerDirectoryAfterItsAnnouncement)
 {
-    MakeExampleTree(temp, true);
+    ASSERT_TRUE(MakeExampleTree());
     MessageCounter counter;
     ASSERT_NE(counter.window, nullptr);
     std::vector<int> handledAtDirectory;
@@ -396,8 +420,7 @@ TEST_F(DiskScanTest, DispatchesPendingMessagesOncePerDirectoryAfterItsAnnounceme
         ++postedByFiles;
     };
     PostMessageA(counter.window, WM_APP, 0, 0);
-    scan.SetStartDirectory(temp.Path());
-    scan.Scan();
+    ScanFrom(root);
 
     // The message posted before the scan is handled after the first announcement;
     // each later directory finds everything posted before it handled.
@@ -413,81 +436,9 @@ TEST_F(DiskScanTest, DispatchesPendingMessagesOncePerDirectoryAfterItsAnnounceme
     EXPECT_EQ(MessageCounter::count + left, 1 + 3 + postedByFiles);
 }
 
-// Makes a folder or an empty file through a \\?\ path, past what the ANSI
-// calls reach. The temporary folder takes them away with the rest.
-bool MakeLong(const std::string& path, bool folder)
-{
-    const std::wstring wide = L"\\\\?\\" + Widen(path);
-    if (folder) return CreateDirectoryW(wide.c_str(), nullptr) != FALSE;
-    return ScopedHandle(
-               CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr),
-               CloseHandle)
-        .IsOpen();
-}
-
-// prefix followed by a name of tag and padding, total bytes long.
-std::string PathOfLength(const std::string& prefix, const std::string& tag, size_t total)
-{
-    return prefix + tag + std::string(total - prefix.size() - tag.size(), 'x');
-}
-
-// Entries past MAX_PATH, files and folders, are walked like any other.
-TEST_F(DiskScanTest, WalksEntriesPastMaxPath)
-{
-    const std::string root = temp.Path();
-    ASSERT_LT(root.size(), 150u);
-    const std::string level = PathOfLength(root + "\\", "L", 199);  // its entries start at byte 200
-    ASSERT_TRUE(MakeLong(level, true));
-    const std::string fits = PathOfLength(level + "\\", "fits", 259);
-    const std::string tooLong = PathOfLength(level + "\\", "long", 260);
-    const std::string tooLongDir = PathOfLength(level + "\\", "dir", 260);
-    const std::string closeDir = PathOfLength(level + "\\", "closeDir", 250);
-    const std::string closeFits = PathOfLength(closeDir + "\\", "f", 259);
-    const std::string closeLong = PathOfLength(closeDir + "\\", "g", 260);
-    ASSERT_TRUE(MakeLong(fits, false));
-    ASSERT_TRUE(MakeLong(tooLong, false));
-    ASSERT_TRUE(MakeLong(tooLongDir, true));
-    ASSERT_TRUE(MakeLong(tooLongDir + "\\a.txt", false));
-    ASSERT_TRUE(MakeLong(closeDir, true));
-    ASSERT_TRUE(MakeLong(closeFits, false));
-    ASSERT_TRUE(MakeLong(closeLong, false));
-
-    scan.SetStartDirectory(root);
-    scan.Scan();
-    EXPECT_EQ(recorder.Sorted(),
-              SortedCopy({"D " + root, "D " + level, "F " + fits, "F " + tooLong, "D " + tooLongDir,
-                          "F " + tooLongDir + "\\a.txt", "D " + closeDir, "F " + closeFits, "F " + closeLong, "END"}));
-}
-
-// Exact names are handed on and walked; the others are reported.
-TEST_F(DiskScanTest, HandsOnOnlyExactNamesAndReportsTheOthers)
-{
-    const std::string root = temp.Path();
-    ASSERT_TRUE(MakeHostileNames(root));
-    scan.SetStartDirectory(root);
-    scan.Scan();
-    std::vector<std::string> expected = {"D " + root, "END"};
-    for (const HostileName& entry : kHostileNames) {
-        const std::string path = root + "\\" + entry.name;
-        if (!entry.exact) {
-            expected.push_back(Skipped(path, kNameNotInPath));
-        } else if (entry.folder) {
-            expected.push_back("D " + path);
-            expected.push_back("F " + path + "\\inner.txt");
-        } else {
-            expected.push_back("F " + path);
-        }
-    }
-    EXPECT_EQ(recorder.Sorted(), SortedCopy(expected));
-}
-
 TEST_F(DiskScanTest, LinksIntoWalkedFoldersAreReportedNotWalked)
 {
-    const std::string root = temp.Path();
-    temp.Create("a");
-    temp.WriteFile("a\\f.txt");
-    temp.Create("side");
-    temp.WriteFile("side\\s.txt");
+    ASSERT_TRUE(MakeTree(temp, {"a\\f.txt", "side\\s.txt"}));
     ASSERT_TRUE(RunLinuxShell(root, "ln -s .. a/loop && ln -s . a/self && ln -s ../side a/toside"));
     ASSERT_TRUE(GetFileAttributesW(Widen(root + "\\a\\loop").c_str()) & FILE_ATTRIBUTE_DIRECTORY);
 
@@ -496,15 +447,14 @@ TEST_F(DiskScanTest, LinksIntoWalkedFoldersAreReportedNotWalked)
         recorder.Add(sender, "D " + directory);
         if (recorder.events.size() > 100) scan.Cancel();
     };
-    scan.SetStartDirectory(root);
-    scan.Scan();
+    ScanFrom(root);
     EXPECT_FALSE(scan.Cancelled());
     // loop and self lead to folders open above them; side is walked under the path met first.
     const std::vector<std::string> order = TempDir::EntriesInOrder(root);
     const bool sideFirst = std::find(order.begin(), order.end(), "side") < std::find(order.begin(), order.end(), "a");
     const std::string walked = root + (sideFirst ? "\\side" : "\\a\\toside");
     const std::string reported = root + (sideFirst ? "\\a\\toside" : "\\side");
-    EXPECT_EQ(recorder.Sorted(),
+    EXPECT_EQ(SortedCopy(recorder.events),
               SortedCopy({"D " + root, "D " + root + "\\a", "F " + root + "\\a\\f.txt",
                           Skipped(root + "\\a\\loop", kFolderWalkedAlready),
                           Skipped(root + "\\a\\self", kFolderWalkedAlready), "D " + walked, "F " + walked + "\\s.txt",
@@ -515,7 +465,6 @@ TEST_F(DiskScanTest, LinksIntoWalkedFoldersAreReportedNotWalked)
 // a new walk of the same folders unless each folder is walked once.
 TEST_F(DiskScanTest, CrossingLinksWalkEveryFolderOnce)
 {
-    const std::string root = temp.Path();
     ASSERT_TRUE(RunLinuxShell(root, "for i in 0 1 2 3 4 5 6; do mkdir d$i && touch d$i/f$i.txt || exit 1; done; "
                                     "for i in 0 1 2 3 4 5 6; do for j in 0 1 2 3 4 5 6; do "
                                     "[ $i = $j ] || ln -s ../d$j d$i/to$j || exit 1; done; done"));
@@ -526,8 +475,7 @@ TEST_F(DiskScanTest, CrossingLinksWalkEveryFolderOnce)
     };
     scan.OnFileFound = [&](TObject*, std::string path) { ++files[path.substr(path.rfind('\\') + 1)]; };
     scan.OnEntrySkipped = [&](TObject*, std::string, std::string reason) { ++reasons[reason]; };
-    scan.SetStartDirectory(root);
-    scan.Scan();
+    ScanFrom(root);
     EXPECT_FALSE(scan.Cancelled());
     EXPECT_EQ(directories, 8);
     std::map<std::string, int> once;
@@ -583,24 +531,25 @@ protected:
 // walks nothing and still finishes.
 TEST_F(DiskScanDrivesTest, EmptyStartDirectoryWalksFixedDrivesByDesignator)
 {
+    std::vector<std::string> roots;
     FakeDrives::list.clear();
-    for (char letter : letters) FakeDrives::list += std::string(1, letter) + ":\\" + '\0';
+    for (char letter : letters) {
+        roots.push_back(std::string(1, letter) + ":\\");
+        FakeDrives::list += roots.back() + '\0';
+    }
     FakeDrives::list += '\0';
     FakeDrives::types = {DRIVE_FIXED, DRIVE_CDROM, DRIVE_FIXED, DRIVE_REMOTE, DRIVE_REMOVABLE, DRIVE_RAMDISK};
-    scan.Scan();
+    ScanFrom("");
     // No such drives exist here: each is announced, then reported as unreadable.
     const std::string first = std::string(1, letters[0]) + ":", third = std::string(1, letters[2]) + ":";
     EXPECT_EQ(recorder.events,
               (std::vector<std::string>{"D " + first, Skipped(first, kFolderUnreadable + "..."), "D " + third,
                                         Skipped(third, kFolderUnreadable + "..."), "END"}));
-    std::vector<std::string> roots;
-    for (char letter : letters) roots.push_back(std::string(1, letter) + ":\\");
     EXPECT_EQ(FakeDrives::queried, roots);
 
     FakeDrives::fail = true;
     FakeDrives::queried.clear();
-    recorder.events.clear();
-    scan.Scan();
+    ScanFrom("");
     EXPECT_EQ(recorder.events, (std::vector<std::string>{"END"}));
     EXPECT_TRUE(FakeDrives::queried.empty());
 }

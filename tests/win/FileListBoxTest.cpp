@@ -3,6 +3,7 @@
 #include "BrowserTestHost.h"
 #include "HostileNames.h"
 #include "LinuxShell.h"
+#include "TempTree.h"
 #include "platform/WideText.h"
 
 #include <gtest/gtest.h>
@@ -13,13 +14,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<std::string> Names(const TFileListBox& list)
-{
-    std::vector<std::string> names;
-    for (int i = 0; i < list.Count(); ++i) names.push_back(list.ItemText(i));
-    return names;
-}
 
 class FileListBoxTest : public BrowserTest {
 protected:
@@ -41,6 +35,7 @@ protected:
     std::string other;
 };
 
+// Every file whatever its attributes, each exact name as it is and no other.
 TEST_F(FileListBoxTest, ListsEveryFileOfTheWorkingDirectoryButNoDirectories)
 {
     temp.WriteFile("Files\\plain.txt", "1");
@@ -55,19 +50,17 @@ TEST_F(FileListBoxTest, ListsEveryFileOfTheWorkingDirectoryButNoDirectories)
     }
     ASSERT_TRUE(GetFileAttributesW(Widen(hidden).c_str()) & FILE_ATTRIBUTE_HIDDEN);
     temp.WriteFile("Files\\system.bin", "5", FILE_ATTRIBUTE_SYSTEM);
-    temp.Create("Files\\subdir");
-    temp.Create("Files\\.hiddendir");
+    ASSERT_TRUE(MakeTree(temp, {"Files\\subdir\\", "Files\\.hiddendir\\"}));
+    ASSERT_TRUE(MakeHostileNames(folder));
 
     TFileListBox* list = MakeList();
     EXPECT_EQ(list->Directory(), folder);
-    std::vector<std::string> names = Names(*list);
-    for (const std::string& name : {std::string("plain.txt"), std::string("readonly.txt"), std::string("archive.dat"),
-                                    hiddenName, std::string("system.bin")}) {
-        EXPECT_EQ(std::count(names.begin(), names.end(), name), 1) << name;
-    }
-    EXPECT_EQ(std::count(names.begin(), names.end(), "subdir"), 0);
-    EXPECT_EQ(std::count(names.begin(), names.end(), ".hiddendir"), 0);
-    EXPECT_EQ(names.size(), hiddenName == "hidden.txt" ? 5u : 6u);  // hidden.txt stays as a plain file
+    std::vector<std::string> names = ItemTexts(*list), expected = ExactHostileNames(false);
+    expected.insert(expected.end(), {"plain.txt", "readonly.txt", "archive.dat", "hidden.txt", "system.bin"});
+    if (hiddenName != "hidden.txt") expected.push_back(hiddenName);  // hidden.txt stays as a plain file
+    std::sort(names.begin(), names.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(names, expected);
     EXPECT_EQ(list->SelCount(), 0);
     EXPECT_EQ(list->ItemHeight(), Scale(12));
 }
@@ -77,32 +70,31 @@ TEST_F(FileListBoxTest, KeepsNamesSortedWithoutRegardToCase)
     for (const char* name : {"beta.txt", "Gamma.txt", "alpha.txt", "Delta.txt", "_under.txt", "b.txt"})
         temp.WriteFile(std::string("Files\\") + name);
     TFileListBox* list = MakeList();
-    EXPECT_EQ(Names(*list),
+    EXPECT_EQ(ItemTexts(*list),
               (std::vector<std::string>{"_under.txt", "alpha.txt", "b.txt", "beta.txt", "Delta.txt", "Gamma.txt"}));
 }
 
 TEST_F(FileListBoxTest, ReadsOnlyWhenPointedAtAnotherDirectory)
 {
-    temp.WriteFile("Files\\first.txt");
-    temp.WriteFile("Other\\elsewhere.txt");
+    ASSERT_TRUE(MakeTree(temp, {"Files\\first.txt", "Other\\elsewhere.txt"}));
     TFileListBox* list = MakeList();
-    ASSERT_EQ(Names(*list), std::vector<std::string>{"first.txt"});
+    ASSERT_EQ(ItemTexts(*list), std::vector<std::string>{"first.txt"});
     list->SetSelected(0, true);
 
     temp.WriteFile("Files\\second.txt");
     std::string upper = folder;
     for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     list->SetDirectory(upper);  // the same directory in other case: nothing read
-    EXPECT_EQ(Names(*list), std::vector<std::string>{"first.txt"});
+    EXPECT_EQ(ItemTexts(*list), std::vector<std::string>{"first.txt"});
     EXPECT_EQ(list->SelCount(), 1);
 
     list->SetDirectory(other);
     EXPECT_EQ(list->Directory(), other);
-    EXPECT_EQ(Names(*list), std::vector<std::string>{"elsewhere.txt"});
+    EXPECT_EQ(ItemTexts(*list), std::vector<std::string>{"elsewhere.txt"});
     EXPECT_EQ(list->SelCount(), 0);
 
     list->SetDirectory(folder);
-    EXPECT_EQ(Names(*list), (std::vector<std::string>{"first.txt", "second.txt"}));
+    EXPECT_EQ(ItemTexts(*list), (std::vector<std::string>{"first.txt", "second.txt"}));
 
     temp.WriteFile("Files\\third.txt");
     list->Update();
@@ -111,27 +103,16 @@ TEST_F(FileListBoxTest, ReadsOnlyWhenPointedAtAnotherDirectory)
 
 TEST_F(FileListBoxTest, RootDirectoryAndMasks)
 {
-    temp.WriteFile("Files\\a.txt");
-    temp.WriteFile("Files\\b.bin");
-    temp.WriteFile("Files\\c.doc");
+    ASSERT_TRUE(MakeTree(temp, {"Files\\a.txt", "Files\\b.bin", "Files\\c.doc"}));
     TFileListBox* list = MakeList();
     list->SetMask("*.txt;*.doc;*.t*");  // a.txt matches twice, listed once
     list->Update();
-    EXPECT_EQ(Names(*list), (std::vector<std::string>{"a.txt", "c.doc"}));
+    EXPECT_EQ(ItemTexts(*list), (std::vector<std::string>{"a.txt", "c.doc"}));
 
     list->SetMask("*.*");
     list->SetDirectory(folder + "\\");  // a trailing backslash is not doubled
     list->Update();
     EXPECT_EQ(list->Count(), 3);
-}
-
-// Every exact name is shown as it is, and no other.
-TEST_F(FileListBoxTest, ShowsOnlyNamesThatAddressTheirOwnFile)
-{
-    ASSERT_TRUE(MakeHostileNames(folder));
-    std::vector<std::string> names = Names(*MakeList());
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, ExactHostileNames(false));
 }
 
 // Two names differing only in case are two files: reading the list again

@@ -18,7 +18,6 @@
 
 namespace {
 
-const char* const kDefaultText = "2020-12-12 12:12:12";
 constexpr int kCurrentYear = 2026;
 
 // The typed wall-clock time as the file time itself: no local-time shift.
@@ -85,55 +84,58 @@ private:
 
 RecordingCalls* RecordingCalls::current = nullptr;
 
-TEST(FileTimeOperationTest, BatchSetsTheTypedTimeAsTheFileTime)
+// Each file is opened three times through its long form, which reaches it
+// at any depth, and gets the typed time as the file time itself in one slot
+// a call. A read-only file is listed and keeps its times while the batch goes
+// on; another program's open handle, sharing reading and writing, blocks nothing.
+TEST(FileTimeOperationTest, BatchStampsEverySlotOfEachFileButListsAReadOnlyOne)
 {
     TempDir temp;
     temp.Create("sub");
-    std::vector<std::string> targets = {OldFile(temp, "a.txt"), OldFile(temp, "sub\\图片.jpg")};
+    const std::string first = OldFile(temp, "sub\\图片.jpg"), held = OldFile(temp, "held.txt");
+    const std::string readOnly = OldFile(temp, "readonly.txt"), last = OldFile(temp, "last.txt");
+    ASSERT_TRUE(SetFileAttributesW(Widen(readOnly).c_str(), FILE_ATTRIBUTE_READONLY));
+    ScopedHandle holder(CreateFileW(Widen(held).c_str(), GENERIC_READ | GENERIC_WRITE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr),
+                        CloseHandle);
+    ASSERT_TRUE(holder.IsOpen());
+    const Times before = TimesOf(readOnly);
+    RecordingCalls calls;
     ProgressLog progress;
 
-    auto failures = RunFileTimeBatch(targets, kDefaultText, kCurrentYear, progress.Callbacks()).failures;
+    auto failures =
+        RunFileTimeBatch({first, held, readOnly, last}, "2020-1-5 05:0:07", kCurrentYear, progress.Callbacks())
+            .failures;
 
-    EXPECT_TRUE(failures.empty());
-    const unsigned long long expected = Expected(2020, 12, 12, 12, 12, 12);
-    for (const std::string& path : targets) {
-        SCOPED_TRACE(path);
-        Times times = TimesOf(path);
-        EXPECT_EQ(times.lastWrite, expected);
-        EXPECT_EQ(times.lastAccess, expected);
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0].path, readOnly);
+    EXPECT_FALSE(failures[0].reason.empty());
+    EXPECT_EQ(TimesOf(readOnly), before);
+    EXPECT_EQ(progress.calls,
+              (std::vector<std::string>{"start 4", "advance 1", "advance 2", "advance 3", "advance 4"}));
+    const unsigned long long expected = Expected(2020, 1, 5, 5, 0, 7);
+    const std::string stamped[] = {first, held, last};  // the read-only file is never opened
+    for (const std::string& path : stamped) {
+        EXPECT_EQ(TimesOf(path).lastWrite, expected) << path;
+        EXPECT_EQ(TimesOf(path).lastAccess, expected) << path;
     }
-    EXPECT_EQ(progress.calls, (std::vector<std::string>{"start 2", "advance 1", "advance 2"}));
-}
-
-TEST(FileTimeOperationTest, EachFileIsOpenedThreeTimesWithOneSlotEach)
-{
-    TempDir temp;
-    std::string path = OldFile(temp, "a.txt");
-    RecordingCalls calls;
-
-    auto failures = RunFileTimeBatch({path}, "2020-1-5 05:0:07", kCurrentYear, BatchProgress{}).failures;
-
-    EXPECT_TRUE(failures.empty());
-    ASSERT_EQ(calls.opens.size(), 3u);
-    for (const auto& open : calls.opens) {
-        // The long form, which reaches the file at any depth.
-        EXPECT_EQ(open.path, L"\\\\?\\" + Widen(path));
+    ASSERT_EQ(calls.opens.size(), 9u);
+    ASSERT_EQ(calls.sets.size(), 9u);
+    // Creation, then last write, then last access; only that slot is given.
+    const bool slots[3][3] = {{true, false, false}, {false, false, true}, {false, true, false}};
+    for (size_t i = 0; i < 9; ++i) {
+        SCOPED_TRACE(i);
+        const RecordingCalls::Open& open = calls.opens[i];
+        EXPECT_EQ(open.path, L"\\\\?\\" + Widen(stamped[i / 3]));
         EXPECT_EQ(open.access, static_cast<DWORD>(FILE_WRITE_ATTRIBUTES));
         EXPECT_EQ(open.share, static_cast<DWORD>(FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE));
         EXPECT_EQ(open.disposition, static_cast<DWORD>(OPEN_EXISTING));
         EXPECT_EQ(open.flags, 0u);
         EXPECT_FALSE(open.security);
         EXPECT_FALSE(open.templateFile);
-    }
-    // Creation, then last write, then last access; only that slot is given.
-    ASSERT_EQ(calls.sets.size(), 3u);
-    const bool slots[3][3] = {{true, false, false}, {false, false, true}, {false, true, false}};
-    const unsigned long long expected = Expected(2020, 1, 5, 5, 0, 7);
-    for (int i = 0; i < 3; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(calls.sets[i].creation, slots[i][0]);
-        EXPECT_EQ(calls.sets[i].lastAccess, slots[i][1]);
-        EXPECT_EQ(calls.sets[i].lastWrite, slots[i][2]);
+        EXPECT_EQ(calls.sets[i].creation, slots[i % 3][0]);
+        EXPECT_EQ(calls.sets[i].lastAccess, slots[i % 3][1]);
+        EXPECT_EQ(calls.sets[i].lastWrite, slots[i % 3][2]);
         EXPECT_EQ(calls.sets[i].ticks, expected);
     }
     EXPECT_EQ(calls.closedHandles, calls.openedHandles);
@@ -169,53 +171,26 @@ TEST(FileTimeOperationTest, ApplyFileTimeReportsWhyAndClosesOnEveryPath)
     EXPECT_EQ(TimesOf(path).lastWrite, Expected(2020, 12, 12, 12, 12, 12));
 }
 
-// A read-only file is listed and keeps its times while the batch goes on;
-// another program's open handle, sharing reading and writing, blocks nothing.
-TEST(FileTimeOperationTest, OnlyAReadOnlyFileIsListedAndAFileHeldOpenIsStamped)
-{
-    TempDir temp;
-    const std::string first = OldFile(temp, "first.txt"), held = OldFile(temp, "held.txt");
-    const std::string readOnly = OldFile(temp, "readonly.txt"), last = OldFile(temp, "last.txt");
-    ASSERT_TRUE(SetFileAttributesW(Widen(readOnly).c_str(), FILE_ATTRIBUTE_READONLY));
-    ScopedHandle holder(CreateFileW(Widen(held).c_str(), GENERIC_READ | GENERIC_WRITE,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr),
-                        CloseHandle);
-    ASSERT_TRUE(holder.IsOpen());
-    const Times before = TimesOf(readOnly);
-    RecordingCalls calls;
-
-    auto failures =
-        RunFileTimeBatch({first, held, readOnly, last}, kDefaultText, kCurrentYear, BatchProgress{}).failures;
-
-    ASSERT_EQ(failures.size(), 1u);
-    EXPECT_EQ(failures[0].path, readOnly);
-    EXPECT_FALSE(failures[0].reason.empty());
-    EXPECT_EQ(TimesOf(readOnly), before);
-    const unsigned long long expected = Expected(2020, 12, 12, 12, 12, 12);
-    EXPECT_EQ(TimesOf(first).lastWrite, expected);
-    EXPECT_EQ(TimesOf(held).lastWrite, expected);
-    EXPECT_EQ(TimesOf(last).lastAccess, expected);
-    EXPECT_EQ(calls.opens.size(), 9u);  // the read-only file is never opened
-    EXPECT_EQ(calls.closedHandles, calls.openedHandles);
-}
-
 // Time 0 would be taken as "leave unchanged", and a year before 1601 has no
-// file time: refused like an unreadable text.
+// file time: refused like an unreadable text. An empty list reads no text.
 TEST(FileTimeOperationTest, UnreadableOrUnwritableTextIsRefusedAtTheFirstFileBeforeTouchingIt)
 {
     const struct {
         const char* text;
         const char* message;
+        size_t files;
     } cases[] = {
-        {"2020-13-12 12:12:12", "'2020-13-12 12:12:12' is not a valid date and time"},
-        {"1601-01-01 00:00:00", "'1601-01-01 00:00:00' 是文件时间的起点，系统把它当作“不更改”，不能写入文件"},
-        {"0020-12-12 12:12:12", "'0020-12-12 12:12:12' 早于文件时间的起点 1601-01-01，不能写入文件"},
+        {"2020-13-12 12:12:12", "'2020-13-12 12:12:12' is not a valid date and time", 2},
+        {"1601-01-01 00:00:00", "'1601-01-01 00:00:00' 是文件时间的起点，系统把它当作“不更改”，不能写入文件", 2},
+        {"0020-12-12 12:12:12", "'0020-12-12 12:12:12' 早于文件时间的起点 1601-01-01，不能写入文件", 2},
+        {"not a date", "", 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         TempDir temp;
         std::vector<std::string> targets = {OldFile(temp, "a.txt"), OldFile(temp, "b.txt")};
         const Times before = TimesOf(targets[0]);
+        targets.resize(c.files);
         RecordingCalls calls;
         ProgressLog progress;
 
@@ -223,19 +198,11 @@ TEST(FileTimeOperationTest, UnreadableOrUnwritableTextIsRefusedAtTheFirstFileBef
 
         EXPECT_EQ(result.refusal, c.message);
         EXPECT_TRUE(result.failures.empty());
-        EXPECT_EQ(progress.calls, (std::vector<std::string>{"start 2", "advance 1"}));
+        EXPECT_EQ(progress.calls,
+                  (c.files ? std::vector<std::string>{"start 2", "advance 1"} : std::vector<std::string>{"start 0"}));
         EXPECT_TRUE(calls.opens.empty());
-        EXPECT_EQ(TimesOf(targets[0]), before);
+        EXPECT_EQ(TimesOf(temp.PathOf("a.txt")), before);
     }
-}
-
-TEST(FileTimeOperationTest, EmptyListReadsNothing)
-{
-    ProgressLog progress;
-    BatchResult result = RunFileTimeBatch({}, "not a date", kCurrentYear, progress.Callbacks());
-    EXPECT_TRUE(result.refusal.empty());
-    EXPECT_TRUE(result.failures.empty());
-    EXPECT_EQ(progress.calls, std::vector<std::string>{"start 0"});
 }
 
 }  // namespace
