@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -200,11 +201,12 @@ TEST_F(HyperLinkTest, IsRedUnderThePointerAndMagentaOncePressed)
         // Leaving the window altogether gives the same colours.
         {"window left", [&] { SendMessageA(host->Handle(), WM_MOUSELEAVE, 0, 0); }, clFuchsia},
     };
+    const std::pair<TColor, const char*> colours[] = {{clBlue, "blue"}, {clRed, "red"}, {clFuchsia, "magenta"}};
     for (const auto& step : steps) {
         step.act();
         EXPECT_EQ(link->Canvas().Font().Color(), step.colour) << step.what;
-        for (TColor colour : {clBlue, clRed, clFuchsia}) {
-            EXPECT_EQ(PixelsOf(colour) > 0, colour == step.colour) << step.what << ", colour " << std::hex << colour;
+        for (const auto& [colour, name] : colours) {
+            EXPECT_EQ(PixelsOf(colour) > 0, colour == step.colour) << step.what << ": " << name << " drawn";
         }
     }
     EXPECT_EQ(ShellCalls().size(), 1u);
