@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include <iostream>
+#include <string>
 #include <set>
 
 namespace {
@@ -54,6 +54,13 @@ RECT LinkArea(POINT link)
     return RECT{corner.x, corner.y, corner.x + BriselApp::Scaled(150), corner.y + BriselApp::Scaled(17)};
 }
 
+// Whether a contact line's text shows colour, once repainted, and none of other.
+bool LinkShows(const UiWindow& panel, POINT link, COLORREF colour, COLORREF other)
+{
+    return UiWait::Until([&] { return UiPixels::Count(panel, LinkArea(link), colour) > 0; }, 3000) &&
+           UiPixels::Count(panel, LinkArea(link), other) == 0;
+}
+
 class AboutUiTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -75,6 +82,9 @@ protected:
     {
         return UiWait::Until([&] { return !dialog.IsVisible(); }, 5000);
     }
+
+    // Closes the dialog with its system menu's command.
+    static bool Close(const UiWindow& dialog) { return dialog.Post(WM_SYSCOMMAND, SC_CLOSE) && WaitHidden(dialog); }
 
     TempDir folder_;
     BriselApp app_;
@@ -137,8 +147,7 @@ TEST_F(AboutUiTest, EnterAndEscapeLeaveTheDialogOpen)
     Sleep(300);
     EXPECT_TRUE(dialog.IsVisible());
     EXPECT_FALSE(app_.MainWindow().IsEnabled());
-    ASSERT_TRUE(dialog.Post(WM_SYSCOMMAND, SC_CLOSE));
-    EXPECT_TRUE(WaitHidden(dialog));
+    EXPECT_TRUE(Close(dialog));
 }
 
 // Pressing a contact line opens the maker's address and turns the line
@@ -151,9 +160,7 @@ TEST_F(AboutUiTest, PressedLinkStaysMagentaAtTheNextShowing)
     ASSERT_TRUE(panel) << "no panel on the about dialog";
     if (UiPixels::Capture(panel, LinkArea(kLink4)).empty())
         GTEST_SKIP() << "the dialog's pixels cannot be read from another process here";
-    ASSERT_TRUE(UiWait::Until([&] { return UiPixels::Count(panel, LinkArea(kLink4), kBlue) > 0; }, 3000))
-        << "no blue link text read at the fifth contact line";
-    EXPECT_EQ(UiPixels::Count(panel, LinkArea(kLink4), kMagenta), 0);
+    ASSERT_TRUE(LinkShows(panel, kLink4, kBlue, kMagenta)) << "the fifth contact line is not blue alone";
 
     const std::set<HWND> before = VisibleTopLevels();
     POINT text = ScaledPoint(kLink4);
@@ -173,25 +180,17 @@ TEST_F(AboutUiTest, PressedLinkStaysMagentaAtTheNextShowing)
         opened.Post(WM_CLOSE);
     }
     EXPECT_TRUE(dialog.IsVisible());
+    EXPECT_TRUE(LinkShows(panel, kLink4, kMagenta, kBlue)) << "the pressed line is not magenta alone";
+    EXPECT_TRUE(LinkShows(panel, kLink1, kBlue, kMagenta)) << "another line is not blue alone";
 
-    EXPECT_TRUE(UiWait::Until([&] { return UiPixels::Count(panel, LinkArea(kLink4), kMagenta) > 0; }, 3000))
-        << "the pressed line is not magenta";
-    EXPECT_EQ(UiPixels::Count(panel, LinkArea(kLink4), kBlue), 0);
-    EXPECT_GT(UiPixels::Count(panel, LinkArea(kLink1), kBlue), 0);
-
-    ASSERT_TRUE(dialog.Post(WM_SYSCOMMAND, SC_CLOSE));
-    ASSERT_TRUE(WaitHidden(dialog));
+    ASSERT_TRUE(Close(dialog));
     ASSERT_TRUE(UiWait::Until([&] { return app_.MainWindow().IsEnabled(); }, 2000));
     UiWindow again = Open();
     ASSERT_TRUE(again) << app_.DescribeWindows();
     ASSERT_EQ(again.Handle(), dialog.Handle());
-    EXPECT_TRUE(UiWait::Until([&] { return UiPixels::Count(panel, LinkArea(kLink4), kMagenta) > 0; }, 3000))
-        << "the pressed line is no longer magenta";
-    EXPECT_EQ(UiPixels::Count(panel, LinkArea(kLink4), kBlue), 0);
-    EXPECT_GT(UiPixels::Count(panel, LinkArea(kLink1), kBlue), 0);
-    EXPECT_EQ(UiPixels::Count(panel, LinkArea(kLink1), kMagenta), 0);
-    ASSERT_TRUE(again.Post(WM_SYSCOMMAND, SC_CLOSE));
-    EXPECT_TRUE(WaitHidden(again));
+    EXPECT_TRUE(LinkShows(panel, kLink4, kMagenta, kBlue)) << "shown again, the pressed line is not magenta alone";
+    EXPECT_TRUE(LinkShows(panel, kLink1, kBlue, kMagenta)) << "shown again, another line is not blue alone";
+    EXPECT_TRUE(Close(again));
 }
 
 }  // namespace

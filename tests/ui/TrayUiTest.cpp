@@ -197,20 +197,15 @@ protected:
 
     // Starts the program and waits until it waits for input with its icon in
     // the tray. The icon's window is taken now: the menu gets a window of the
-    // same kind when it first opens.
+    // same kind when it first opens. Started other than normally, the main
+    // window need not be visible.
     void Start(WORD showCmd = SW_SHOWNORMAL)
     {
-        if (showCmd == SW_SHOWNORMAL) {
-            ASSERT_TRUE(app_.Start(folder_.Path())) << app_.Error();
-            main_ = app_.MainWindow();
-        } else {
-            ASSERT_TRUE(app_.Process().Start(BriselApp::ExePath(), "", folder_.Path(), showCmd))
-                << app_.Process().Error();
-            main_ = UiWindow::WaitTopLevel(app_.Process().Id(), BriselApp::kCaption, BriselApp::kMainClass,
-                                           BriselApp::kStartTimeoutMs, false);
-            ASSERT_TRUE(main_) << "no main window";
-        }
+        ASSERT_TRUE(app_.Process().Start(BriselApp::ExePath(), "", folder_.Path(), showCmd)) << app_.Process().Error();
         DWORD pid = app_.Process().Id();
+        main_ = UiWindow::WaitTopLevel(pid, BriselApp::kCaption, BriselApp::kMainClass, BriselApp::kStartTimeoutMs,
+                                       showCmd == SW_SHOWNORMAL);
+        ASSERT_TRUE(main_) << "no main window";
         application_ = UiWindow::FindTopLevel(pid, BriselApp::kCaption, "TApplication", false);
         ASSERT_TRUE(application_) << "no application window";
         ASSERT_EQ(WaitForInputIdle(app_.Process().Handle(), 10000), 0u);
@@ -253,9 +248,7 @@ protected:
         UiWindow menu = OpenMenuByRightClick();
         if (!menu) return {};
         std::vector<Look> looks = UiMenu(menu, kMenuItems).Looks();
-        UiInput::PressToFocused(VK_ESCAPE);
-        if (!UiWait::Until([&] { return !menu.IsVisible(); }, 3000)) return {};
-        return looks;
+        return CloseMenu(menu) ? looks : std::vector<Look>();
     }
 
     UiWindow OpenMenuByRightClick() const
@@ -265,6 +258,15 @@ protected:
     }
 
     UiWindow WaitMenu() const { return UiWindow::WaitTopLevel(app_.Process().Id(), nullptr, "#32768", 3000); }
+    static bool WaitGone(const UiWindow& menu)
+    {
+        return UiWait::Until([&] { return !menu.IsVisible(); }, 3000);
+    }
+    static bool CloseMenu(const UiWindow& menu)
+    {
+        UiInput::PressToFocused(VK_ESCAPE);
+        return WaitGone(menu);
+    }
 
     // Chooses menu item i with a real click on it.
     bool Choose(int i) const
@@ -274,11 +276,14 @@ protected:
         UiMenu items(menu, kMenuItems);
         std::vector<Look> looks = items.Looks();
         return looks.size() == kMenuItems && looks[i] == Look::Enabled &&
-               ClickAt(menu.ClientToScreen(CentreOf(items.ItemStrip(i)))) &&
-               UiWait::Until([&] { return !menu.IsVisible(); }, 3000);
+               ClickAt(menu.ClientToScreen(CentreOf(items.ItemStrip(i)))) && WaitGone(menu);
     }
 
-    bool PostIconCallback(UINT mouseMessage) const { return iconWindow_.Post(kIconCallback, 0, mouseMessage); }
+    // Posts the icon's window what the shell sends it for a press and a release.
+    bool PostIconClick(UINT down, UINT up) const
+    {
+        return iconWindow_.Post(kIconCallback, 0, down) && iconWindow_.Post(kIconCallback, 0, up);
+    }
 
     // taskbarButtonsShown < 0: the count of the shown state is not known.
     void ExpectInTray(int taskbarButtonsShown) const
@@ -325,28 +330,24 @@ using HideShowCase = NamedCase<HideShow>;
 
 class TrayHideShowUiTest : public TrayUiTest, public ::testing::WithParamInterface<HideShowCase> {
 public:
-    static bool MinimiseBySystemMenu(const TrayHideShowUiTest& test);
-    static bool MinimiseByBox(const TrayHideShowUiTest& test);
+    // The system menu's minimise command, as the menu sends it.
+    static bool MinimiseBySystemMenu(const TrayHideShowUiTest& test)
+    {
+        return test.main_.Post(WM_SYSCOMMAND, SC_MINIMIZE);
+    }
+    static bool MinimiseByBox(const TrayHideShowUiTest& test)
+    {
+        POINT box = MinimiseBox(test.main_);
+        return box.x >= 0 && UiInput::BringToFront(test.main_) && ClickAt(box);
+    }
     static bool ChooseN2(const TrayHideShowUiTest& test) { return test.Choose(1); }
     static bool ChooseN1(const TrayHideShowUiTest& test) { return test.Choose(0); }
     static bool ClickIcon(const TrayHideShowUiTest& test) { return ClickAt(test.IconPoint()); }
-    static bool PostIconClick(const TrayHideShowUiTest& test)
+    static bool IconCallbackClick(const TrayHideShowUiTest& test)
     {
-        return test.PostIconCallback(WM_LBUTTONDOWN) && test.PostIconCallback(WM_LBUTTONUP);
+        return test.PostIconClick(WM_LBUTTONDOWN, WM_LBUTTONUP);
     }
 };
-
-// The system menu's minimise command, as the menu sends it.
-bool TrayHideShowUiTest::MinimiseBySystemMenu(const TrayHideShowUiTest& test)
-{
-    return test.main_.Post(WM_SYSCOMMAND, SC_MINIMIZE);
-}
-
-bool TrayHideShowUiTest::MinimiseByBox(const TrayHideShowUiTest& test)
-{
-    POINT box = MinimiseBox(test.main_);
-    return box.x >= 0 && UiInput::BringToFront(test.main_) && ClickAt(box);
-}
 
 TEST_P(TrayHideShowUiTest, HidesToTheTrayAndComesBackWhereItWas)
 {
@@ -369,7 +370,7 @@ TEST_P(TrayHideShowUiTest, HidesToTheTrayAndComesBackWhereItWas)
 
 const HideShowCase kHideShowCases[] = {
     {"SystemMenuMinimiseThenIconClick", {&TrayHideShowUiTest::MinimiseBySystemMenu, &TrayHideShowUiTest::ClickIcon}},
-    {"MinimiseBoxThenIconCallback", {&TrayHideShowUiTest::MinimiseByBox, &TrayHideShowUiTest::PostIconClick}},
+    {"MinimiseBoxThenIconCallback", {&TrayHideShowUiTest::MinimiseByBox, &TrayHideShowUiTest::IconCallbackClick}},
     {"MinimiseBoxThenN1", {&TrayHideShowUiTest::MinimiseByBox, &TrayHideShowUiTest::ChooseN1}},
     {"N2ThenN1", {&TrayHideShowUiTest::ChooseN2, &TrayHideShowUiTest::ChooseN1}},
     {"N2ThenIconClick", {&TrayHideShowUiTest::ChooseN2, &TrayHideShowUiTest::ClickIcon}},
@@ -393,32 +394,26 @@ TEST_F(TrayUiTest, StartedMinimisedEndsInTheTray)
     ExpectShown(buttonsInTray + 1);
 }
 
-// A left click while the window is shown runs the same handler: nothing
-// changes, the items keep their states.
-TEST_F(TrayUiTest, IconClickWhileShownChangesNothing)
+// While the window is shown, a left click on the icon runs the same handler
+// as the first item: nothing changes, the items keep their states. A right
+// click opens the menu at the cursor.
+TEST_F(TrayUiTest, IconCallbacksWhileShown)
 {
     Start();
     const int buttons = VisibleTaskbarButtons();
-    ASSERT_TRUE(PostIconCallback(WM_LBUTTONDOWN));
-    ASSERT_TRUE(PostIconCallback(WM_LBUTTONUP));
+    ASSERT_TRUE(PostIconClick(WM_LBUTTONDOWN, WM_LBUTTONUP));
     ExpectShown(buttons);
-}
 
-TEST_F(TrayUiTest, RightClickCallbackOpensTheMenuAtTheCursor)
-{
-    Start();
     const POINT cursor{300, 200};
     ASSERT_TRUE(MoveCursor(cursor));
-    ASSERT_TRUE(PostIconCallback(WM_RBUTTONDOWN));
-    ASSERT_TRUE(PostIconCallback(WM_RBUTTONUP));
+    ASSERT_TRUE(PostIconClick(WM_RBUTTONDOWN, WM_RBUTTONUP));
     UiWindow menu = WaitMenu();
     ASSERT_TRUE(menu) << "no menu";
     RECT rect{};
     GetWindowRect(menu.Handle(), &rect);
     EXPECT_EQ(rect.left, cursor.x);
     EXPECT_EQ(rect.top, cursor.y);
-    UiInput::PressToFocused(VK_ESCAPE);
-    EXPECT_TRUE(UiWait::Until([&] { return !menu.IsVisible(); }, 3000));
+    EXPECT_TRUE(CloseMenu(menu));
     EXPECT_TRUE(IsShown()) << State();
 }
 
