@@ -1,5 +1,5 @@
 // What the batch tests share: the extension text as the window hands it
-// out, a log of the progress calls, and a file's times.
+// out, a log of the progress calls, a file's times, name and content.
 #pragma once
 
 #include "app/BatchProgress.h"
@@ -73,4 +73,24 @@ inline std::string OldFile(const TempDir& temp, const std::string& name, const s
     SystemTimeToFileTime(&fields, &time);
     SetFileTime(file.Get(), &time, &time, &time);
     return path;
+}
+
+// The name the file system keeps for path ("" when nothing is there).
+inline std::string NameOnDisk(const std::string& path)
+{
+    WIN32_FIND_DATAW data;
+    ScopedHandle find(FindFirstFileW(Widen(path).c_str(), &data), FindClose);
+    return find.IsOpen() ? Narrow(data.cFileName) : std::string();
+}
+
+inline std::string Content(const std::string& path)
+{
+    ScopedHandle file(
+        CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr),
+        CloseHandle);
+    if (!file.IsOpen()) return "<missing>";
+    char buffer[256];
+    DWORD read = 0;
+    ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr);
+    return std::string(buffer, read);
 }

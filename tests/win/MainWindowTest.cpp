@@ -6,7 +6,7 @@
 #include "browser/FileListBox.h"
 #include "components/antTaskbarIcon.h"
 #include "tests/ui/driver/TempDir.h"
-#include "platform/WideText.h"
+#include "tests/win/BatchTestHelpers.h"
 #include "tests/win/TestApplication.h"
 #include "toolkit/Application.h"
 #include "toolkit/Button.h"
@@ -14,7 +14,6 @@
 #include "toolkit/MenuItem.h"
 #include "toolkit/Panel.h"
 #include "toolkit/ProgressBar.h"
-#include "platform/ScopedHandle.h"
 #include "toolkit/SpeedButton.h"
 #include "toolkit/StatusBar.h"
 #include "resources/maker.h"
@@ -48,13 +47,6 @@ RECT PlacedAt(TWinControl* control)
     return ::testing::AssertionFailure() << "(" << actual.left << "," << actual.top << ")-(" << actual.right << ","
                                          << actual.bottom << ") instead of (" << expected.left << "," << expected.top
                                          << ")-(" << expected.right << "," << expected.bottom << ")";
-}
-
-std::string LocaleValue(LCTYPE type)
-{
-    char buffer[100] = {};
-    GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, sizeof buffer);
-    return buffer;
 }
 
 class MainWindowTest : public ::testing::Test {
@@ -249,7 +241,7 @@ private:
     } saved_[3] = {{LOCALE_SSHORTDATE, {}}, {LOCALE_SLONGDATE, {}}, {LOCALE_STIMEFORMAT, {}}};
 };
 
-std::wstring WideLocaleValue(LCTYPE type)
+std::wstring LocaleValue(LCTYPE type)
 {
     wchar_t buffer[100] = {};
     GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, 100);
@@ -271,9 +263,9 @@ TEST_F(MainWindowTest, TimeCommandWritesTheFormatsAndPadsTheFieldsEvenWithNoTarg
     f.Edit6->SetText("07");
     f.Button1->Click();
 
-    EXPECT_EQ(LocaleValue(LOCALE_SSHORTDATE), "yyyy-MM-dd");
-    EXPECT_EQ(WideLocaleValue(LOCALE_SLONGDATE), L"yyyy'\u5E74'M'\u6708'd'\u65E5");
-    EXPECT_EQ(LocaleValue(LOCALE_STIMEFORMAT), "HH:mm:ss");
+    EXPECT_EQ(LocaleValue(LOCALE_SSHORTDATE), L"yyyy-MM-dd");
+    EXPECT_EQ(LocaleValue(LOCALE_SLONGDATE), L"yyyy'\u5E74'M'\u6708'd'\u65E5");
+    EXPECT_EQ(LocaleValue(LOCALE_STIMEFORMAT), L"HH:mm:ss");
     // The broadcast reached the application window inside the call.
     EXPECT_EQ(Application->FormatSettings().dateOrder, 'Y');
     EXPECT_EQ(Application->FormatSettings().dateSeparator, '-');
@@ -292,15 +284,9 @@ TEST_F(MainWindowTest, RenameOperationsWorkThroughTheTargetListAndDriveTheBar)
     f.DiskScan1FileFound(nullptr, dir_.WriteFile("Sub\\One.TXT"));
     f.DiskScan1FileFound(nullptr, dir_.WriteFile("Two.Txt"));
     f.Button3->Click();
-    WIN32_FIND_DATAW data;
-    for (const char* expected : {"Sub\\one.txt", "two.txt"}) {
-        ScopedHandle find(FindFirstFileW(Widen(dir_.Path() + "\\" + expected).c_str(), &data), FindClose);
-        ASSERT_TRUE(find.IsOpen()) << expected;
-        EXPECT_EQ(Narrow(data.cFileName), std::string(expected).substr(std::string(expected).rfind('\\') + 1));
-    }
-    ScopedHandle find(FindFirstFileW(Widen(dir_.Path() + "\\sub").c_str(), &data), FindClose);
-    ASSERT_TRUE(find.IsOpen());
-    EXPECT_EQ(Narrow(data.cFileName), "Sub");
+    EXPECT_EQ(NameOnDisk(dir_.PathOf("Sub\\one.txt")), "one.txt");
+    EXPECT_EQ(NameOnDisk(dir_.PathOf("two.txt")), "two.txt");
+    EXPECT_EQ(NameOnDisk(dir_.PathOf("sub")), "Sub");
     EXPECT_EQ(f.ProgressBar1->Max(), 2);
     EXPECT_EQ(f.ProgressBar1->Position(), 2);
     // The list keeps the last batch's paths.

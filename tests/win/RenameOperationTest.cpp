@@ -25,31 +25,6 @@
 
 namespace {
 
-// The name the file system keeps for path ("" when nothing is there).
-std::string NameOnDisk(const std::string& path)
-{
-    WIN32_FIND_DATAW data;
-    ScopedHandle find(FindFirstFileW(Widen(path).c_str(), &data), FindClose);
-    return find.IsOpen() ? Narrow(data.cFileName) : std::string();
-}
-
-std::vector<std::string> NamesIn(const std::string& folder)
-{
-    return TempDir::Names(folder);
-}
-
-std::string Content(const std::string& path)
-{
-    ScopedHandle file(
-        CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr),
-        CloseHandle);
-    if (!file.IsOpen()) return "<missing>";
-    char buffer[256];
-    DWORD read = 0;
-    ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr);
-    return std::string(buffer, read);
-}
-
 TEST(RenameOperationTest, ExistingTargetNameIsAFailureAndTheBatchGoesOn)
 {
     TempDir temp;
@@ -70,6 +45,7 @@ TEST(RenameOperationTest, ExistingTargetNameIsAFailureAndTheBatchGoesOn)
     EXPECT_EQ(progress.calls, (std::vector<std::string>{"start 2", "advance 1", "advance 2"}));
 }
 
+// Read once a file; an empty list reads nothing and only starts the bar.
 TEST(RenameOperationTest, ExtensionTextIsReadForEveryFile)
 {
     TempDir temp;
@@ -78,12 +54,14 @@ TEST(RenameOperationTest, ExtensionTextIsReadForEveryFile)
                                         temp.WriteFile("d\\c.txt")};
     const char* texts[] = {".one", ".two", ".three"};
     int reads = 0;
+    const std::function<std::string()> text = [&] { return texts[reads++]; };
+    ProgressLog progress;
 
-    auto failures = RunRenameBatch(
-                        targets, RenameKind::Extension, [&] { return texts[reads++]; }, BatchProgress{})
-                        .failures;
+    EXPECT_TRUE(RunRenameBatch({}, RenameKind::Extension, text, progress.Callbacks()).failures.empty());
+    EXPECT_EQ(reads, 0);
+    EXPECT_EQ(progress.calls, std::vector<std::string>{"start 0"});
 
-    EXPECT_TRUE(failures.empty());
+    EXPECT_TRUE(RunRenameBatch(targets, RenameKind::Extension, text, BatchProgress{}).failures.empty());
     EXPECT_EQ(reads, 3);
     EXPECT_EQ(NameOnDisk(folder + "\\a.one"), "a.one");
     EXPECT_EQ(NameOnDisk(folder + "\\b.two"), "b.two");
@@ -102,8 +80,8 @@ TEST(RenameOperationTest, ExtensionTextThePlatformWouldAlterIsRefused)
         BatchResult result = RunRenameBatch({path}, RenameKind::Extension, Text(text), BatchProgress{});
         EXPECT_EQ(result.refusal, core::UnsafeExtensionMessage());
         EXPECT_TRUE(result.failures.empty());
-        EXPECT_EQ(NamesIn(folder), std::vector<std::string>{"a.txt"});
-        EXPECT_EQ(NamesIn(temp.Path() + "\\d"), std::vector<std::string>{"inner"});
+        EXPECT_EQ(TempDir::Names(folder), std::vector<std::string>{"a.txt"});
+        EXPECT_EQ(TempDir::Names(temp.Path() + "\\d"), std::vector<std::string>{"inner"});
     }
 }
 
@@ -180,6 +158,8 @@ TEST(RenameOperationTest, EachCommandGivesTheFileItsNewNameAndKeepsFolderNames)
         std::string folder = temp.Create(c.folder);
         std::string path = temp.WriteFile(std::string(c.folder) + "\\" + c.name, "keep");
         ASSERT_FALSE(path.empty());
+        // A case rename maps the name alone: the folder is kept byte for byte.
+        EXPECT_EQ(RenameOperation(c.kind).NewPath(path, c.extension ? c.extension : ""), folder + "\\" + c.expected);
 
         BatchResult result = RunRenameBatch({path}, c.kind, c.extension ? Text(c.extension) : nullptr, BatchProgress{});
         const auto& failures = result.failures;
@@ -188,7 +168,7 @@ TEST(RenameOperationTest, EachCommandGivesTheFileItsNewNameAndKeepsFolderNames)
         // A file that already has its new name is tried, not changed.
         EXPECT_EQ(result.tried, 1u);
         EXPECT_EQ(result.changed, std::string(c.name) == c.expected ? 0u : 1u);
-        EXPECT_EQ(NamesIn(folder), std::vector<std::string>{c.expected});
+        EXPECT_EQ(TempDir::Names(folder), std::vector<std::string>{c.expected});
         EXPECT_EQ(Content(folder + "\\" + c.expected), "keep");
         std::string walked = temp.Path();
         std::string rest = std::string(c.folder) + "\\";
@@ -228,7 +208,7 @@ TEST(RenameOperationTest, EveryFileOfAFolderGetsItsNewCase)
     auto failures = RunRenameBatch(targets, RenameKind::LowerCase, nullptr, BatchProgress{}).failures;
 
     EXPECT_TRUE(failures.empty());
-    std::vector<std::string> names = NamesIn(temp.Path());
+    std::vector<std::string> names = TempDir::Names(temp.Path());
     std::sort(names.begin(), names.end());
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(names, expected);
@@ -261,7 +241,7 @@ TEST(RenameOperationTest, TreeBatchRenamesEveryFileAfterItsTurnInTheProgress)
     // The old paths still lead to the same files: a second case batch works.
     failures = RunRenameBatch(targets, RenameKind::UpperCase, nullptr, BatchProgress{}).failures;
     EXPECT_TRUE(failures.empty());
-    EXPECT_EQ(NamesIn(temp.Path() + "\\Top\\Mid"), (std::vector<std::string>{"THREE.TXT", "TWO.TXT"}));
+    EXPECT_EQ(TempDir::Names(temp.Path() + "\\Top\\Mid"), (std::vector<std::string>{"THREE.TXT", "TWO.TXT"}));
 }
 
 TEST(RenameOperationTest, MissingFilesAreListedWithTheSystemReason)
@@ -281,32 +261,7 @@ TEST(RenameOperationTest, MissingFilesAreListedWithTheSystemReason)
             << failures[0].reason;
         EXPECT_EQ(progress.calls.size(), 4u);
     }
-    EXPECT_EQ(NamesIn(temp.Path()), std::vector<std::string>{"HERE.TXT"});
-}
-
-TEST(RenameOperationTest, EmptyListOnlyStartsTheBar)
-{
-    ProgressLog progress;
-    int reads = 0;
-    auto failures = RunRenameBatch(
-                        {}, RenameKind::Extension,
-                        [&] {
-                            ++reads;
-                            return std::string(".x");
-                        },
-                        progress.Callbacks())
-                        .failures;
-    EXPECT_TRUE(failures.empty());
-    EXPECT_EQ(reads, 0);
-    EXPECT_EQ(progress.calls, std::vector<std::string>{"start 0"});
-}
-
-TEST(RenameOperationTest, CaseRenamesMapTheNameAloneInItsOwnFolder)
-{
-    EXPECT_EQ(RenameOperation(RenameKind::LowerCase).NewPath("C:\\Docs\\Report.TXT", ""), "C:\\Docs\\report.txt");
-    EXPECT_EQ(RenameOperation(RenameKind::UpperCase).NewPath("C:\\a\\readme.txt", ""), "C:\\a\\README.TXT");
-    EXPECT_EQ(RenameOperation(RenameKind::Extension).NewPath("C:\\my.docs\\readme", ".html"),
-              "C:\\my.docs\\readme.html");
+    EXPECT_EQ(TempDir::Names(temp.Path()), std::vector<std::string>{"HERE.TXT"});
 }
 
 // Trees only the Linux side can make: names and folders that differ only in
