@@ -50,47 +50,16 @@ protected:
     BriselApp app_;
 };
 
-TEST_F(MainWindowUiTest, HasItsClientSize)
+// One start: the size, the start values, the folder's files, a command
+// answered No, and an extended selection.
+TEST_F(MainWindowUiTest, ShowsItsStartValues)
 {
     SIZE client = app_.MainWindow().ClientSize();
     EXPECT_EQ(client.cx, BriselApp::Scaled(587));
     EXPECT_EQ(client.cy, BriselApp::Scaled(396));
     EXPECT_TRUE(app_.MainWindow().IsEnabled());
     EXPECT_FALSE(app_.MainWindow().IsMinimized());
-}
 
-TEST_F(MainWindowUiTest, ListsTheFilesOfItsWorkingDirectory)
-{
-    UiListBox list = app_.FileList();
-    ASSERT_TRUE(list.Window()) << "no TFileListBox";
-    EXPECT_TRUE(list.Window().IsVisible());
-    EXPECT_EQ(list.Items(), kListedFiles);
-    std::vector<std::string> files = TempDir::Names(folder_.Path(), TempDir::Kind::Files);
-    std::vector<std::string> listed = list.Items();
-    std::sort(listed.begin(), listed.end());
-    EXPECT_EQ(listed, files);
-    EXPECT_EQ(list.ItemHeight(), BriselApp::Scaled(12));
-    EXPECT_EQ(list.SelectedCount(), 0);
-}
-
-TEST_F(MainWindowUiTest, CtrlClickAddsASecondFileToTheSelection)
-{
-    UiListBox list = app_.FileList();
-    ASSERT_EQ(list.Count(), static_cast<int>(kListedFiles.size()));
-
-    ASSERT_TRUE(UiInput::Click(list.Window(), list.ItemCentre(1)));
-    ASSERT_TRUE(UiWait::Until([&] { return list.SelectedCount() == 1; }, 3000))
-        << "a click selected " << list.SelectedCount() << " entries";
-    ASSERT_TRUE(UiInput::Click(list.Window(), list.ItemCentre(3), UiInput::Button::Left, UiInput::Ctrl));
-    EXPECT_TRUE(UiWait::Until([&] { return list.SelectedCount() == 2; }, 3000))
-        << "selected " << list.SelectedCount() << " entries";
-    EXPECT_EQ(list.SelectedIndexes(), (std::vector<int>{1, 3}));
-    EXPECT_EQ(list.Text(1), "b.txt");
-    EXPECT_EQ(list.Text(3), "hidden.ini");
-}
-
-TEST_F(MainWindowUiTest, ShowsItsStartValues)
-{
     std::vector<std::string> texts;
     for (const UiWindow& edit : app_.MainWindow().ChildrenByPosition("TEdit")) texts.push_back(edit.Text());
     EXPECT_EQ(texts, (std::vector<std::string>{"2020", "12", "12", "12", "12", "12", ".html"}));
@@ -105,21 +74,39 @@ TEST_F(MainWindowUiTest, ShowsItsStartValues)
     UiComboBox drives(app_.MainWindow().Child("TDriveComboBox"));
     ASSERT_TRUE(drives.Window()) << "no TDriveComboBox";
     EXPECT_EQ(drives.CurrentText().substr(0, 2), "c:");
-}
 
-// "大写改小写" asks first; answering No leaves every file as it was. The
-// dialog paints its message, so only its caption and buttons can be read.
-TEST_F(MainWindowUiTest, LowerCaseCommandAnsweredNoChangesNothing)
-{
+    UiListBox list = app_.FileList();
+    ASSERT_TRUE(list.Window()) << "no TFileListBox";
+    EXPECT_TRUE(list.Window().IsVisible());
+    EXPECT_EQ(list.Items(), kListedFiles);
+    std::vector<std::string> listed = list.Items();
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(listed, TempDir::Names(folder_.Path(), TempDir::Kind::Files));
+    EXPECT_EQ(list.ItemHeight(), BriselApp::Scaled(12));
+    EXPECT_EQ(list.SelectedCount(), 0);
+
+    // "大写改小写" asks first; answering No leaves every file as it was. The
+    // dialog paints its message, so only its caption and buttons can be read.
     const std::vector<std::string> before = NamesOnDisk();
-    ASSERT_TRUE(app_.ClickCommandButton(2));
+    ASSERT_TRUE(app_.ClickCommandButton(BriselApp::LowerCase));
     UiMessageDialog dialog = app_.WaitConfirmation();
     ASSERT_TRUE(dialog) << "no confirmation dialog; windows: " << app_.DescribeWindows();
     EXPECT_EQ(dialog.ButtonTexts(), (std::vector<std::string>{"是[&Y]", "否[&N]"}));
     ASSERT_TRUE(dialog.Press("否[&N]"));
     EXPECT_EQ(NamesOnDisk(), before);
-    EXPECT_EQ(UiProgressBar(app_.MainWindow().Child("TProgressBar")).Position(), 0);
+    EXPECT_EQ(bar.Position(), 0);
     EXPECT_TRUE(app_.Process().IsRunning());
+
+    // A click, then a Ctrl+click adds a second file to the selection.
+    ASSERT_TRUE(UiInput::Click(list.Window(), list.ItemCentre(1)));
+    ASSERT_TRUE(UiWait::Until([&] { return list.SelectedCount() == 1; }, 3000))
+        << "a click selected " << list.SelectedCount() << " entries";
+    ASSERT_TRUE(UiInput::Click(list.Window(), list.ItemCentre(3), UiInput::Button::Left, UiInput::Ctrl));
+    EXPECT_TRUE(UiWait::Until([&] { return list.SelectedCount() == 2; }, 3000))
+        << "selected " << list.SelectedCount() << " entries";
+    EXPECT_EQ(list.SelectedIndexes(), (std::vector<int>{1, 3}));
+    EXPECT_EQ(list.Text(1), "b.txt");
+    EXPECT_EQ(list.Text(3), "hidden.ini");
 }
 
 using CloseCase = NamedCase<bool (*)(BriselApp& app)>;
