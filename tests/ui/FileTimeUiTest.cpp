@@ -9,6 +9,8 @@
 
 #include <cstdint>
 #include <iostream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -73,22 +75,31 @@ protected:
         ASSERT_TRUE(app_.Start(folder_.Path())) << app_.Error();
     }
 
+    // Each file's last write and last access time, in this order.
+    std::vector<std::string> StampsOnDisk() const
+    {
+        std::vector<std::string> stamps;
+        for (const char* file : kFiles) {
+            FileTimes times = ReadTimes(folder_.PathOf(file));
+            EXPECT_TRUE(times.read) << file;
+            stamps.push_back(Describe(Ticks(times.lastWrite)));
+            stamps.push_back(Describe(Ticks(times.lastAccess)));
+        }
+        return stamps;
+    }
+
     // Both files carry this time as last write and last access.
     void ExpectStamped(uint64_t expected) const
     {
-        for (const char* file : kFiles) {
-            FileTimes times = ReadTimes(folder_.PathOf(file));
-            ASSERT_TRUE(times.read) << file;
-            EXPECT_EQ(Describe(Ticks(times.lastWrite)), Describe(expected)) << file;
-            EXPECT_EQ(Describe(Ticks(times.lastAccess)), Describe(expected)) << file;
-        }
+        EXPECT_EQ(StampsOnDisk(), std::vector<std::string>(4, Describe(expected)));
     }
 
     TempDir folder_;
     BriselApp app_;
 };
 
-TEST_F(FileTimeUiTest, DefaultFieldsStampEveryFileAsUtc)
+// One start: the default fields, then short time fields, then month 13.
+TEST_F(FileTimeUiTest, StampsTheTypedTimeAsUtcAndRefusesAMonthThirteen)
 {
     ASSERT_TRUE(app_.StartCommand(BriselApp::FileTime)) << app_.DescribeWindows();
     ASSERT_TRUE(app_.WaitBatchEnd(2)) << "bar at " << app_.ProgressBar().Position() << " of "
@@ -98,12 +109,9 @@ TEST_F(FileTimeUiTest, DefaultFieldsStampEveryFileAsUtc)
     // Two-digit fields are left as they were.
     const char* const fields[] = {"2020", "12", "12", "12", "12", "12", ".html"};
     for (int n = 1; n <= 7; ++n) EXPECT_EQ(app_.Edit(n).Text(), fields[n - 1]) << "Edit" << n;
-}
 
-// Hour 5, minute empty, second 7 become "05", "0" and "07" on the window,
-// and the files get 05:00:07.
-TEST_F(FileTimeUiTest, ShortTimeFieldsArePaddedWhereTheUserSeesThem)
-{
+    // Hour 5, minute empty, second 7 become "05", "0" and "07" on the window,
+    // and the files get 05:00:07.
     ASSERT_TRUE(app_.SetEditText(4, "5"));
     ASSERT_TRUE(app_.SetEditText(5, ""));
     ASSERT_TRUE(app_.SetEditText(6, "7"));
@@ -113,21 +121,16 @@ TEST_F(FileTimeUiTest, ShortTimeFieldsArePaddedWhereTheUserSeesThem)
     EXPECT_EQ(app_.Edit(5).Text(), "0");
     EXPECT_EQ(app_.Edit(6).Text(), "07");
     ExpectStamped(Utc(2020, 12, 12, 5, 0, 7));
-}
 
-// Month 13: the application's error box, at the first file, before any file
-// is changed; the bar shows 1 of 2.
-TEST_F(FileTimeUiTest, MonthThirteenShowsTheErrorBoxAndChangesNoFile)
-{
-    FileTimes before[2] = {ReadTimes(folder_.PathOf(kFiles[0])), ReadTimes(folder_.PathOf(kFiles[1]))};
-    ASSERT_TRUE(before[0].read && before[1].read);
+    // Month 13: the application's error box, at the first file, before any
+    // file is changed; the bar shows 1 of 2.
+    const std::vector<std::string> before = StampsOnDisk();
     ASSERT_TRUE(app_.SetEditText(2, "13"));
-
     ASSERT_TRUE(app_.StartCommand(BriselApp::FileTime));
     UiMessageDialog box = app_.WaitMessageBox();
     ASSERT_TRUE(box) << "no error box; windows: " << app_.DescribeWindows();
     EXPECT_EQ(box.Caption(), BriselApp::kCaption);
-    EXPECT_EQ(box.Message(), "'2020-13-12 12:12:12' is not a valid date and time.");
+    EXPECT_EQ(box.Message(), "'2020-13-12 05:00:07' is not a valid date and time.");
     EXPECT_TRUE(box.HasIcon());
     UiWindow icon;
     for (const UiWindow& control : box.Window().Children("Static"))
@@ -146,12 +149,7 @@ TEST_F(FileTimeUiTest, MonthThirteenShowsTheErrorBoxAndChangesNoFile)
     EXPECT_EQ(app_.ProgressBar().Maximum(), 2);
     ASSERT_TRUE(box.Press(buttons[0]));
 
-    for (int i = 0; i < 2; ++i) {
-        FileTimes after = ReadTimes(folder_.PathOf(kFiles[i]));
-        ASSERT_TRUE(after.read);
-        EXPECT_EQ(Describe(Ticks(after.lastWrite)), Describe(Ticks(before[i].lastWrite))) << kFiles[i];
-        EXPECT_EQ(Describe(Ticks(after.lastAccess)), Describe(Ticks(before[i].lastAccess))) << kFiles[i];
-    }
+    EXPECT_EQ(StampsOnDisk(), before);
     EXPECT_EQ(app_.ProgressBar().Position(), 1);
     EXPECT_EQ(app_.Edit(2).Text(), "13");
     EXPECT_TRUE(app_.MainWindow().IsEnabled());
