@@ -16,24 +16,6 @@ namespace {
 
 const char* const kFiles[] = {"a.txt", "Sub\\b.txt"};
 
-struct FileTimes {
-    FILETIME lastWrite{};
-    FILETIME lastAccess{};
-    bool read = false;
-};
-
-FileTimes ReadTimes(const std::string& path)
-{
-    FileTimes times;
-    HANDLE file =
-        CreateFileW(Widen(path).c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return times;
-    times.read = GetFileTime(file, nullptr, &times.lastAccess, &times.lastWrite) != FALSE;
-    CloseHandle(file);
-    return times;
-}
-
 uint64_t Ticks(const FILETIME& time)
 {
     return (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
@@ -42,13 +24,7 @@ uint64_t Ticks(const FILETIME& time)
 // The file time of a wall-clock time taken as UTC.
 uint64_t Utc(WORD year, WORD month, WORD day, WORD hour, WORD minute, WORD second)
 {
-    SYSTEMTIME fields{};
-    fields.wYear = year;
-    fields.wMonth = month;
-    fields.wDay = day;
-    fields.wHour = hour;
-    fields.wMinute = minute;
-    fields.wSecond = second;
+    const SYSTEMTIME fields{year, month, 0, day, hour, minute, second, 0};
     FILETIME time{};
     SystemTimeToFileTime(&fields, &time);
     return Ticks(time);
@@ -80,10 +56,15 @@ protected:
     {
         std::vector<std::string> stamps;
         for (const char* file : kFiles) {
-            FileTimes times = ReadTimes(folder_.PathOf(file));
-            EXPECT_TRUE(times.read) << file;
-            stamps.push_back(Describe(Ticks(times.lastWrite)));
-            stamps.push_back(Describe(Ticks(times.lastAccess)));
+            HANDLE handle =
+                CreateFileW(Widen(folder_.PathOf(file)).c_str(), FILE_READ_ATTRIBUTES,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
+            FILETIME lastAccess{}, lastWrite{};
+            EXPECT_TRUE(handle != INVALID_HANDLE_VALUE && GetFileTime(handle, nullptr, &lastAccess, &lastWrite))
+                << file;
+            if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+            stamps.push_back(Describe(Ticks(lastWrite)));
+            stamps.push_back(Describe(Ticks(lastAccess)));
         }
         return stamps;
     }
