@@ -312,6 +312,19 @@ void TForm1::FormCreate(TObject*)
     Application->OnMinimize = [this](TObject* sender) { N2Click(sender); };
     Application->SetHintColor(clLime);
     Application->OnShortCut = [this](const MSG& message) { return OnShortCut(message); };
+    // A long listing lets messages through; it is locked as a command is, so
+    // that nothing acts on a half-read list. Within a command it already is.
+    FileListBox1->OnListing = [this](const std::function<void()>& listing) {
+        if (run_) {
+            listing();
+            return;
+        }
+        RunGuarded([&] {
+            InputLock lock = LockInput();
+            listing();
+        });
+    };
+    FileListBox1->OnListingPump = [] { Application->ProcessMessages(); };
 }
 
 LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -4,8 +4,9 @@
 #include <string>
 #include <vector>
 
-// A list box of another process read through its standard messages (the
-// list must keep strings, LBS_HASSTRINGS, for the texts).
+// A list box of another process read through its standard messages. The
+// texts of a list that keeps no strings (LBS_NODATA) are asked on its own
+// thread, through a message hook.
 class UiListBox : public UiControl {
 public:
     using UiControl::UiControl;
