@@ -172,7 +172,7 @@ void TFileListBox::ListNames()
         }
     }
     found.Sort();
-    names_ = std::move(found);
+    names_.Swap(found);
     SetItemCount(static_cast<int>(names_.Size()));
     if (busyCursor) ::SetCursor(previousCursor);
     Invalidate();

@@ -39,13 +39,22 @@ void NameList::Sort()
     }
     text_.swap(text);
     starts_.swap(starts);
-    keys_ = std::string();
-    keyStarts_ = std::vector<std::uint32_t>();
+    // Swapped out: a string assigned an empty one may keep its buffer.
+    std::string().swap(keys_);
+    std::vector<std::uint32_t>().swap(keyStarts_);
+}
+
+void NameList::Swap(NameList& other)
+{
+    text_.swap(other.text_);
+    starts_.swap(other.starts_);
+    keys_.swap(other.keys_);
+    keyStarts_.swap(other.keyStarts_);
 }
 
 void NameList::Clear()
 {
-    *this = NameList();
+    NameList().Swap(*this);
 }
 
 std::string_view NameList::operator[](std::size_t index) const

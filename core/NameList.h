@@ -20,6 +20,7 @@ public:
     // that the order never depends on the order found. The keys are dropped.
     void Sort();
     void Clear();
+    void Swap(NameList& other);
 
     std::size_t Size() const { return starts_.size(); }
     std::string_view operator[](std::size_t index) const;
