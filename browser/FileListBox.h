@@ -22,6 +22,7 @@ public:
     void SetMask(const std::string& mask) { mask_ = mask; }
     void Update();  // reads the directory anew
     std::string_view Name(int index) const { return names_[static_cast<size_t>(index)]; }
+    std::size_t NameBytes() const { return names_.Bytes(); }  // what the names take in memory
     // The names of the selected entries, in the list's order.
     std::vector<std::string> SelectedNames() const;
     // Reads the directory anew and selects the entries of exactly these
