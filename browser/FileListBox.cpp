@@ -171,6 +171,8 @@ void TFileListBox::ListNames()
             }
         }
     }
+    // The sort takes a while of its own at 100,000 names: a look at the window first.
+    if (OnListingPump && found.Size() > 0) OnListingPump();
     found.Sort();
     names_.Swap(found);
     SetItemCount(static_cast<int>(names_.Size()));
