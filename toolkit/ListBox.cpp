@@ -2,6 +2,7 @@
 
 #include "platform/WideText.h"
 
+#include <algorithm>
 #include <cwchar>
 
 TCustomListBox::TCustomListBox(TComponent* owner)
@@ -42,7 +43,36 @@ LRESULT TCustomListBox::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (message == LB_GETTEXT) return OnGetText(wParam, lParam);
         return static_cast<LRESULT>(Widen(OwnItemText(static_cast<int>(wParam))).size());
     }
+    // The control finds no item by a typed letter in a list without texts.
+    if (ownItems_ && message == WM_CHAR && wParam > L' ') {
+        ChooseNextStartingWith(static_cast<wchar_t>(wParam));
+        return 0;
+    }
     return TItemsControl::WndProc(message, wParam, lParam);
+}
+
+// The next item after the one with the focus whose text begins with the
+// letter, whatever its case, going round from the end; chosen alone.
+void TCustomListBox::ChooseNextStartingWith(wchar_t letter)
+{
+    const int count = Count();
+    const int from = static_cast<int>(SendMessageW(handle_, LB_GETCARETINDEX, 0, 0));
+    CharUpperBuffW(&letter, 1);
+    for (int step = 1; step <= count; ++step) {
+        const int index = (std::max(from, -1) + step) % count;
+        std::wstring text = Widen(OwnItemText(index));
+        if (text.empty()) continue;
+        CharUpperBuffW(&text[0], 1);
+        if (text[0] != letter) continue;
+        if (multiSelect_) {
+            SendMessageW(handle_, LB_SETSEL, FALSE, -1);
+            SendMessageW(handle_, LB_SETSEL, TRUE, index);
+            SendMessageW(handle_, LB_SETANCHORINDEX, index, 0);
+        }
+        SetItemIndex(index);
+        SelectionChanged();
+        return;
+    }
 }
 
 // Sent from another thread, the buffer is the one the system made for a list

@@ -36,4 +36,5 @@ protected:
 
 private:
     LRESULT OnGetText(WPARAM index, LPARAM buffer);
+    void ChooseNextStartingWith(wchar_t letter);
 };
