@@ -3,7 +3,7 @@
 #include "components/DiskScanCalls.h"
 #include "platform/FileInformation.h"
 #include "toolkit/Application.h"
-#include "platform/ExactName.h"
+#include "platform/DirectoryEntries.h"
 #include "platform/LongPath.h"
 #include "platform/WideText.h"
 #include "platform/SystemErrorText.h"
