@@ -2,6 +2,12 @@
 
 const FileTimeCalls& FileTimeCalls::Platform()
 {
-    static const FileTimeCalls platform = {CreateFileW, SystemTimeToFileTime, SetFileTime, CloseHandle};
+    static const FileTimeCalls platform = {CreateFileW,
+                                           GetFileInformationByHandle,
+                                           TzSpecificLocalTimeToSystemTime,
+                                           SystemTimeToTzSpecificLocalTime,
+                                           SystemTimeToFileTime,
+                                           SetFileTime,
+                                           CloseHandle};
     return platform;
 }
