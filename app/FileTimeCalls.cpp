@@ -4,6 +4,7 @@ const FileTimeCalls& FileTimeCalls::Platform()
 {
     static const FileTimeCalls platform = {CreateFileW,
                                            GetFileInformationByHandle,
+                                           GetTimeZoneInformationForYear,
                                            TzSpecificLocalTimeToSystemTime,
                                            SystemTimeToTzSpecificLocalTime,
                                            SystemTimeToFileTime,

@@ -14,11 +14,13 @@ struct FileTimeCalls {
     (LPCWSTR name, DWORD access, DWORD shareMode, LPSECURITY_ATTRIBUTES security, DWORD disposition, DWORD flags,
      HANDLE templateFile);
     BOOL(WINAPI* getFileInformationByHandle)(HANDLE file, LPBY_HANDLE_FILE_INFORMATION information);
-    // Local wall-clock time to UTC and back, by the rule in force on that date.
+    // The zone's rule for a year, and local wall-clock time to UTC and back by it.
+    BOOL(WINAPI* getTimeZoneInformationForYear)
+    (USHORT year, PDYNAMIC_TIME_ZONE_INFORMATION zone, LPTIME_ZONE_INFORMATION rule);
     BOOL(WINAPI* tzSpecificLocalTimeToSystemTime)
-    (const TIME_ZONE_INFORMATION* zone, const SYSTEMTIME* local, LPSYSTEMTIME utc);
+    (const TIME_ZONE_INFORMATION* rule, const SYSTEMTIME* local, LPSYSTEMTIME utc);
     BOOL(WINAPI* systemTimeToTzSpecificLocalTime)
-    (const TIME_ZONE_INFORMATION* zone, const SYSTEMTIME* utc, LPSYSTEMTIME local);
+    (const TIME_ZONE_INFORMATION* rule, const SYSTEMTIME* utc, LPSYSTEMTIME local);
     BOOL(WINAPI* systemTimeToFileTime)(const SYSTEMTIME* systemTime, LPFILETIME fileTime);
     BOOL(WINAPI* setFileTime)
     (HANDLE file, const FILETIME* creation, const FILETIME* lastAccess, const FILETIME* lastWrite);

@@ -34,9 +34,13 @@ bool ReadFileTime(const std::string& text, int currentYear, FILETIME& time, std:
     }
     const FileTimeCalls& calls = CallTable<FileTimeCalls>::Current();
     const SYSTEMTIME local = ToSystemTime(core::SplitDateTime(value));
+    // The rule of the typed year: today's may differ in its offset or its summer time.
+    TIME_ZONE_INFORMATION zone;
+    const TIME_ZONE_INFORMATION* rule =
+        calls.getTimeZoneInformationForYear(local.wYear, nullptr, &zone) ? &zone : nullptr;
     SYSTEMTIME utc, back;
     // No file time exists for it: every file would fail alike.
-    if (!calls.tzSpecificLocalTimeToSystemTime(nullptr, &local, &utc) || !calls.systemTimeToFileTime(&utc, &time)) {
+    if (!calls.tzSpecificLocalTimeToSystemTime(rule, &local, &utc) || !calls.systemTimeToFileTime(&utc, &time)) {
         refusal = core::BeforeFileTimeOriginMessage(text);
         return false;
     }
@@ -46,7 +50,7 @@ bool ReadFileTime(const std::string& text, int currentYear, FILETIME& time, std:
         return false;
     }
     // A time the clocks skip comes back as another: which one was meant is a guess.
-    if (!calls.systemTimeToTzSpecificLocalTime(nullptr, &utc, &back) || !SameWallClock(local, back)) {
+    if (!calls.systemTimeToTzSpecificLocalTime(rule, &utc, &back) || !SameWallClock(local, back)) {
         refusal = core::SkippedLocalTimeMessage(text);
         return false;
     }
@@ -68,7 +72,10 @@ bool ApplyFileTime(const std::string& path, const FILETIME& time, FileTimeSlot s
     ScopedHandle file(calls.OpenEntry(ExactWidePath(path)), calls.closeHandle);
     if (!file.IsOpen()) return Fail(reason);
     if (before) {
-        if (!calls.getFileInformationByHandle(file.Get(), before)) return Fail(reason);
+        if (!calls.getFileInformationByHandle(file.Get(), before)) {
+            before->dwFileAttributes = INVALID_FILE_ATTRIBUTES;
+            return Fail(reason);
+        }
         // Opened for its attributes alone, a read-only file would take new
         // times; it keeps them, as it did when it was opened for writing.
         if (before->dwFileAttributes & FILE_ATTRIBUTE_READONLY) return Fail(reason, ERROR_ACCESS_DENIED);

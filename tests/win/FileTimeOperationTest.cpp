@@ -45,6 +45,8 @@ public:
     std::vector<HANDLE> closedHandles;
     bool failSetFileTime = false;
     int informationReads = 0;
+    // The rule it gives for 2006, for every other year the zone's own.
+    const TIME_ZONE_INFORMATION* rule2006 = nullptr;
     std::map<std::wstring, std::wstring> linkTargets;
 
 private:
@@ -64,6 +66,12 @@ private:
         ++current->informationReads;
         return GetFileInformationByHandle(file, information);
     }
+    static BOOL WINAPI ZoneForYear(USHORT year, PDYNAMIC_TIME_ZONE_INFORMATION zone, LPTIME_ZONE_INFORMATION rule)
+    {
+        if (year != 2006 || !current->rule2006) return GetTimeZoneInformationForYear(year, zone, rule);
+        *rule = *current->rule2006;
+        return TRUE;
+    }
     static BOOL WINAPI RecordSetTime(HANDLE file, const FILETIME* creation, const FILETIME* access,
                                      const FILETIME* write)
     {
@@ -82,9 +90,9 @@ private:
     }
 
     static RecordingCalls* current;
-    const StandInCalls<FileTimeCalls> table_{{RecordOpen, RecordInformation, TzSpecificLocalTimeToSystemTime,
-                                              SystemTimeToTzSpecificLocalTime, SystemTimeToFileTime, RecordSetTime,
-                                              RecordClose}};
+    const StandInCalls<FileTimeCalls> table_{{RecordOpen, RecordInformation, ZoneForYear,
+                                              TzSpecificLocalTimeToSystemTime, SystemTimeToTzSpecificLocalTime,
+                                              SystemTimeToFileTime, RecordSetTime, RecordClose}};
 };
 
 RecordingCalls* RecordingCalls::current = nullptr;
@@ -215,7 +223,10 @@ TEST(FileTimeOperationTest, TheTypedLocalTimeIsStoredInUtcOrRefusedAtTheFirstFil
         {"0020-12-12 12:12:12", before, before, 2},
         {"2020-13-12 12:12:12", invalid, invalid, 2},
         {"not a date", "", "", 0},
+        {"2006-04-01 12:00:00", "2006-04-01 17:00:00", "2006-04-01 17:00:00", 2},
     };
+    // The rule of the typed year, not today's: in 2006 New York's summer time began in April.
+    const TIME_ZONE_INFORMATION newYork2006{300, {}, {0, 10, 0, 5, 2, 0, 0, 0}, 0, {}, {0, 4, 0, 1, 2, 0, 0, 0}, -60};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         const std::string& expected = berlin ? c.berlin : c.shanghai;
@@ -225,6 +236,7 @@ TEST(FileTimeOperationTest, TheTypedLocalTimeIsStoredInUtcOrRefusedAtTheFirstFil
         const Times old = TimesOf(targets[0]);
         targets.resize(c.files);
         RecordingCalls calls;
+        calls.rule2006 = &newYork2006;
         ProgressLog progress;
 
         BatchResult result = RunFileTimeBatch(targets, c.text, kCurrentYear, progress.Callbacks());
