@@ -632,15 +632,11 @@ void TForm1::ShowBatchResult(const BatchResult& result, std::size_t total)
     FileListBox1->Reread(names);
 }
 
-// Sets the three times of every target to the typed date and time.
+// Sets the three times of every target to the typed local date and time.
+// The text is read the same whatever the user's regional settings, which
+// stay as the user set them.
 void TForm1::Button1Click(TObject*)
 {
-    SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, L"yyyy-MM-dd");
-    // Written in UTF-16, so that it reads back the same whatever the user's code page.
-    SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SLONGDATE, L"yyyy'\u5E74'M'\u6708'd'\u65E5");
-    SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, L"HH:mm:ss");
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(HWND_BROADCAST, WM_WININICHANGE, 0, 0, SMTO_ABORTIFHUNG, 10, &ignored);
     for (TEdit* field : {Edit4, Edit5, Edit6}) field->SetText(core::PadTimeField(field->Text()));
     const std::string text = core::ComposeDateTimeText(Edit1->Text(), Edit2->Text(), Edit3->Text(), Edit4->Text(),
                                                        Edit5->Text(), Edit6->Text());

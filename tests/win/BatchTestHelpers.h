@@ -5,6 +5,7 @@
 #include "app/BatchProgress.h"
 #include "platform/ScopedHandle.h"
 #include "platform/WideText.h"
+#include "tests/ui/driver/FileTimes.h"
 #include "tests/ui/driver/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -34,11 +35,6 @@ struct ProgressLog {
                              }};
     }
 };
-
-inline unsigned long long Ticks(const FILETIME& time)
-{
-    return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-}
 
 struct Times {
     unsigned long long lastAccess = 0;
