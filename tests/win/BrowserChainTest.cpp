@@ -5,6 +5,7 @@
 #include "browser/FileListBox.h"
 
 #include "BrowserTestHost.h"
+#include "LinuxShell.h"
 #include "TempTree.h"
 #include "core/DirectoryPath.h"
 #include "toolkit/Label.h"
@@ -101,6 +102,26 @@ TEST_F(BrowserChainTest, ADirectoryThatCannotBeEnteredLeavesFileListAndLabel)
     ExpectBothOn(data, {"notes.txt"});
     EXPECT_EQ(files->SelCount(), 1);  // not read again
     EXPECT_EQ(label->Caption(), caption);
+}
+
+// Deleted by another program: reading again moves the lists and the label
+// to the nearest directory above that is still there, once.
+TEST_F(BrowserChainTest, ReadingADeletedDirectoryAgainMovesToTheNearestAbove)
+{
+    ASSERT_TRUE(CreateDirectoryW(Widen(data + "\\Photos\\2020").c_str(), nullptr));
+    OpenItem(*directories, "Photos");
+    OpenItem(*directories, "2020");
+    ASSERT_EQ(files->Directory(), data + "\\Photos\\2020");
+    ASSERT_TRUE(RunLinuxShell(data, "rm -r Photos"));
+    events.clear();
+
+    EXPECT_TRUE(directories->Reread());
+    EXPECT_EQ(events, std::vector<std::string>{"directory"});
+    ExpectBothOn(data, {"notes.txt"});
+    EXPECT_EQ(LastName(label->Caption()), "Data");
+    EXPECT_EQ(ItemTexts(*directories).back(), "Gone");
+    EXPECT_FALSE(directories->Reread());
+    EXPECT_EQ(events.size(), 1u);
 }
 
 TEST_F(BrowserChainTest, ChoosingADriveReachesDirectoryListAndFileList)
