@@ -52,7 +52,6 @@ TEST(ExtensionMappingTest, ReplacesThePartFromTheLastDotOfTheName)
 
 TEST(ExtensionMappingTest, ExtensionTextSafety)
 {
-    // Beside the direction controls: joiners, a narrow space, U+2065 and U+206A.
     const std::string safe[] = {".html", "", "html", ". txt", ".t.x", u8".한국어", u8".\u200D\u2010\u202F\u2065\u206A"};
     // Separators, what the platform would drop or refuse in every name, and
     // the controls that show a name as another.
@@ -62,18 +61,10 @@ TEST(ExtensionMappingTest, ExtensionTextSafety)
         u8".\u200E", u8".\u200F",   u8".\u202A", u8".\u202D",   u8".\u2066",  u8".a\u2069"};
     for (const std::string& text : safe) EXPECT_TRUE(ExtensionTextIsSafe(text)) << text;
     for (const std::string& text : unsafe) EXPECT_FALSE(ExtensionTextIsSafe(text)) << text;
-    // Refused before any file: a text not safe, or one that no name of 255
-    // UTF-16 units holds (an emoji takes two).
-    const std::pair<std::string, const char*> refusals[] = {
-        {".html", nullptr},
-        {u8"\u202Efdp.exe", "不能含有"},
-        {"." + std::string(254, 'x'), nullptr},
-        {std::string(253, 'x') + u8"🎉", nullptr},
-        {"." + std::string(255, 'x'), "过长"},
-        {std::string(254, 'x') + u8"🎉", "过长"},
-    };
-    for (const auto& [text, reason] : refusals) {
-        const std::string refusal = ExtensionTextRefusal(text);
-        EXPECT_TRUE(reason ? refusal.find(reason) != std::string::npos : refusal.empty()) << text << refusal;
-    }
+    // Refused before any file as well: a text that no name of 255 UTF-16
+    // units holds (an emoji takes two).
+    EXPECT_EQ(ExtensionTextRefusal(std::string(253, 'x') + u8"🎉"), "");
+    EXPECT_NE(ExtensionTextRefusal(u8"\u202Efdp.exe").find("不能含有"), std::string::npos);
+    for (const std::string& text : {"." + std::string(255, 'x'), std::string(254, 'x') + u8"🎉"})
+        EXPECT_NE(ExtensionTextRefusal(text).find("过长"), std::string::npos) << text;
 }

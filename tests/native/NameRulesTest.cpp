@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 using core::CheckName;
 using core::NameCheck;
@@ -22,15 +23,9 @@ TEST(NameRulesTest, NamesThePlatformReservesOrAlters)
 TEST(NameRulesTest, TemporaryNameBeginsWithTheFileName)
 {
     const std::string a250(250, 'a');
-    const struct {
-        std::string name;
-        unsigned number;
-        std::size_t maxUnits;
-        std::string expected;
-    } cases[] = {
+    const std::tuple<std::string, unsigned, std::size_t, std::string> cases[] = {
         {"File_367.TXT", 1, 255, "File_367.TXT.~1"}, {a250 + "bcd", 1, 255, a250 + "bc.~1"},
         {a250 + "bcd", 10, 255, a250 + "b.~10"},     {a250 + u8"中文字", 1, 255, a250 + u8"中文.~1"},
-        {a250 + u8"b🎉", 1, 255, a250 + "b.~1"},      {"abc", 1, 3, ""},
-    };
-    for (const auto& c : cases) EXPECT_EQ(TemporaryName(c.name, c.number, c.maxUnits), c.expected) << c.name;
+        {a250 + u8"b🎉", 1, 255, a250 + "b.~1"},      {"abc", 1, 3, ""}};
+    for (const auto& [name, number, units, expected] : cases) EXPECT_EQ(TemporaryName(name, number, units), expected);
 }

@@ -78,9 +78,9 @@ TEST(RenameOperationTest, ExtensionTextThePlatformWouldAlterIsRefused)
     std::string folder = temp.Create("d\\inner");
     std::string path = temp.WriteFile("d\\inner\\a.txt", "x");
 
-    for (const std::string& text :
-         {std::string("\\..\\moved.txt"), std::string("/../moved.txt"), std::string(":stream"), std::string(".txt "),
-          std::string(".a|"), std::string(u8"\u202Etxt.exe"), std::string(10000, 'x')}) {
+    const std::string texts[] = {"\\..\\moved.txt", "/../moved.txt",        ":stream", ".txt ", ".a|",
+                                 u8"\u202Etxt.exe", std::string(10000, 'x')};
+    for (const std::string& text : texts) {
         SCOPED_TRACE(text.substr(0, 20));
         BatchResult result = RunRenameBatch({path}, RenameKind::Extension, Text(text), BatchProgress{});
         EXPECT_FALSE(result.refusal.empty());
@@ -191,9 +191,8 @@ std::vector<std::string> temporaries;  // the names renames passed through
 BOOL WINAPI RecordRename(HANDLE file, FILE_INFO_BY_HANDLE_CLASS kind, LPVOID information, DWORD size)
 {
     const auto* rename = static_cast<const FILE_RENAME_INFO*>(information);
-    const std::wstring path(rename->FileName, rename->FileNameLength / sizeof(wchar_t));
-    const std::string name = Narrow(path.substr(path.rfind(L'\\') + 1));
-    if (name.find(".~") != std::string::npos) temporaries.push_back(name);
+    const std::string path = Narrow({rename->FileName, rename->FileNameLength / sizeof(wchar_t)});
+    if (path.find(".~") != std::string::npos) temporaries.push_back(path.substr(path.rfind('\\') + 1));
     return SetFileInformationByHandle(file, kind, information, size);
 }
 
