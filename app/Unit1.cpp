@@ -428,8 +428,13 @@ void TForm1::UndoItemClick(TObject*)
 void TForm1::RefreshItemClick(TObject*)
 {
     if (run_) return;
-    DirectoryListBox1->Reread();
-    FileListBox1->Reread();
+    const std::string shown = DirectoryListBox1->Directory();
+    // A directory gone since: the lists follow the directory list up, once.
+    if (!DirectoryListBox1->Reread()) {
+        FileListBox1->Reread();
+        return;
+    }
+    ShowMessageBox(core::DirectoryGoneMessage(shown, DirectoryListBox1->Directory()), MB_OK | MB_ICONINFORMATION);
 }
 
 void TForm1::SelectAllItemClick(TObject*)

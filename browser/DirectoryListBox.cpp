@@ -139,10 +139,7 @@ void TDirectoryListBox::SetDirectory(const std::string& directory)
     // Another drive needs no separate move: the full path names its drive.
     std::vector<std::string> subdirectories;
     if (!full.empty() && ReadSubdirectories(full, subdirectories)) {
-        directory_ = full;
-        ReadVolumeFlags();
-        BuildList(subdirectories);
-        UpdateLabel();
+        MakeCurrent(full, subdirectories);
     } else {
         // Refused: the list stays on its directory, shown as it is now.
         ReadSubdirectories(directory_, subdirectories);
@@ -151,11 +148,38 @@ void TDirectoryListBox::SetDirectory(const std::string& directory)
     Fire(OnChange, this);
 }
 
-void TDirectoryListBox::Reread()
+void TDirectoryListBox::MakeCurrent(const std::string& full, const std::vector<std::string>& subdirectories)
+{
+    directory_ = full;
+    ReadVolumeFlags();
+    BuildList(subdirectories);
+    UpdateLabel();
+}
+
+bool TDirectoryListBox::Reread()
 {
     std::vector<std::string> subdirectories;
-    ReadSubdirectories(directory_, subdirectories);
+    if (ReadSubdirectories(directory_, subdirectories)) {
+        BuildList(subdirectories);
+        return false;
+    }
+    // Deleted or closed by another program since: the items before the
+    // current one are the directories above it, nearest last.
+    const auto current = std::find_if(items_.begin(), items_.end(), [](const core::DirectoryItem& item) {
+        return item.glyph == core::FolderGlyph::CurrentFolder;
+    });
+    std::size_t above = current == items_.end() ? 0 : static_cast<std::size_t>(current - items_.begin());
+    while (above-- > 0) {
+        const std::string directory = core::DirectoryOfItem(directory_, items_, above);
+        if (ReadSubdirectories(directory, subdirectories)) {
+            MakeCurrent(directory, subdirectories);
+            Fire(OnChange, this);
+            return true;
+        }
+    }
+    // Nothing above can be read either (a drive gone): the list stays.
     BuildList(subdirectories);
+    return false;
 }
 
 void TDirectoryListBox::SetDrive(char letter)

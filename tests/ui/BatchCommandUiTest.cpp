@@ -275,7 +275,8 @@ TEST_F(BatchCommandUiTest, LongWorkingDirectoryIsShownAndItsFilesRenamed)
 }
 
 // A directory gone from under the browser gives no paths to work on: the
-// command says so before it asks, and touches nothing.
+// command says so before it asks, and touches nothing. F5 then moves the
+// lists to the folder above and says so.
 TEST_F(BatchCommandUiTest, CommandInAVanishedDirectoryIsRefused)
 {
     AddFiles({"Gone\\a.TXT", "b.TXT"});
@@ -290,6 +291,13 @@ TEST_F(BatchCommandUiTest, CommandInAVanishedDirectoryIsRefused)
     EXPECT_NE(refusal.Message().find("没有更改任何文件"), std::string::npos) << refusal.Message();
     ASSERT_TRUE(refusal.Press(refusal.ButtonTexts().at(0)));
     EXPECT_EQ(TreeOnDisk(), std::vector<std::string>{"b.TXT"});
+
+    ASSERT_TRUE(UiInput::Press(app_.MainWindow(), VK_F5));
+    UiMessageDialog said = app_.WaitMessageBox();
+    ASSERT_TRUE(said) << app_.DescribeWindows();
+    EXPECT_NE(said.Message().find("Gone"), std::string::npos) << said.Message();
+    EXPECT_EQ(app_.FileList().Items(), std::vector<std::string>{"b.TXT"});
+    ASSERT_TRUE(said.Press(said.ButtonTexts().at(0)));
 }
 
 // Names beyond any ANSI code page are listed as they are and reached: lower
