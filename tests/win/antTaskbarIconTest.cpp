@@ -40,7 +40,9 @@ struct Recorder {
     POINT cursor{321, 123};
     std::map<int, SHORT> keys;
     bool shellThrows = false;
-    HWND hidden = nullptr;  // the component's window, to name it in the log
+    BOOL shellAnswer = TRUE;
+    std::vector<std::pair<HWND, UINT>> allowed;  // messages let through the filter of an elevated program
+    HWND hidden = nullptr;                       // the component's window, to name it in the log
 
     void Clear()
     {
@@ -64,7 +66,7 @@ BOOL WINAPI RecordShell(DWORD command, PNOTIFYICONDATAW data)
     recorder->shellCalls.push_back(ShellCall{command, data->cbSize, data->hWnd, data->uID, data->uFlags,
                                              data->uCallbackMessage, data->hIcon, data->szTip});
     recorder->log.push_back("shell " + std::to_string(command));
-    return TRUE;
+    return recorder->shellAnswer;
 }
 
 BOOL WINAPI RecordCursor(LPPOINT point)
@@ -92,7 +94,14 @@ BOOL WINAPI RecordPost(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     return TRUE;
 }
 
-const TaskbarIconCalls recordingCalls{RecordShell, RecordCursor, RecordKeyState, RecordForeground, RecordPost};
+BOOL WINAPI RecordFilter(HWND window, UINT message, DWORD action, PCHANGEFILTERSTRUCT)
+{
+    if (action == MSGFLT_ALLOW) recorder->allowed.emplace_back(window, message);
+    return TRUE;
+}
+
+const TaskbarIconCalls recordingCalls{RecordShell,      RecordCursor, RecordKeyState,
+                                      RecordForeground, RecordPost,   RecordFilter};
 
 struct ScopedCalls {
     explicit ScopedCalls(Recorder& rec) { recorder = &rec; }
@@ -493,6 +502,37 @@ TEST_F(TaskbarIconTest, LoadedAddsAStoredVisibleEntryOnceMore)
     EXPECT_EQ(rec.shellCalls[0].tip, L"stored");
 }
 
+// A new taskbar (Explorer started again, or the notification area appearing
+// after it refused the first add at logon) gets a shown entry again, whatever
+// else the icon is set to. The broadcast must reach the hidden window.
+TEST_F(TaskbarIconTest, NewTaskbarGetsTheShownEntryAgain)
+{
+    auto tray = MakeTray();
+    const UINT taskbarCreated = TantTaskbarIcon::TaskbarCreatedMessage();
+    EXPECT_EQ(rec.allowed, (std::vector<std::pair<HWND, UINT>>{{tray->WindowHandle(), taskbarCreated}}));
+    tray->SetHint("Brisel批量文件更改器 V2.0");
+    rec.shellAnswer = FALSE;
+    tray->SetVisible(true);
+    rec.shellAnswer = TRUE;
+    auto broadcast = [&] {
+        rec.Clear();
+        DWORD_PTR result = 0;
+        SendMessageTimeoutW(HWND_BROADCAST, taskbarCreated, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
+    };
+    for (bool enabled : {true, false}) {
+        tray->SetEnabled(enabled);
+        broadcast();
+        EXPECT_EQ(rec.log, (Log{"shell 0"})) << "enabled " << enabled;
+        ASSERT_EQ(rec.shellCalls.size(), 1u);
+        EXPECT_EQ(rec.shellCalls[0].flags, 7u);
+        EXPECT_EQ(rec.shellCalls[0].window, tray->WindowHandle());
+        EXPECT_EQ(rec.shellCalls[0].tip, L"Brisel批量文件更改器 V2.0");
+    }
+    tray->SetVisible(false);
+    broadcast();
+    EXPECT_TRUE(rec.log.empty());
+}
+
 std::vector<std::pair<DWORD, BOOL>> shellResults;
 NOTIFYICONDATAW lastEntry{};
 
@@ -515,7 +555,7 @@ TEST(TaskbarIconShellTest, RealNotificationAreaHoldsTheEntryUntilTheComponentGoe
     shellResults.clear();
     {
         const StandInCalls<TaskbarIconCalls> observing(
-            {ObserveShell, GetCursorPos, GetKeyState, SetForegroundWindow, PostMessageW});
+            {ObserveShell, GetCursorPos, GetKeyState, SetForegroundWindow, PostMessageW, ChangeWindowMessageFilterEx});
         TantTaskbarIcon tray(nullptr);
         tray.Icon().SetHandle(MakeIcon(32));
         tray.SetVisible(true);
