@@ -2,7 +2,7 @@
 
 const TaskbarIconCalls& TaskbarIconCalls::Platform()
 {
-    static const TaskbarIconCalls platform{Shell_NotifyIconW,   GetCursorPos, GetKeyState,
-                                           SetForegroundWindow, PostMessageW, ChangeWindowMessageFilterEx};
+    static const TaskbarIconCalls platform{Shell_NotifyIconW, GetCursorPos, GetKeyState, SetForegroundWindow,
+                                           PostMessageW};
     return platform;
 }

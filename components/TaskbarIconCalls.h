@@ -13,7 +13,6 @@ struct TaskbarIconCalls {
     SHORT(WINAPI* getKeyState)(int virtualKey);
     BOOL(WINAPI* setForegroundWindow)(HWND window);
     BOOL(WINAPI* postMessage)(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    BOOL(WINAPI* changeWindowMessageFilterEx)(HWND window, UINT message, DWORD action, PCHANGEFILTERSTRUCT status);
 
     // The real calls; CallTable<TaskbarIconCalls>::Current() gives the table in use.
     static const TaskbarIconCalls& Platform();

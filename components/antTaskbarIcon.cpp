@@ -43,8 +43,7 @@ TantTaskbarIcon::TantTaskbarIcon(TComponent* owner) : TComponent(owner)
     window_.Create([this](UINT message, WPARAM wParam, LPARAM lParam) { return WndProc(message, wParam, lParam); });
     // Run as administrator, the program would otherwise never hear the
     // broadcast of an Explorer running as the user.
-    CallTable<TaskbarIconCalls>::Current().changeWindowMessageFilterEx(window_.Handle(), TaskbarCreatedMessage(),
-                                                                       MSGFLT_ALLOW, nullptr);
+    ChangeWindowMessageFilterEx(window_.Handle(), TaskbarCreatedMessage(), MSGFLT_ALLOW, nullptr);
 }
 
 TantTaskbarIcon::~TantTaskbarIcon()

@@ -5,55 +5,41 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-// What a file system answers for one folder, which a handle points at: its
-// 128-bit id when it gives one (not Windows 7), and its 64-bit index.
-struct Answer {
+// What a file system answers for the folder a handle points at: a 128-bit id
+// unless it gives none (Windows 7), and the 64-bit index.
+struct FolderAnswer {
     bool full;
-    BYTE idHigh;  // in the half of the 128-bit id that the index has no room for
+    BYTE idHigh;  // where the 64-bit index has no room
     DWORD index;
 };
 
-BOOL WINAPI FullId(HANDLE file, FILE_INFO_BY_HANDLE_CLASS infoClass, LPVOID info, DWORD size)
-{
-    const Answer& answer = *static_cast<const Answer*>(file);
-    if (infoClass != kFileIdInfo || size != sizeof(FileIdInformation) || !answer.full) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    auto& id = *static_cast<FileIdInformation*>(info);
-    id = FileIdInformation{0x1122334455667788ull, {}};
-    id.fileId[15] = answer.idHigh;
-    return TRUE;
-}
-
-BOOL WINAPI Index(HANDLE file, LPBY_HANDLE_FILE_INFORMATION info)
-{
-    *info = BY_HANDLE_FILE_INFORMATION{};
-    info->dwVolumeSerialNumber = 0x55667788;
-    info->nFileIndexLow = static_cast<const Answer*>(file)->index;
-    return TRUE;
-}
-
 TEST(FileIdTest, FoldersAreToldApartByTheFullIdWhereTheFileSystemGivesOne)
 {
-    const StandInCalls<FileIdCalls> calls({FullId, Index});
+    const StandInCalls<FileIdCalls> calls(
+        {[](HANDLE file, FILE_INFO_BY_HANDLE_CLASS infoClass, LPVOID info, DWORD) -> BOOL {
+             const auto& answer = *static_cast<const FolderAnswer*>(file);
+             if (infoClass != kFileIdInfo || !answer.full) return FALSE;
+             *static_cast<FileIdInformation*>(info) = FileIdInformation{1, {}};
+             static_cast<FileIdInformation*>(info)->fileId[15] = answer.idHigh;
+             return TRUE;
+         },
+         [](HANDLE file, LPBY_HANDLE_FILE_INFORMATION info) -> BOOL {
+             *info = BY_HANDLE_FILE_INFORMATION{};
+             info->nFileIndexLow = static_cast<const FolderAnswer*>(file)->index;
+             return TRUE;
+         }});
     struct {
-        const char* what;
-        Answer a, b;
+        FolderAnswer a, b;
         bool same;
     } cases[] = {
-        {"ReFS, one 64-bit index for two folders", {true, 1, 7}, {true, 2, 7}, false},
-        {"ReFS, one folder", {true, 1, 7}, {true, 1, 7}, true},
-        {"Windows 7, one folder", {false, 0, 7}, {false, 0, 7}, true},
-        {"Windows 7, two folders", {false, 0, 7}, {false, 0, 8}, false},
+        {{true, 1, 7}, {true, 2, 7}, false},  // ReFS: one 64-bit index for two folders
+        {{true, 1, 7}, {true, 1, 7}, true},
+        {{false, 0, 7}, {false, 0, 7}, true},  // Windows 7: by the index
+        {{false, 0, 7}, {false, 0, 8}, false},
     };
     for (auto& c : cases) {
         FileId a, b;
-        ASSERT_TRUE(ReadFileId(&c.a, a) && ReadFileId(&c.b, b)) << c.what;
-        EXPECT_EQ(a == b, c.same) << c.what;
+        ASSERT_TRUE(ReadFileId(&c.a, a) && ReadFileId(&c.b, b));
+        EXPECT_EQ(a == b, c.same) << c.a.full << " " << c.b.index;
     }
 }
-
-}  // namespace
