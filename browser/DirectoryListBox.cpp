@@ -47,7 +47,6 @@ bool Listable(const DirectoryEntries& entry)
 bool ReadSubdirectories(const std::string& dir, std::vector<std::string>& names)
 {
     names.clear();
-    UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS);
     DWORD attributes = GetFileAttributesW(ExactWidePath(dir).c_str());
     bool entered = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
     if (entered) {
@@ -61,7 +60,6 @@ bool ReadSubdirectories(const std::string& dir, std::vector<std::string>& names)
             }
         }
     }
-    SetErrorMode(previousMode);
     std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
         return CompareIgnoreCase(a, b) == CSTR_LESS_THAN;
     });
@@ -101,9 +99,7 @@ void TDirectoryListBox::ReadVolumeFlags()
 {
     std::string root = core::WithTrailingBackslash(core::DriveDesignator(directory_));
     DWORD flags = 0;
-    UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS);
     BOOL known = GetVolumeInformationW(Widen(root).c_str(), nullptr, 0, nullptr, nullptr, &flags, nullptr, 0);
-    SetErrorMode(previousMode);
     // A volume that cannot be asked is taken to keep the names as they are.
     caseSensitive_ = known && (flags & FS_CASE_SENSITIVE);
     lowerCaseNames_ = known && !(flags & (FS_CASE_SENSITIVE | FS_CASE_IS_PRESERVED));
