@@ -41,17 +41,6 @@ bool DirectoryCanBeRead(const std::string& directory)
     return entries.IsOpen() || entries.Error() == ERROR_FILE_NOT_FOUND;
 }
 
-// The formats the time command reads its text with.
-void WriteDateTimeFormats()
-{
-    SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, L"yyyy-MM-dd");
-    // Written in UTF-16, so that it reads back the same whatever the user's code page.
-    SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SLONGDATE, L"yyyy'\u5E74'M'\u6708'd'\u65E5");
-    SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, L"HH:mm:ss");
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(HWND_BROADCAST, WM_WININICHANGE, 0, 0, SMTO_ABORTIFHUNG, 10, &ignored);
-}
-
 }  // namespace
 
 struct BatchCommand::Run {
@@ -218,7 +207,6 @@ BatchResult BatchCommand::RunBatch(BatchKind kind)
     phase_ = CommandPhase::Running;
     const CommandInputs& inputs = run_->inputs;
     if (kind == BatchKind::FileTime) {
-        WriteDateTimeFormats();
         const std::string* typed = inputs.timeFields;
         const std::string hour = core::PadTimeField(typed[3]), minute = core::PadTimeField(typed[4]),
                           second = core::PadTimeField(typed[5]);

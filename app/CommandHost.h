@@ -16,7 +16,7 @@ struct CommandInputs {
     std::string timeFields[6];           // year, month, day, hour, minute, second as typed
 };
 
-enum class MessageKind { Warning, Error };
+enum class MessageKind { Information, Warning, Error };
 
 class CommandHost {
 public:

@@ -7,6 +7,7 @@
 #include "browser/FileListBox.h"
 #include "components/DiskScan.h"
 #include "core/DirectoryItems.h"
+#include "core/Messages.h"
 #include "platform/WideText.h"
 #include "resources/maker.h"
 #include "toolkit/Application.h"
@@ -133,8 +134,13 @@ void TForm1::UndoItemClick(TObject*)
 void TForm1::RefreshItemClick(TObject*)
 {
     if (!command_->Allows(CommandAction::Refresh)) return;
-    DirectoryListBox1->Reread();
-    FileListBox1->Reread();
+    const std::string shown = DirectoryListBox1->Directory();
+    // A directory gone since: the lists follow the directory list up, once.
+    if (!DirectoryListBox1->Reread()) {
+        FileListBox1->Reread();
+        return;
+    }
+    ShowMessage(core::DirectoryGoneMessage(shown, DirectoryListBox1->Directory()), MessageKind::Information);
 }
 
 void TForm1::SelectAllItemClick(TObject*)
@@ -185,7 +191,9 @@ void TForm1::SpeedButton5Click(TObject*)
     if (command_->Allows(CommandAction::About) && AboutBox) AboutBox->ShowModal();
 }
 
-// Sets the three times of every target to the typed date and time.
+// Sets the three times of every target to the typed local date and time.
+// The text is read the same whatever the user's regional settings, which
+// stay as the user set them.
 void TForm1::Button1Click(TObject*)
 {
     command_->Operate(BatchKind::FileTime);
@@ -227,7 +235,9 @@ bool TForm1::Confirm(const std::string& question)
 // A message box of the program's, over the main window.
 void TForm1::ShowMessage(const std::string& text, MessageKind kind)
 {
-    const UINT icon = kind == MessageKind::Error ? MB_ICONERROR : MB_ICONWARNING;
+    const UINT icon = kind == MessageKind::Error     ? MB_ICONERROR
+                      : kind == MessageKind::Warning ? MB_ICONWARNING
+                                                     : MB_ICONINFORMATION;
     MessageBoxW(Handle(), Widen(text).c_str(), Widen(Application->Title()).c_str(), MB_OK | icon);
 }
 

@@ -1,8 +1,9 @@
 // What the win and ui tests read back from disk: a tree of names, a file's
-// content, its times.
+// content, its times (FileTimes.h).
 #pragma once
 
 #include "platform/WideText.h"
+#include "tests/support/FileTimes.h"
 #include "tests/ui/driver/TempDir.h"
 
 #include <windows.h>
@@ -39,9 +40,4 @@ inline std::string ContentOf(const std::string& path)
     ReadFile(file, buffer, sizeof buffer, &read, nullptr);
     CloseHandle(file);
     return std::string(buffer, read);
-}
-
-inline unsigned long long Ticks(const FILETIME& time)
-{
-    return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
 }

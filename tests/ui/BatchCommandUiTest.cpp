@@ -212,6 +212,23 @@ TEST_F(BatchCommandUiTest, LongWorkingDirectoryIsShownAndItsFilesRenamed)
     EXPECT_TRUE(RunLinuxShell(folder_.Path(), "[ \"$(ls " + name + "/" + name + ")\" = long.txt ]"));
 }
 
+// A directory gone from under the browser: F5 moves the lists to the folder
+// above and says so.
+TEST_F(BatchCommandUiTest, RefreshInAVanishedDirectoryMovesUp)
+{
+    AddFiles({"Gone\\a.TXT", "b.TXT"});
+    ASSERT_TRUE(app_.Start(folder_.PathOf("Gone"))) << app_.Error();
+    // From the Linux side: Wine keeps the program's working directory open.
+    ASSERT_TRUE(RunLinuxShell(folder_.Path(), "rm -r Gone"));
+
+    ASSERT_TRUE(UiInput::Press(app_.MainWindow(), VK_F5));
+    UiMessageDialog said = app_.WaitMessageBox();
+    ASSERT_TRUE(said) << app_.DescribeWindows();
+    EXPECT_NE(said.Message().find("Gone"), std::string::npos) << said.Message();
+    EXPECT_EQ(app_.FileList().Items(), std::vector<std::string>{"b.TXT"});
+    ASSERT_TRUE(said.Press(said.ButtonTexts().at(0)));
+}
+
 // Names beyond any ANSI code page are listed as they are and reached: lower
 // case maps their ASCII letters only, and undo puts every one back; â.txt
 // is never taken for a.txt.

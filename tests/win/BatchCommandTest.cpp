@@ -3,6 +3,8 @@
 #include "app/BatchCommand.h"
 #include "app/ProgressBarFeed.h"
 #include "components/DiskScan.h"
+#include "core/ExtensionMapping.h"
+#include "core/Messages.h"
 #include "tests/support/DiskFiles.h"
 #include "tests/win/TempTree.h"
 #include "tests/win/TestApplication.h"
@@ -147,8 +149,7 @@ struct Scenario {
     int barMax, barPosition;        // the bar stood at 5 of 9 before
 };
 
-const std::string kSeparatorRefusal = "扩展名中不能含有“\\”、“/”、“:”、“*”、“?”、“\"”、“<”、“>”、“|”或控制字符，"
-                                      "也不能以空格或“.”结尾，没有更改任何文件.";
+const std::string kSeparatorRefusal = core::AddFullStop(core::ExtensionTextRefusal("a/b"));
 
 using P = CommandPhase;
 using K = BatchKind;
