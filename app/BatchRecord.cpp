@@ -16,13 +16,6 @@ namespace {
 constexpr char kReplaced[] = "文件在更改之后又被改名或替换，没有撤销";
 constexpr char kChangedSince[] = "批处理之后已被改动，没有恢复";
 
-bool Fail(const std::string& path, const std::string& reason, core::FileFailure& failure)
-{
-    failure.path = path;
-    failure.reason = reason;
-    return false;
-}
-
 }  // namespace
 
 bool ReadFileIdentity(const std::string& path, FileIdentity& identity)

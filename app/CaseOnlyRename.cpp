@@ -3,7 +3,7 @@
 #include "core/NameRules.h"
 #include "core/Utf8.h"
 #include "platform/WideText.h"
-#include "platform/ExactName.h"
+#include "platform/DirectoryEntries.h"
 #include "platform/LongPath.h"
 #include "platform/SystemErrorText.h"
 #include "platform/ScopedHandle.h"
@@ -21,13 +21,6 @@ std::wstring CaseKey(std::wstring name)
 {
     if (!name.empty()) CharUpperBuffW(&name[0], static_cast<DWORD>(name.size()));
     return name;
-}
-
-bool Fail(const std::string& path, const std::string& reason, core::FileFailure& failure)
-{
-    failure.path = path;
-    failure.reason = reason;
-    return false;
 }
 
 // The entry's own name on disk for a path without wildcards, or empty when

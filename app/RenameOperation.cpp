@@ -23,13 +23,6 @@ std::string NameRefusal(const std::string& newName, core::NameCheck check)
            (check == core::NameCheck::Reserved ? "”是系统保留的设备名" : "”会被系统改动或拒绝") + "，没有更改";
 }
 
-bool Fail(const std::string& path, const std::string& reason, core::FileFailure& failure)
-{
-    failure.path = path;
-    failure.reason = reason;
-    return false;
-}
-
 bool Fail(const std::string& path, DWORD error, core::FileFailure& failure)
 {
     return Fail(path, SystemErrorText(error), failure);

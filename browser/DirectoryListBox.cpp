@@ -7,7 +7,7 @@
 #include "core/DirectoryPath.h"
 #include "core/PathShortening.h"
 #include "resources/resource.h"
-#include "platform/ExactName.h"
+#include "platform/DirectoryEntries.h"
 #include "platform/LongPath.h"
 #include "platform/WideText.h"
 #include "toolkit/Label.h"

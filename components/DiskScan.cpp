@@ -2,7 +2,7 @@
 
 #include "components/DiskScanCalls.h"
 #include "toolkit/Application.h"
-#include "platform/ExactName.h"
+#include "platform/DirectoryEntries.h"
 #include "platform/FileId.h"
 #include "platform/LongPath.h"
 #include "platform/WideText.h"

@@ -1,7 +1,7 @@
 // "改文件时间" driven from outside: the typed local date and time on the files, the
 // padded time fields, and the error box for a date that does not exist.
 #include "BriselApp.h"
-#include "FileTimes.h"
+#include "tests/support/FileTimes.h"
 #include "TempDir.h"
 #include "UiPixels.h"
 #include "platform/WideText.h"

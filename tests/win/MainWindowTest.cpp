@@ -205,6 +205,26 @@ TEST_F(MainWindowTest, ATypedCharacterIsReadBackExactly)
     EXPECT_EQ(form_->Edit7->Text(), ".â中🎉");
 }
 
+// While a command runs, nothing that could change what it works on takes
+// input, and the keys go to the form, where Esc reaches the command; then
+// each control and the focus are back as they were.
+TEST_F(MainWindowTest, LockedInputGreysTheSettingsAndTheBrowser)
+{
+    TForm1& f = *form_;
+    f.Show();
+    SetFocus(f.Edit7->Handle());
+    const std::initializer_list<TWinControl*> locked = {
+        f.Edit1,       f.Edit2, f.Edit3, f.Edit4, f.Edit5, f.Edit6, f.Edit7, f.DriveComboBox1, f.DirectoryListBox1,
+        f.FileListBox1};
+    CommandHost& host = f;
+    host.LockInput(true);
+    for (TWinControl* control : locked) EXPECT_FALSE(IsWindowEnabled(control->Handle())) << control->Name();
+    EXPECT_EQ(GetFocus(), f.Handle());
+    host.LockInput(false);
+    for (TWinControl* control : locked) EXPECT_TRUE(IsWindowEnabled(control->Handle())) << control->Name();
+    EXPECT_EQ(GetFocus(), f.Edit7->Handle());
+}
+
 // Minimising the application hides the window to the tray; the tray menu's
 // first item brings it back.
 TEST_F(MainWindowTest, MinimisingHidesToTheTrayAndShowBringsTheWindowBack)

@@ -41,9 +41,9 @@ TEST(RenameOperationTest, ExistingTargetNameIsAFailureAndTheBatchGoesOn)
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_EQ(failures[0].path, b);
     EXPECT_FALSE(failures[0].reason.empty());
-    EXPECT_EQ(Content(folder + "\\b.txt"), "text");
-    EXPECT_EQ(Content(folder + "\\b.html"), "page");
-    EXPECT_EQ(Content(folder + "\\c.html"), "other");
+    EXPECT_EQ(ContentOf(folder + "\\b.txt"), "text");
+    EXPECT_EQ(ContentOf(folder + "\\b.html"), "page");
+    EXPECT_EQ(ContentOf(folder + "\\c.html"), "other");
     EXPECT_EQ(progress.calls, (std::vector<std::string>{"start 2", "advance 1", "advance 2"}));
 }
 
@@ -175,7 +175,7 @@ TEST(RenameOperationTest, EachCommandGivesTheFileItsNewNameAndKeepsFolderNames)
         EXPECT_EQ(result.tried, 1u);
         EXPECT_EQ(result.changed, std::string(c.name) == c.expected ? 0u : 1u);
         EXPECT_EQ(TempDir::Names(folder), std::vector<std::string>{c.expected});
-        EXPECT_EQ(Content(folder + "\\" + c.expected), "keep");
+        EXPECT_EQ(ContentOf(folder + "\\" + c.expected), "keep");
         std::string walked = temp.Path();
         std::string rest = std::string(c.folder) + "\\";
         for (std::size_t end; (end = rest.find('\\')) != std::string::npos; rest.erase(0, end + 1)) {
@@ -232,8 +232,8 @@ TEST(RenameOperationTest, EveryFileOfAFolderGetsItsNewCase)
     std::sort(names.begin(), names.end());
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(names, expected);
-    for (const auto& f : files) EXPECT_EQ(Content(temp.PathOf(f.lowered)), f.name);
-    for (const char* name : bystanders) EXPECT_EQ(Content(temp.PathOf(name)), name);
+    for (const auto& f : files) EXPECT_EQ(ContentOf(temp.PathOf(f.lowered)), f.name);
+    for (const char* name : bystanders) EXPECT_EQ(ContentOf(temp.PathOf(name)), name);
     if (temporaries.empty()) GTEST_SKIP() << "this file system renames case-only itself";
     EXPECT_EQ(temporaries, (std::vector<std::string>{"One.TXT.~3", "THREE.Txt.~1", "图片Ab.JPG.~1", "Four.TXT.~1"}));
 
