@@ -1,6 +1,7 @@
 #include "app/BatchRecord.h"
 
 #include "app/CaseOnlyRename.h"
+#include "app/FileTimeCalls.h"
 #include "core/CaseMapping.h"
 #include "core/DirectoryPath.h"
 #include "platform/LongPath.h"
@@ -15,13 +16,6 @@ namespace {
 constexpr char kReplaced[] = "文件在更改之后又被改名或替换，没有撤销";
 constexpr char kChangedSince[] = "批处理之后已被改动，没有恢复";
 
-bool Fail(const std::string& path, const std::string& reason, core::FileFailure& failure)
-{
-    failure.path = path;
-    failure.reason = reason;
-    return false;
-}
-
 }  // namespace
 
 bool ReadFileIdentity(const std::string& path, FileIdentity& identity)
@@ -34,6 +28,12 @@ bool ReadFileIdentity(const std::string& path, FileIdentity& identity)
     identity = FileIdentity{data.dwFileAttributes, data.nFileSizeHigh, data.nFileSizeLow, data.ftCreationTime,
                             data.ftLastWriteTime};
     return true;
+}
+
+FileIdentity IdentityOf(const BY_HANDLE_FILE_INFORMATION& information)
+{
+    return FileIdentity{information.dwFileAttributes, information.nFileSizeHigh, information.nFileSizeLow,
+                        information.ftCreationTime, information.ftLastWriteTime};
 }
 
 void BatchRecord::BeginChange()
@@ -95,12 +95,12 @@ void BatchRecord::AddRename(const std::string& oldPath, const std::string& newPa
     ReadFileIdentity(newPath, renames_.back().identity);
 }
 
-void BatchRecord::AddTimes(const std::string& path, const FILETIME& creation, const FILETIME& lastAccess,
-                           const FILETIME& lastWrite)
+void BatchRecord::AddTimes(const std::string& path, const BY_HANDLE_FILE_INFORMATION& before,
+                           const BY_HANDLE_FILE_INFORMATION& after)
 {
     BeginChange();
-    times_.push_back(Times{path, creation, lastAccess, lastWrite, FileIdentity{}});
-    ReadFileIdentity(path, times_.back().identity);
+    times_.push_back(
+        Times{path, before.ftCreationTime, before.ftLastAccessTime, before.ftLastWriteTime, IdentityOf(after)});
 }
 
 BatchResult BatchRecord::Undo(const BatchProgress& progress)
@@ -159,16 +159,15 @@ bool BatchRecord::UndoRename(const Rename& rename, CaseOnlyRename& caseOnly, cor
 
 bool BatchRecord::UndoTimes(const Times& times, core::FileFailure& failure)
 {
+    // The entry the batch set, read through the handle that puts its times back.
+    const FileTimeCalls& calls = CallTable<FileTimeCalls>::Current();
+    ScopedHandle file(calls.OpenEntry(ExactWidePath(times.path)), calls.closeHandle);
+    BY_HANDLE_FILE_INFORMATION now;
+    if (!file.IsOpen() || !calls.getFileInformationByHandle(file.Get(), &now))
+        return Fail(times.path, SystemErrorText(GetLastError()), failure);
     // Saved or replaced since, the file keeps the times it has now.
-    FileIdentity now;
-    if (!ReadFileIdentity(times.path, now)) return Fail(times.path, SystemErrorText(GetLastError()), failure);
-    if (!(now == times.identity)) return Fail(times.path, kChangedSince, failure);
-    // Only what setting times needs, sharing everything: a file open elsewhere is put back too.
-    ScopedHandle file(CreateFileW(ExactWidePath(times.path).c_str(), FILE_WRITE_ATTRIBUTES,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0,
-                                  nullptr),
-                      CloseHandle);
-    if (!file.IsOpen() || !SetFileTime(file.Get(), &times.creation, &times.lastAccess, &times.lastWrite))
+    if (!(IdentityOf(now) == times.identity)) return Fail(times.path, kChangedSince, failure);
+    if (!calls.setFileTime(file.Get(), &times.creation, &times.lastAccess, &times.lastWrite))
         return Fail(times.path, SystemErrorText(GetLastError()), failure);
     return true;
 }

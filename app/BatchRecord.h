@@ -39,6 +39,8 @@ struct FileIdentity {
 
 // False when the path cannot be read. The path is taken exactly as given.
 bool ReadFileIdentity(const std::string& path, FileIdentity& identity);
+// As an open handle tells it.
+FileIdentity IdentityOf(const BY_HANDLE_FILE_INFORMATION& information);
 
 class BatchRecord {
 public:
@@ -50,9 +52,9 @@ public:
 
     // A file now named newPath that was oldPath before.
     void AddRename(const std::string& oldPath, const std::string& newPath);
-    // The times a file had before the batch changed them; called after the change.
-    void AddTimes(const std::string& path, const FILETIME& creation, const FILETIME& lastAccess,
-                  const FILETIME& lastWrite);
+    // A file whose times the batch changed: what it was before, and after.
+    void AddTimes(const std::string& path, const BY_HANDLE_FILE_INFORMATION& before,
+                  const BY_HANDLE_FILE_INFORMATION& after);
 
     // Puts every change back, newest first, by the progress protocol. A name
     // is given back only when the file still has the new name and the old

@@ -1,8 +1,9 @@
 #include "app/CaseOnlyRename.h"
 
 #include "core/NameRules.h"
+#include "core/Utf8.h"
 #include "platform/WideText.h"
-#include "platform/ExactName.h"
+#include "platform/DirectoryEntries.h"
 #include "platform/LongPath.h"
 #include "platform/SystemErrorText.h"
 #include "platform/ScopedHandle.h"
@@ -22,13 +23,6 @@ std::wstring CaseKey(std::wstring name)
     return name;
 }
 
-bool Fail(const std::string& path, const std::string& reason, core::FileFailure& failure)
-{
-    failure.path = path;
-    failure.reason = reason;
-    return false;
-}
-
 // The entry's own name on disk for a path without wildcards, or empty when
 // nothing is there. A link gives its own name, not its target's.
 std::wstring NameAt(const std::string& path)
@@ -38,15 +32,18 @@ std::wstring NameAt(const std::string& path)
     return find.IsOpen() ? data.cFileName : std::wstring();
 }
 
-// A free-looking name in the folder for the step between the two names;
-// shorter forms keep the path inside what the platform accepts.
-std::string TemporaryPath(const std::string& folder, unsigned counter)
+// The temporary path for the name; cut shorter where the folder leaves less
+// room than a whole name. Empty when no such path fits.
+std::string TemporaryPath(const std::string& folder, const std::string& name, unsigned number)
 {
-    for (const char* stem : {".~brisel", ".~"}) {
-        std::string path = folder + stem + std::to_string(counter);
-        if (FitsPathLimit(path)) return path;
-    }
-    return std::string();
+    std::string path = folder + core::TemporaryName(name, number);
+    const std::size_t units = ExactWidePath(path).size();
+    if (units < kMaxPathUnits) return path;
+    const std::size_t nameUnits = core::utf8::Utf16Length(path.substr(folder.size()));
+    const std::size_t over = units - kMaxPathUnits + 1;
+    if (nameUnits <= over) return std::string();
+    const std::string shorter = core::TemporaryName(name, number, nameUnits - over);
+    return shorter.empty() ? std::string() : folder + shorter;
 }
 
 }  // namespace
@@ -106,7 +103,7 @@ bool CaseOnlyRename::Rename(const std::string& folder, const std::string& oldNam
         if (now != entry.name) return Fail(oldPath, SystemErrorText(ERROR_FILE_NOT_FOUND), failure);
         caseBlindFolder_ = folder;
     }
-    if (!MoveThroughTemporary(*file, folder, currentPath, finalPath, failure)) {
+    if (!MoveThroughTemporary(*file, folder, onDisk, finalPath, failure)) {
         failure.path = oldPath;
         return false;
     }
@@ -115,18 +112,21 @@ bool CaseOnlyRename::Rename(const std::string& folder, const std::string& oldNam
     return true;
 }
 
-bool CaseOnlyRename::MoveThroughTemporary(RenamableFile& file, const std::string& folder,
-                                          const std::string& currentPath, const std::string& finalPath,
-                                          core::FileFailure& failure)
+bool CaseOnlyRename::MoveThroughTemporary(RenamableFile& file, const std::string& folder, const std::string& onDisk,
+                                          const std::string& finalPath, core::FileFailure& failure) const
 {
-    // The rename itself finds a free temporary name: it never replaces a file.
+    const std::string currentPath = folder + onDisk;
+    // A name the folder listed is another file's, in some case; the rename
+    // itself never replaces one made since.
     std::string temporary;
-    for (unsigned counter = 0;; ++counter) {
-        temporary = TemporaryPath(folder, counter);
+    for (unsigned number = 1;; ++number) {
+        temporary = TemporaryPath(folder, onDisk, number);
         if (temporary.empty()) return Fail(currentPath, SystemErrorText(ERROR_FILENAME_EXCED_RANGE), failure);
+        if (number > 1000) return Fail(currentPath, SystemErrorText(ERROR_FILE_EXISTS), failure);
+        if (listing_.count(CaseKey(Widen(temporary.substr(folder.size()))))) continue;
         if (file.MoveTo(temporary)) break;
         DWORD error = GetLastError();
-        if ((error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) || counter >= 1000)
+        if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS)
             return Fail(currentPath, SystemErrorText(error), failure);
     }
     if (file.MoveTo(finalPath)) return true;

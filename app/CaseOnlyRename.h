@@ -26,8 +26,9 @@ private:
     };
 
     void ReadFolder(const std::string& folder);
-    static bool MoveThroughTemporary(RenamableFile& file, const std::string& folder, const std::string& currentPath,
-                                     const std::string& finalPath, core::FileFailure& failure);
+    // The file goes to a free name that begins with its own, onDisk, then to finalPath.
+    bool MoveThroughTemporary(RenamableFile& file, const std::string& folder, const std::string& onDisk,
+                              const std::string& finalPath, core::FileFailure& failure) const;
 
     // The folder whose names were read last, by their case-folded form.
     std::string listedFolder_;

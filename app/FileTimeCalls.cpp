@@ -2,6 +2,13 @@
 
 const FileTimeCalls& FileTimeCalls::Platform()
 {
-    static const FileTimeCalls platform = {CreateFileW, SystemTimeToFileTime, SetFileTime, CloseHandle};
+    static const FileTimeCalls platform = {CreateFileW,
+                                           GetFileInformationByHandle,
+                                           GetTimeZoneInformationForYear,
+                                           TzSpecificLocalTimeToSystemTime,
+                                           SystemTimeToTzSpecificLocalTime,
+                                           SystemTimeToFileTime,
+                                           SetFileTime,
+                                           CloseHandle};
     return platform;
 }

@@ -11,93 +11,100 @@
 
 namespace {
 
-// Setting times locks nothing: a file another program holds open is stamped too.
-constexpr DWORD kFullSharing = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-
 SYSTEMTIME ToSystemTime(const core::CalendarFields& fields)
 {
     return SYSTEMTIME{fields.year, fields.month,  fields.dayOfWeek, fields.day,
                       fields.hour, fields.minute, fields.second,    fields.milliseconds};
 }
 
-// False, with the message the window shows, for a text that cannot be
-// written as a file time.
-bool ReadDateTime(const std::string& text, int currentYear, double& value, std::string& refusal)
+bool SameWallClock(const SYSTEMTIME& a, const SYSTEMTIME& b)
 {
+    return a.wYear == b.wYear && a.wMonth == b.wMonth && a.wDay == b.wDay && a.wHour == b.wHour &&
+           a.wMinute == b.wMinute && a.wSecond == b.wSecond && a.wMilliseconds == b.wMilliseconds;
+}
+
+// The typed local time as a file time; false, with the message the window
+// shows, for a text that cannot be written as one.
+bool ReadFileTime(const std::string& text, int currentYear, FILETIME& time, std::string& refusal)
+{
+    double value = 0;
     if (!core::TryReadDateTime(text, currentYear, value)) {
         refusal = core::InvalidDateTimeMessage(text);
         return false;
     }
+    const FileTimeCalls& calls = CallTable<FileTimeCalls>::Current();
+    const SYSTEMTIME local = ToSystemTime(core::SplitDateTime(value));
+    // The rule of the typed year: today's may differ in its offset or its summer time.
+    TIME_ZONE_INFORMATION zone;
+    const TIME_ZONE_INFORMATION* rule =
+        calls.getTimeZoneInformationForYear(local.wYear, nullptr, &zone) ? &zone : nullptr;
+    SYSTEMTIME utc, back;
+    // No file time exists for it: every file would fail alike.
+    if (!calls.tzSpecificLocalTimeToSystemTime(rule, &local, &utc) || !calls.systemTimeToFileTime(&utc, &time)) {
+        refusal = core::BeforeFileTimeOriginMessage(text);
+        return false;
+    }
     // Written, it would leave every time as it was and look like success.
-    if (core::IsFileTimeOrigin(value)) {
+    if (time.dwLowDateTime == 0 && time.dwHighDateTime == 0) {
         refusal = core::UnwritableFileTimeMessage(text);
         return false;
     }
-    // No file time exists for it: every file would fail alike.
-    if (core::IsBeforeFileTimeOrigin(value)) {
-        refusal = core::BeforeFileTimeOriginMessage(text);
+    // A time the clocks skip comes back as another: which one was meant is a guess.
+    if (!calls.systemTimeToTzSpecificLocalTime(rule, &utc, &back) || !SameWallClock(local, back)) {
+        refusal = core::SkippedLocalTimeMessage(text);
         return false;
     }
     return true;
 }
 
-// Creation, last-access and last-write time, read before the batch changes them.
-bool ReadFileTimes(const std::string& path, FILETIME (&times)[3])
+bool Fail(std::string& reason, DWORD error = GetLastError())
 {
-    ScopedHandle file(CreateFileW(ExactWidePath(path).c_str(), FILE_READ_ATTRIBUTES, kFullSharing, nullptr,
-                                  OPEN_EXISTING, 0, nullptr),
-                      CloseHandle);
-    return file.IsOpen() && GetFileTime(file.Get(), &times[0], &times[1], &times[2]);
-}
-
-bool Fail(std::string& reason)
-{
-    reason = SystemErrorText(GetLastError());
+    reason = SystemErrorText(error);
     return false;
-}
-
-// Opened for its attributes alone, a read-only file would take new times;
-// it keeps them, as it did when it was opened for writing.
-bool IsReadOnly(const std::string& path)
-{
-    const DWORD attributes = GetFileAttributesW(ExactWidePath(path).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
 }  // namespace
 
-bool ApplyFileTime(const std::string& path, double value, FileTimeSlot slot, std::string& reason)
+bool ApplyFileTime(const std::string& path, const FILETIME& time, FileTimeSlot slot, std::string& reason,
+                   BY_HANDLE_FILE_INFORMATION* before, BY_HANDLE_FILE_INFORMATION* after)
 {
     const FileTimeCalls& calls = CallTable<FileTimeCalls>::Current();
-    ScopedHandle file(calls.createFile(ExactWidePath(path).c_str(), FILE_WRITE_ATTRIBUTES, kFullSharing, nullptr,
-                                       OPEN_EXISTING, 0, nullptr),
-                      calls.closeHandle);
+    ScopedHandle file(calls.OpenEntry(ExactWidePath(path)), calls.closeHandle);
     if (!file.IsOpen()) return Fail(reason);
-
-    SYSTEMTIME fields = ToSystemTime(core::SplitDateTime(value));
-    FILETIME time;
-    if (!calls.systemTimeToFileTime(&fields, &time)) return Fail(reason);
+    if (before) {
+        if (!calls.getFileInformationByHandle(file.Get(), before)) {
+            before->dwFileAttributes = INVALID_FILE_ATTRIBUTES;
+            return Fail(reason);
+        }
+        // Opened for its attributes alone, a read-only file would take new
+        // times; it keeps them, as it did when it was opened for writing.
+        if (before->dwFileAttributes & FILE_ATTRIBUTE_READONLY) return Fail(reason, ERROR_ACCESS_DENIED);
+    }
 
     const FILETIME* creation = slot == FileTimeSlot::Creation ? &time : nullptr;
     const FILETIME* lastAccess = slot == FileTimeSlot::LastAccess ? &time : nullptr;
     const FILETIME* lastWrite = slot == FileTimeSlot::LastWrite ? &time : nullptr;
     if (!calls.setFileTime(file.Get(), creation, lastAccess, lastWrite)) return Fail(reason);
+    if (after && !calls.getFileInformationByHandle(file.Get(), after))
+        after->dwFileAttributes = INVALID_FILE_ATTRIBUTES;
     return true;
 }
 
-bool StampCreationTime(const std::string& path, double value, std::string& reason)
+bool StampCreationTime(const std::string& path, const FILETIME& time, std::string& reason,
+                       BY_HANDLE_FILE_INFORMATION* before)
 {
-    return ApplyFileTime(path, value, FileTimeSlot::Creation, reason);
+    return ApplyFileTime(path, time, FileTimeSlot::Creation, reason, before);
 }
 
-bool StampLastWriteTime(const std::string& path, double value, std::string& reason)
+bool StampLastWriteTime(const std::string& path, const FILETIME& time, std::string& reason)
 {
-    return ApplyFileTime(path, value, FileTimeSlot::LastWrite, reason);
+    return ApplyFileTime(path, time, FileTimeSlot::LastWrite, reason);
 }
 
-bool StampLastAccessTime(const std::string& path, double value, std::string& reason)
+bool StampLastAccessTime(const std::string& path, const FILETIME& time, std::string& reason,
+                         BY_HANDLE_FILE_INFORMATION* after)
 {
-    return ApplyFileTime(path, value, FileTimeSlot::LastAccess, reason);
+    return ApplyFileTime(path, time, FileTimeSlot::LastAccess, reason, nullptr, after);
 }
 
 BatchResult RunFileTimeBatch(const std::vector<std::string>& targets, const std::string& dateTimeText, int currentYear,
@@ -106,30 +113,34 @@ BatchResult RunFileTimeBatch(const std::vector<std::string>& targets, const std:
     BatchResult result;
     const int count = static_cast<int>(targets.size());
     progress.Start(count);
-    double value = 0;
+    FILETIME time{};
     for (int i = 1; i <= count && !progress.Stopped(); ++i) {
         const std::string& path = targets[i - 1];
         progress.Advance(i);
-        // The text is the same for every file and time: read as the first file comes up.
-        if (i == 1 && !ReadDateTime(dateTimeText, currentYear, value, result.refusal)) return result;
+        // The text is the same for every file and time: read and converted as the first file comes up.
+        if (i == 1 && !ReadFileTime(dateTimeText, currentYear, time, result.refusal)) return result;
         result.tried = static_cast<std::size_t>(i);
-        if (IsReadOnly(path)) {
-            result.failures.push_back(core::FileFailure{path, SystemErrorText(ERROR_ACCESS_DENIED)});
+        // The times before and the attributes come through the creation time's
+        // handle, what the file is afterwards through the last one.
+        BY_HANDLE_FILE_INFORMATION before, after;
+        before.dwFileAttributes = after.dwFileAttributes = INVALID_FILE_ATTRIBUTES;
+        std::string reason, firstReason;
+        bool all = StampCreationTime(path, time, firstReason, &before), any = all;
+        // Unread or read-only, the file is left as it is.
+        if (before.dwFileAttributes == INVALID_FILE_ATTRIBUTES || (before.dwFileAttributes & FILE_ATTRIBUTE_READONLY)) {
+            result.failures.push_back(core::FileFailure{path, firstReason});
             continue;
         }
-        FILETIME before[3] = {};
-        const bool known = record && ReadFileTimes(path, before);
-        std::string reason, firstReason;
-        bool all = true, any = false;
-        for (auto stamp : {StampCreationTime, StampLastWriteTime, StampLastAccessTime}) {
-            const bool stamped = stamp(path, value, reason);
+        auto tally = [&](bool stamped) {
             if (!stamped && all) firstReason = reason;
             all = all && stamped;
             any = any || stamped;
-        }
+        };
+        tally(StampLastWriteTime(path, time, reason));
+        tally(StampLastAccessTime(path, time, reason, record ? &after : nullptr));
         if (all) ++result.changed;
         if (!all) result.failures.push_back(core::FileFailure{path, firstReason});
-        if (known && any) record->AddTimes(path, before[0], before[1], before[2]);
+        if (record && any) record->AddTimes(path, before, after);
     }
     return result;
 }

@@ -1,9 +1,10 @@
 #include "app/LinkCheck.h"
 
 #include "app/LinkCheckCalls.h"
-#include "platform/WideText.h"
+#include "platform/FileId.h"
 #include "platform/LongPath.h"
 #include "platform/ScopedHandle.h"
+#include "platform/WideText.h"
 
 #include <windows.h>
 
@@ -65,10 +66,9 @@ bool LeadsTo(const std::wstring& path, HANDLE file)
                                         FILE_FLAG_BACKUP_SEMANTICS, nullptr),
                        calls.closeHandle);
     if (!other.IsOpen()) return GetLastError() != ERROR_FILE_NOT_FOUND;
-    BY_HANDLE_FILE_INFORMATION a, b;
-    if (!calls.getFileInformationByHandle(file, &a) || !calls.getFileInformationByHandle(other.Get(), &b)) return true;
-    return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
-           a.nFileIndexLow == b.nFileIndexLow;
+    FileId a, b;
+    if (!ReadFileId(file, a) || !ReadFileId(other.Get(), b)) return true;
+    return a == b;
 }
 
 }  // namespace

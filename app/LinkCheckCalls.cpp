@@ -2,7 +2,6 @@
 
 const LinkCheckCalls& LinkCheckCalls::Platform()
 {
-    static const LinkCheckCalls platform = {CreateFileW, GetFinalPathNameByHandleW, CloseHandle,
-                                            GetFileInformationByHandle};
+    static const LinkCheckCalls platform = {CreateFileW, GetFinalPathNameByHandleW, CloseHandle};
     return platform;
 }

@@ -12,7 +12,6 @@ struct LinkCheckCalls {
      HANDLE templateFile);
     DWORD(WINAPI* getFinalPathNameByHandle)(HANDLE file, LPWSTR path, DWORD size, DWORD flags);
     BOOL(WINAPI* closeHandle)(HANDLE handle);
-    BOOL(WINAPI* getFileInformationByHandle)(HANDLE file, LPBY_HANDLE_FILE_INFORMATION information);
 
     // The real calls; CallTable<LinkCheckCalls>::Current() gives the table in use.
     static const LinkCheckCalls& Platform();

@@ -23,6 +23,12 @@ ProgressBarFeed::ProgressBarFeed(TProgressBar& bar, unsigned long long (*clock)(
 {
 }
 
+void ProgressBarFeed::Reset()
+{
+    bar_.SetPosition(0);
+    paintedPosition_ = 0;
+}
+
 void ProgressBarFeed::Start(int max)
 {
     max_ = max;

@@ -17,6 +17,8 @@ public:
     // (GetTickCount64 when not given).
     explicit ProgressBarFeed(TProgressBar& bar, unsigned long long (*clock)() = nullptr);
 
+    // Position 0, the maximum kept: where every command starts.
+    void Reset();
     // Maximum = max, position 0, painted at once.
     void Start(int max);
     // The bar is set to position, and painted at once for the first file and

@@ -4,6 +4,7 @@
 #include "core/DirectoryPath.h"
 #include "core/ExtensionMapping.h"
 #include "core/NameRules.h"
+#include "core/Utf8.h"
 #include "platform/LongPath.h"
 #include "platform/RenamableFile.h"
 #include "platform/SystemErrorText.h"
@@ -14,18 +15,12 @@ namespace {
 
 constexpr char kFollowedLink[] = "这是指向别处的链接，改名会改动它所指的文件，没有更改";
 constexpr char kTooLong[] = "新路径过长，本程序以后无法再找到它，没有更改";
+constexpr char kNameTooLong[] = "新文件名过长，系统不接受长于 255 个字符的文件名，没有更改";
 
 std::string NameRefusal(const std::string& newName, core::NameCheck check)
 {
     return "新文件名“" + newName +
            (check == core::NameCheck::Reserved ? "”是系统保留的设备名" : "”会被系统改动或拒绝") + "，没有更改";
-}
-
-bool Fail(const std::string& path, const std::string& reason, core::FileFailure& failure)
-{
-    failure.path = path;
-    failure.reason = reason;
-    return false;
 }
 
 bool Fail(const std::string& path, DWORD error, core::FileFailure& failure)
@@ -64,6 +59,7 @@ bool RenameOperation::Apply(const std::string& oldPath, const std::string& exten
     // A change of case alone leaves the name as reachable as it was.
     if (check != core::NameCheck::Usable && !core::DiffersOnlyInCase(oldPath, newPath))
         return Fail(oldPath, NameRefusal(newName, check), failure);
+    if (core::utf8::Utf16Length(newName) > core::kMaxNameUnits) return Fail(oldPath, kNameTooLong, failure);
     if (!FitsPathLimit(newPath)) return Fail(oldPath, kTooLong, failure);
     const std::size_t nameStart = core::NameStart(oldPath);
     // One open tells where the name leads and does the rename.
@@ -94,9 +90,9 @@ BatchResult RunRenameBatch(const std::vector<std::string>& targets, RenameKind k
     for (int i = 1; i <= count && !progress.Stopped(); ++i) {
         const std::string& path = targets[i - 1];
         const std::string extension = kind == RenameKind::Extension && extensionText ? extensionText() : std::string();
-        if (i == 1 && !core::ExtensionTextIsSafe(extension)) {
-            result.refusal = core::UnsafeExtensionMessage();
-            return result;
+        if (i == 1) {
+            result.refusal = core::ExtensionTextRefusal(extension);
+            if (!result.refusal.empty()) return result;
         }
         core::FileFailure failure;
         std::string renamedTo;

@@ -25,9 +25,9 @@ public:
 
     // Renames one file to NewPath(oldPath, extension). False when the file
     // does not carry the new name afterwards; failure then holds the path
-    // and the reason. A new name the platform would alter or refuse, or a
-    // new path too long to be addressed again, is such a failure, and the
-    // file is left alone. renamedTo gets the new path when the name
+    // and the reason. A new name the platform would alter or refuse, one
+    // too long for a name, or a new path too long to be addressed again, is
+    // such a failure, and the file is left alone. renamedTo gets the new path when the name
     // changed, else stays empty.
     bool Apply(const std::string& oldPath, const std::string& extension, core::FileFailure& failure,
                std::string* renamedTo = nullptr);
@@ -42,8 +42,8 @@ private:
 // listed with the reason, and the batch goes on. The bar advances after each
 // rename. Every file renamed is added to record, when given. extensionText
 // is asked for every file (extension renaming only); a text that would give
-// every file a name the platform alters is refused at the first file,
-// before any file is touched.
+// every file a name the platform alters, or that no name could hold, is
+// refused at the first file, before any file is touched.
 BatchResult RunRenameBatch(const std::vector<std::string>& targets, RenameKind kind,
                            const std::function<std::string()>& extensionText, const BatchProgress& progress,
                            BatchRecord* record = nullptr);

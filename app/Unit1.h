@@ -2,19 +2,16 @@
 // progress bar and the status bar, and the handlers that tie them together.
 #pragma once
 
-#include "app/BatchRecord.h"
-#include "app/BatchResult.h"
-#include "app/CommandRun.h"
-#include "app/RenameOperation.h"
-#include "core/FailureReport.h"
+#include "app/BatchCommand.h"
+#include "app/CommandHost.h"
+#include "app/InputLock.h"
 #include "toolkit/Form.h"
 
-#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-class InputLock;
 class ProgressBarFeed;
 class TButton;
 class TDiskScan;
@@ -31,10 +28,9 @@ class TProgressBar;
 class TSpeedButton;
 class TStatusBar;
 
-// The one ordered list of full file paths that every batch command fills.
-using TTargetList = std::vector<std::string>;
-
-class TForm1 : public TForm {
+// The window is the host of its batch commands: they reach it only through
+// the host's calls.
+class TForm1 : public TForm, public CommandHost {
 public:
     explicit TForm1(TComponent* owner);
     ~TForm1() override;
@@ -88,7 +84,8 @@ public:
     TMenuItem* RefreshItem;
     TMenuItem* SelectAllItem;
 
-    TTargetList* TargetList() const { return targetList_.get(); }
+    // Read by the tests; only the command writes it.
+    const TTargetList* TargetList() const { return targetList_.get(); }
     // Closing during a command ends a scan at once (no file is touched) and
     // closes the window once the command, its report included, is done.
     void Close() override;
@@ -117,35 +114,37 @@ public:
     void SelectAllItemClick(TObject* sender);
 
 private:
+    // The layout, in its own file.
     void BuildCommandBar();
     void BuildSettingsBar();
     void BuildPathBar();
     void BuildBrowser();
     void BuildBottomBands();
     void BuildTray();
+    void BuildFileListMenu();
     TPanel* NewPanel(const char* name, TWinControl* parent, TAlign align, const RECT& designBounds);
     void WireEvents();
-    void RunCommand(const char* question, TButton* operation);
-    void RunConfirmedCommand(const char* question, TButton* operation);
-    void RunGuarded(const std::function<void()>& command);
-    void StopCommand();
-    void ShowMessageBox(const std::string& text, UINT flags);
-    void BuildFileListMenu();
+
     void OnFileListMenu(int x, int y);
     bool OnShortCut(const MSG& message);
-    InputLock LockInput();
-    std::vector<std::string> SelectedPaths() const;
-    void GatherTargets();
-    void RunOperation(const std::function<BatchResult(const BatchProgress&)>& batch);
-    void ShowBatchResult(const BatchResult& result, std::size_t total);
-    BatchProgress Progress();
 
-    // The command now running, from its click to its report; empty while idle.
-    std::unique_ptr<CommandRun> run_;
-    BatchRecord record_;  // what the last batch changed
+    // CommandHost: called by the command, through the host.
+    bool Confirm(const std::string& question) override;
+    void ShowMessage(const std::string& text, MessageKind kind) override;
+    CommandInputs ReadInputs() override;
+    void ShowTimeFields(const std::string& hour, const std::string& minute, const std::string& second) override;
+    void LockInput(bool locked) override;
+    bool Scan(const std::string& directory) override;
+    void StopScan() override;
+    void LetMessagesThrough() override;
+    void Reselect(const std::vector<std::string>& names) override;
+    void CloseWindow() override;
+
     std::unique_ptr<ProgressBarFeed> progressFeed_;
-
+    std::optional<InputLock> inputLock_;
     std::unique_ptr<TTargetList> targetList_;
+    // The batch commands, made and dropped with the target list.
+    std::unique_ptr<BatchCommand> command_;
 };
 
 extern TForm1* Form1;

@@ -385,19 +385,22 @@ void FileTimeBench(BarWindow& window)
     FILETIME time;
     SystemTimeToFileTime(&fields, &time);
     const FILETIME* slots[3][3] = {{&time, nullptr, nullptr}, {nullptr, nullptr, &time}, {nullptr, &time, nullptr}};
-    // The batch's calls: the read-only check, then an open for the
-    // attributes alone for each time.
+    // The batch's calls: an open of the entry for each time, the first one
+    // also reading the attributes for the read-only check.
     auto bareLoop = [&] {
         for (const std::string& path : files) {
             const std::wstring wide = ExactWidePath(path);
-            if (GetFileAttributesW(wide.c_str()) & FILE_ATTRIBUTE_READONLY) continue;
-            for (auto& slot : slots) {
-                HANDLE file = CreateFileW(wide.c_str(), FILE_WRITE_ATTRIBUTES,
+            for (const auto& slot : slots) {
+                HANDLE file = CreateFileW(wide.c_str(), FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                          OPEN_EXISTING, 0, nullptr);
+                                          OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
                 if (file == INVALID_HANDLE_VALUE) continue;
-                SetFileTime(file, slot[0], slot[1], slot[2]);
+                BY_HANDLE_FILE_INFORMATION information;
+                const bool readOnly = &slot == &slots[0] && GetFileInformationByHandle(file, &information) &&
+                                      (information.dwFileAttributes & FILE_ATTRIBUTE_READONLY);
+                if (!readOnly) SetFileTime(file, slot[0], slot[1], slot[2]);
                 CloseHandle(file);
+                if (readOnly) break;
             }
         }
     };

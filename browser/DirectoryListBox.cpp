@@ -8,7 +8,7 @@
 #include "core/NameList.h"
 #include "core/PathShortening.h"
 #include "resources/resource.h"
-#include "platform/ExactName.h"
+#include "platform/DirectoryEntries.h"
 #include "platform/LongPath.h"
 #include "platform/WideText.h"
 #include "toolkit/Label.h"
@@ -48,7 +48,6 @@ bool Listable(const DirectoryEntries& entry)
 bool ReadSubdirectories(const std::string& dir, std::vector<std::string>& names)
 {
     names.clear();
-    UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS);
     DWORD attributes = GetFileAttributesW(ExactWidePath(dir).c_str());
     bool entered = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
     if (entered) {
@@ -69,7 +68,6 @@ bool ReadSubdirectories(const std::string& dir, std::vector<std::string>& names)
             for (size_t i = 0; i < found.Size(); ++i) names.emplace_back(found[i]);
         }
     }
-    SetErrorMode(previousMode);
     return entered;
 }
 
@@ -107,9 +105,7 @@ void TDirectoryListBox::ReadVolumeFlags()
 {
     std::string root = core::WithTrailingBackslash(core::DriveDesignator(directory_));
     DWORD flags = 0;
-    UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS);
     BOOL known = GetVolumeInformationW(Widen(root).c_str(), nullptr, 0, nullptr, nullptr, &flags, nullptr, 0);
-    SetErrorMode(previousMode);
     // A volume that cannot be asked is taken to keep the names as they are.
     caseSensitive_ = known && (flags & FS_CASE_SENSITIVE);
     lowerCaseNames_ = known && !(flags & (FS_CASE_SENSITIVE | FS_CASE_IS_PRESERVED));
@@ -149,10 +145,7 @@ void TDirectoryListBox::SetDirectory(const std::string& directory)
     // Another drive needs no separate move: the full path names its drive.
     std::vector<std::string> subdirectories;
     if (!full.empty() && ReadSubdirectories(full, subdirectories)) {
-        directory_ = full;
-        ReadVolumeFlags();
-        BuildList(subdirectories);
-        UpdateLabel();
+        MakeCurrent(full, subdirectories);
     } else {
         // Refused: the list stays on its directory, shown as it is now.
         ReadSubdirectories(directory_, subdirectories);
@@ -161,11 +154,38 @@ void TDirectoryListBox::SetDirectory(const std::string& directory)
     Fire(OnChange, this);
 }
 
-void TDirectoryListBox::Reread()
+void TDirectoryListBox::MakeCurrent(const std::string& full, const std::vector<std::string>& subdirectories)
+{
+    directory_ = full;
+    ReadVolumeFlags();
+    BuildList(subdirectories);
+    UpdateLabel();
+}
+
+bool TDirectoryListBox::Reread()
 {
     std::vector<std::string> subdirectories;
-    ReadSubdirectories(directory_, subdirectories);
+    if (ReadSubdirectories(directory_, subdirectories)) {
+        BuildList(subdirectories);
+        return false;
+    }
+    // Deleted or closed by another program since: the items before the
+    // current one are the directories above it, nearest last.
+    const auto current = std::find_if(items_.begin(), items_.end(), [](const core::DirectoryItem& item) {
+        return item.glyph == core::FolderGlyph::CurrentFolder;
+    });
+    std::size_t above = current == items_.end() ? 0 : static_cast<std::size_t>(current - items_.begin());
+    while (above-- > 0) {
+        const std::string directory = core::DirectoryOfItem(directory_, items_, above);
+        if (ReadSubdirectories(directory, subdirectories)) {
+            MakeCurrent(directory, subdirectories);
+            Fire(OnChange, this);
+            return true;
+        }
+    }
+    // Nothing above can be read either (a drive gone): the list stays.
     BuildList(subdirectories);
+    return false;
 }
 
 void TDirectoryListBox::SetDrive(char letter)

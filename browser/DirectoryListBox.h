@@ -21,8 +21,10 @@ public:
     void SetDirectory(const std::string& directory);
     void SetDrive(char letter);
     void SetDirLabel(TLabel* label);
-    // Reads the subdirectories of the current directory anew.
-    void Reread();
+    // Reads the subdirectories of the current directory anew. One that can no
+    // longer be read gives way to the nearest directory above that can, made
+    // current as if opened; true when the list moved so.
+    bool Reread();
     // Opens the directory of the highlighted item (double-click or Enter).
     void OpenCurrent();
     TNotifyEvent OnChange;
@@ -46,6 +48,7 @@ private:
     void ReadVolumeFlags();
     bool SamePath(const std::string& a, const std::string& b) const;
     void BuildList(const std::vector<std::string>& subdirectories);
+    void MakeCurrent(const std::string& full, const std::vector<std::string>& subdirectories);
     void UpdateLabel();
 
     std::string directory_;

@@ -33,13 +33,10 @@ core::DriveKind KindOf(UINT driveType)
     }
 }
 
-// Critical-error dialogs are off, so a drive without a medium gives no prompt.
 std::string VolumeLabel(const std::string& root)
 {
     wchar_t label[MAX_PATH + 1] = {};
-    UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
     BOOL ok = GetVolumeInformationW(Widen(root).c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0);
-    SetErrorMode(previous);
     return ok ? Narrow(label) : std::string();
 }
 

@@ -6,7 +6,7 @@
 #include "core/DirectoryItems.h"
 #include "core/DirectoryPath.h"
 #include "core/BusyPointer.h"
-#include "platform/ExactName.h"
+#include "platform/DirectoryEntries.h"
 #include "toolkit/ListItems.h"
 #include "toolkit/SystemPictures.h"
 

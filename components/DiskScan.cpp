@@ -1,9 +1,9 @@
 #include "components/DiskScan.h"
 
 #include "components/DiskScanCalls.h"
-#include "platform/FileInformation.h"
 #include "toolkit/Application.h"
-#include "platform/ExactName.h"
+#include "platform/DirectoryEntries.h"
+#include "platform/FileId.h"
 #include "platform/LongPath.h"
 #include "platform/WideText.h"
 #include "platform/SystemErrorText.h"
@@ -12,9 +12,9 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <optional>
 #include <set>
 #include <vector>
-#include <tuple>
 
 namespace {
 
@@ -25,28 +25,21 @@ const char* const kPathTooLong = "路径过长，超过系统允许的长度";
 const char* const kFolderUnreadable = "无法读取文件夹：";  // the system's text follows
 const char* const kFolderWalkedAlready = "链接指向已扫描过的文件夹，未再次扫描";
 
-// Which directory a path leads to, whatever links it went through.
-struct DirectoryIdentity {
-    DWORD volume = 0;
-    DWORD indexHigh = 0;
-    DWORD indexLow = 0;
-
-    bool operator<(const DirectoryIdentity& other) const
-    {
-        return std::tie(volume, indexHigh, indexLow) < std::tie(other.volume, other.indexHigh, other.indexLow);
-    }
-};
-
-bool ReadDirectoryIdentity(std::string path, DirectoryIdentity& identity)
+bool ReadDirectoryId(std::string path, FileId& id)
 {
     // A bare designator (C:) names the drive's current directory; the walk means its root.
     if (path.size() == 2 && path[1] == ':') path += '\\';
-    BY_HANDLE_FILE_INFORMATION info;
-    if (!ReadFileInformation(path, 0, info)) return false;
-    identity.volume = info.dwVolumeSerialNumber;
-    identity.indexHigh = info.nFileIndexHigh;
-    identity.indexLow = info.nFileIndexLow;
-    return true;
+    return ReadFileId(path, id);
+}
+
+// The junctions Windows puts in every profile for old programs ("My Music",
+// "Application Data", "Documents and Settings"): hidden system links whose
+// listing is denied to everyone. Explorer shows none of them, and what they
+// lead to lies under its own name, so they are left out without a word.
+bool IsCompatibilityJunction(DWORD attributes, DWORD listingError)
+{
+    const DWORD all = FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    return (attributes & all) == all && listingError == ERROR_ACCESS_DENIED;
 }
 
 }  // namespace
@@ -54,11 +47,11 @@ bool ReadDirectoryIdentity(std::string path, DirectoryIdentity& identity)
 // One scan's own state, so that a scan started from a handler keeps apart.
 struct TDiskScan::TWalk {
     unsigned number;
-    // Every directory walked so far. Links and junctions may lead into any of
+    // Every directory whose listing opened so far. Links and junctions may lead into any of
     // them, not only into one open above, and may cross many times. A tree
     // without links reaches each directory once, so identities are read only
     // from the first link on; the paths walked before are kept to catch up.
-    std::set<DirectoryIdentity> walked;
+    std::set<FileId> walked;
     bool linkMet = false;
     std::vector<std::string> beforeFirstLink;
 };
@@ -99,38 +92,44 @@ void TDiskScan::Scan()
                 if (calls.getDriveType(root) != DRIVE_FIXED) continue;
                 // The designator alone (C:), so that paths read C:\name.
                 const std::wstring designator(root, std::min<std::size_t>(2, std::wcslen(root)));
-                Walk(Narrow(designator), walk, false);
+                Walk(Narrow(designator), walk, 0);
             }
         }
     } else {
-        Walk(start, walk, false);
+        Walk(start, walk, 0);
     }
     cancelled_ = Stopped(walk);
     if (!cancelled_) Fire(OnScanFinish, this);
 }
 
-void TDiskScan::Walk(const std::string& directory, TWalk& walk, bool link)
+void TDiskScan::Walk(const std::string& directory, TWalk& walk, DWORD attributes)
 {
-    if (link && !walk.linkMet) {
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) && !walk.linkMet) {
         walk.linkMet = true;
         for (const std::string& path : walk.beforeFirstLink) {
-            DirectoryIdentity walked;
-            if (ReadDirectoryIdentity(path, walked)) walk.walked.insert(walked);
+            FileId walked;
+            if (ReadDirectoryId(path, walked)) walk.walked.insert(walked);
         }
         walk.beforeFirstLink = std::vector<std::string>();
     }
-    if (!walk.linkMet) {
-        walk.beforeFirstLink.push_back(directory);
-        ScanDirectory(directory, walk);
-        return;
+    // The wide listing: the ANSI one hands out look-alike names that address other files.
+    // Opened first, as a junction left out unseen is known by its denied listing only.
+    std::optional<DirectoryEntries> listing;
+    const std::string pattern = directory + '\\' + searchPattern_;
+    if (FitsPathLimit(pattern)) listing.emplace(pattern);
+    if (listing && !listing->IsOpen() && IsCompatibilityJunction(attributes, listing->Error())) return;
+
+    std::optional<FileId> identity;
+    if (walk.linkMet) {
+        // Without an identity the directory is walked: its listing tells whether it can be read.
+        FileId read;
+        if (ReadDirectoryId(directory, read)) identity = read;
+        if (identity && walk.walked.count(*identity)) {
+            Skip(directory, kFolderWalkedAlready);
+            return;
+        }
     }
-    DirectoryIdentity identity;
-    // Without an identity the directory is walked: its listing tells whether it can be read.
-    if (ReadDirectoryIdentity(directory, identity) && !walk.walked.insert(identity).second) {
-        Skip(directory, kFolderWalkedAlready);
-        return;
-    }
-    ScanDirectory(directory, walk);
+    ScanDirectory(directory, walk, listing ? &*listing : nullptr, identity);
 }
 
 void TDiskScan::Skip(std::string path, std::string reason)
@@ -138,26 +137,32 @@ void TDiskScan::Skip(std::string path, std::string reason)
     Fire(OnEntrySkipped, this, std::move(path), std::move(reason));
 }
 
-void TDiskScan::ScanDirectory(const std::string& directory, TWalk& walk)
+void TDiskScan::ScanDirectory(const std::string& directory, TWalk& walk, DirectoryEntries* listing,
+                              const std::optional<FileId>& identity)
 {
     DoDirFound(directory);
     if (Stopped(walk)) return;
     if (Application) Application->ProcessMessages();
     if (Stopped(walk)) return;
 
-    const std::string prefix = directory + '\\';
-    const std::string pattern = prefix + searchPattern_;
-    if (!FitsPathLimit(pattern)) {
+    if (!listing) {
         Skip(directory, kPathTooLong);
         return;
     }
-    // The wide listing: the ANSI one hands out look-alike names that address other files.
-    DirectoryEntries entries(pattern);
+    DirectoryEntries& entries = *listing;
+    const std::string prefix = directory + '\\';
     if (!entries.IsOpen()) {
         const DWORD error = entries.Error();
         if (error != ERROR_FILE_NOT_FOUND && error != ERROR_NO_MORE_FILES)
             Skip(directory, kFolderUnreadable + SystemErrorText(error));
         return;
+    }
+    // Walked from now on, not before: a folder that could be entered but not
+    // listed must not hide the one it leads to.
+    if (!walk.linkMet) {
+        walk.beforeFirstLink.push_back(directory);
+    } else if (identity) {
+        walk.walked.insert(*identity);
     }
     while (!Stopped(walk) && entries.Next()) {
         const bool isDirectory = entries.IsDirectory();
@@ -172,7 +177,7 @@ void TDiskScan::ScanDirectory(const std::string& directory, TWalk& walk)
         } else if (!isDirectory) {
             Fire(OnFileFound, this, std::move(path));
         } else {
-            Walk(path, walk, (entries.Attributes() & FILE_ATTRIBUTE_REPARSE_POINT) != 0);
+            Walk(path, walk, entries.Attributes());
         }
     }
     // A listing that fails midway is no end of the folder: what follows is unknown.

@@ -2,15 +2,21 @@
 // every file it meets, one full path at a time, while the walk goes on.
 #pragma once
 
+#include "platform/FileId.h"
 #include "toolkit/Component.h"
 
+#include <windows.h>
+
 #include <functional>
+#include <optional>
 #include <string>
 
 using TNotifyFilenameFoundEvent = std::function<void(TObject* sender, std::string fileName)>;
 using TNotifyDirectoryFoundEvent = std::function<void(TObject* sender, std::string directory)>;
 using TNotifyScanFinishEvent = std::function<void(TObject* sender)>;
 using TNotifyEntrySkippedEvent = std::function<void(TObject* sender, std::string path, std::string reason)>;
+
+class DirectoryEntries;
 
 class TDiskScan : public TComponent {
 public:
@@ -34,6 +40,7 @@ public:
     // An entry the scan leaves out, and why: a name UTF-16 cannot carry
     // cleanly (path then ends in its display form) or that holds what no path
     // may, a folder that cannot be read, or a folder already walked in this scan.
+    // The profile junctions nobody may list are left out unannounced.
     TNotifyEntrySkippedEvent OnEntrySkipped;
 
 protected:
@@ -44,9 +51,13 @@ private:
     struct TWalk;
 
     // Walks directory unless this scan has walked it already, under any path.
-    // link: the entry is a link or junction, which may lead anywhere.
-    void Walk(const std::string& directory, TWalk& walk, bool link);
-    void ScanDirectory(const std::string& directory, TWalk& walk);
+    // attributes: those its parent's listing gave (0 for a start); a link
+    // or junction may lead anywhere.
+    void Walk(const std::string& directory, TWalk& walk, DWORD attributes);
+    // listing: the folder's, nullptr when its path is too long; identity:
+    // the folder's, when it was read.
+    void ScanDirectory(const std::string& directory, TWalk& walk, DirectoryEntries* listing,
+                       const std::optional<FileId>& identity);
     void Skip(std::string path, std::string reason);
     bool Stopped(const TWalk& walk) const;
 

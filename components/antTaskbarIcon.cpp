@@ -31,9 +31,19 @@ std::string FormatName(const std::string& format, const std::string& name)
 
 }  // namespace
 
+UINT TantTaskbarIcon::TaskbarCreatedMessage()
+{
+    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    return message;
+}
+
 TantTaskbarIcon::TantTaskbarIcon(TComponent* owner) : TComponent(owner)
 {
+    // A top-level window, not a message-only one, which gets no broadcasts.
     window_.Create([this](UINT message, WPARAM wParam, LPARAM lParam) { return WndProc(message, wParam, lParam); });
+    // Run as administrator, the program would otherwise never hear the
+    // broadcast of an Explorer running as the user.
+    ChangeWindowMessageFilterEx(window_.Handle(), TaskbarCreatedMessage(), MSGFLT_ALLOW, nullptr);
 }
 
 TantTaskbarIcon::~TantTaskbarIcon()
@@ -64,6 +74,10 @@ void TantTaskbarIcon::Notification(TComponent* component, TOperation operation)
 
 LRESULT TantTaskbarIcon::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == TaskbarCreatedMessage()) {
+        TaskbarCreated();
+        return 0;
+    }
     if (message != CallbackMessage || !enabled_) return DefWindowProcW(window_.Handle(), message, wParam, lParam);
     POINT cursor{};
     CallTable<TaskbarIconCalls>::Current().getCursorPos(&cursor);
@@ -116,6 +130,14 @@ void TantTaskbarIcon::CallShell(DWORD command, const char* failureFormat)
     } catch (...) {
         throw EantTaskbarIcon(FormatName(failureFormat, Name()));
     }
+}
+
+// The new notification area holds nothing of this program's: a shown entry
+// is added again, also one whose first add the shell refused (at logon, before
+// the notification area was there), which is why a refusal is no failure.
+void TantTaskbarIcon::TaskbarCreated()
+{
+    if (visible_) AddToTaskbar();
 }
 
 void TantTaskbarIcon::UpdateFromImageList()

@@ -29,6 +29,9 @@ public:
     static constexpr UINT CallbackMessage = WM_USER + 1;
     // The longest tooltip in bytes; the record's field holds it and a NUL.
     static constexpr std::size_t MaxHintBytes = 63;
+    // What a taskbar broadcasts to every top-level window when it starts:
+    // after Explorer restarts, and when the notification area first appears.
+    static UINT TaskbarCreatedMessage();
 
     explicit TantTaskbarIcon(TComponent* owner);
     ~TantTaskbarIcon() override;
@@ -84,6 +87,7 @@ protected:
 
 private:
     void CallShell(DWORD command, const char* failureFormat);
+    void TaskbarCreated();
     TShiftState GetShiftState() const;
     void HandleLeftButtonDown(POINT cursor);
     void HandleLeftButtonUp(POINT cursor);

@@ -100,26 +100,19 @@ std::string InvalidDateTimeMessage(const std::string& text)
     return "'" + text + "' is not a valid date and time";
 }
 
-bool IsFileTimeOrigin(double value)
-{
-    const CalendarFields fields = SplitDateTime(value);
-    return fields.year == 1601 && fields.month == 1 && fields.day == 1 && fields.hour == 0 && fields.minute == 0 &&
-           fields.second == 0 && fields.milliseconds == 0;
-}
-
-bool IsBeforeFileTimeOrigin(double value)
-{
-    return SplitDateTime(value).year < 1601;
-}
-
 std::string BeforeFileTimeOriginMessage(const std::string& text)
 {
-    return "'" + text + "' 早于文件时间的起点 1601-01-01，不能写入文件";
+    return "'" + text + "' 早于文件时间的起点 1601-01-01 00:00（UTC），不能写入文件";
 }
 
 std::string UnwritableFileTimeMessage(const std::string& text)
 {
     return "'" + text + "' 是文件时间的起点，系统把它当作“不更改”，不能写入文件";
+}
+
+std::string SkippedLocalTimeMessage(const std::string& text)
+{
+    return "'" + text + "' 在本地时区不存在（夏令时开始时时钟跳过了这一时刻），不能写入文件";
 }
 
 }  // namespace core

@@ -19,13 +19,12 @@ std::string ComposeDateTimeText(const std::string& year, const std::string& mont
 // "'<text>' is not a valid date and time"
 std::string InvalidDateTimeMessage(const std::string& text);
 
-// 1601-01-01 00:00:00 is file time 0, which the platform takes as "leave
-// this time unchanged": it can be read but never written.
-bool IsFileTimeOrigin(double value);
+// The refusals of a local time that has no file time: UTC 1601-01-01
+// 00:00:00 is file time 0, which the platform takes as "leave this time
+// unchanged"; nothing before it exists; nor does a local time the clocks
+// skip when summer time begins.
 std::string UnwritableFileTimeMessage(const std::string& text);
-
-// A year before 1601 has no file time at all.
-bool IsBeforeFileTimeOrigin(double value);
 std::string BeforeFileTimeOriginMessage(const std::string& text);
+std::string SkippedLocalTimeMessage(const std::string& text);
 
 }  // namespace core

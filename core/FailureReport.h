@@ -13,6 +13,15 @@ struct FileFailure {
     bool stranded = false;
 };
 
+// Fills failure with path and reason and gives false: the way a file step
+// that cannot go on says why.
+inline bool Fail(const std::string& path, const std::string& reason, FileFailure& failure)
+{
+    failure.path = path;
+    failure.reason = reason;
+    return false;
+}
+
 // How many listed paths a report shows before it only counts the rest.
 constexpr std::size_t kReportedFailures = 5;
 

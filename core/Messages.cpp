@@ -18,4 +18,9 @@ std::string CutToBytes(const std::string& text, std::size_t maxBytes)
     return text.substr(0, cut);
 }
 
+std::string DirectoryGoneMessage(const std::string& gone, const std::string& shown)
+{
+    return "文件夹“" + gone + "”已不存在或无法读取，现转到“" + shown + "”。";
+}
+
 }  // namespace core

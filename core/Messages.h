@@ -13,4 +13,7 @@ std::string AddFullStop(const std::string& message);
 // is no text at all.
 std::string CutToBytes(const std::string& text, std::size_t maxBytes);
 
+// Why the lists now show another directory than before they were read again.
+std::string DirectoryGoneMessage(const std::string& gone, const std::string& shown);
+
 }  // namespace core

@@ -1,5 +1,7 @@
 #include "core/NameRules.h"
 
+#include "core/Utf8.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -32,6 +34,14 @@ NameCheck CheckName(const std::string& name)
 {
     if (name.empty() || HoldsWhatThePlatformAlters(name)) return NameCheck::Altered;
     return IsDeviceName(name.substr(0, name.find('.'))) ? NameCheck::Reserved : NameCheck::Usable;
+}
+
+std::string TemporaryName(const std::string& name, unsigned number, std::size_t maxUnits)
+{
+    const std::string suffix = ".~" + std::to_string(number);
+    if (maxUnits <= suffix.size()) return std::string();
+    const std::size_t kept = utf8::BytesWithinUtf16(name, maxUnits - suffix.size());
+    return kept == 0 ? std::string() : name.substr(0, kept) + suffix;
 }
 
 }  // namespace core

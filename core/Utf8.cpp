@@ -44,4 +44,23 @@ bool IsInsideCharAt(const std::string& text, std::size_t index)
     return false;
 }
 
+std::size_t Utf16Length(const std::string& text)
+{
+    std::size_t units = 0;
+    for (std::size_t i = 0; i < text.size(); i += CharLengthAt(text, i)) units += CharLengthAt(text, i) == 4 ? 2 : 1;
+    return units;
+}
+
+std::size_t BytesWithinUtf16(const std::string& text, std::size_t maxUnits)
+{
+    std::size_t end = 0;
+    for (std::size_t units = 0; end < text.size();) {
+        const std::size_t length = CharLengthAt(text, end);
+        units += length == 4 ? 2 : 1;
+        if (units > maxUnits) break;
+        end += length;
+    }
+    return end;
+}
+
 }  // namespace core::utf8

@@ -17,4 +17,12 @@ std::size_t CharLengthAt(const std::string& text, std::size_t index);
 // Whether index lies inside a character that starts before it.
 bool IsInsideCharAt(const std::string& text, std::size_t index);
 
+// The UTF-16 units the wide calls get for the text: two for a character past
+// U+FFFF, one for any other character.
+std::size_t Utf16Length(const std::string& text);
+
+// Bytes of the longest run of whole characters from the start that takes at
+// most maxUnits UTF-16 units.
+std::size_t BytesWithinUtf16(const std::string& text, std::size_t maxUnits);
+
 }  // namespace core::utf8

@@ -2,6 +2,7 @@
 #include "platform/RenamableFile.h"
 
 #include "platform/LongPath.h"
+#include "platform/RenameCalls.h"
 
 #include <cstring>
 #include <vector>
@@ -27,5 +28,6 @@ bool RenamableFile::MoveTo(const std::string& path)
     info->RootDirectory = nullptr;
     info->FileNameLength = static_cast<DWORD>(name.size() * sizeof(wchar_t));
     std::memcpy(info->FileName, name.data(), info->FileNameLength);
-    return SetFileInformationByHandle(handle_.Get(), FileRenameInfo, info, static_cast<DWORD>(buffer.size())) != FALSE;
+    return CallTable<RenameCalls>::Current().setFileInformationByHandle(handle_.Get(), FileRenameInfo, info,
+                                                                        static_cast<DWORD>(buffer.size())) != FALSE;
 }

@@ -1,10 +1,13 @@
 # Sourced by the scripts: a Wine prefix inside the build tree, code page 936,
-# Xvfb with Wine's virtual desktop when there is no display.
+# the time zone of the program's users (Wine follows TZ; cmake/wine-run.sh
+# sets it for each test run), Xvfb with Wine's virtual desktop when there is
+# no display.
 # Usage: wine_env_init BUILD_DIR; [xvfb_start]; wine_server_start; ...; wine_server_stop; [xvfb_stop]
 
 wine_env_init() {
   export WINEPREFIX="$1/wineprefix"
-  export WINEDEBUG=-all LC_ALL=zh_CN.UTF-8 LANG=zh_CN.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEDEBUG=-all LC_ALL=zh_CN.UTF-8 LANG=zh_CN.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml=" \
+    TZ=${BRISEL_TZ:-Asia/Shanghai}
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     DISPLAY= wineboot -i >/dev/null 2>&1 </dev/null || true

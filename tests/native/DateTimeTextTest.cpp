@@ -146,24 +146,3 @@ TEST(DateTimeTextTest, InvalidMessage)
               "'2020-13-12 12:12:12' is not a valid date and time");
     EXPECT_EQ(core::InvalidDateTimeMessage("%s%d-1-1 0:0:0"), "'%s%d-1-1 0:0:0' is not a valid date and time");
 }
-
-// Only the very first instant of file time and what comes before it are
-// unwritable; the origin's later neighbours are fine.
-TEST(DateTimeTextTest, OnlyTheFileTimeOriginAndEarlierAreUnwritable)
-{
-    const struct {
-        const char* text;
-        bool origin, before;
-    } cases[] = {
-        {"1601-01-01 00:00:00", true, false},  {"1601-1-1 0:0:0", true, false},
-        {"1601-01-01 00:00:01", false, false}, {"1601-01-02 00:00:00", false, false},
-        {"2020-12-12 12:12:12", false, false}, {"1600-12-31 23:59:59", false, true},
-        {"0020-12-12 12:12:12", false, true},  {"0001-01-01 00:00:00", false, true},
-    };
-    for (const auto& c : cases) {
-        double value = 0;
-        ASSERT_TRUE(core::TryReadDateTime(c.text, 2026, value)) << c.text;
-        EXPECT_EQ(core::IsFileTimeOrigin(value), c.origin) << c.text;
-        EXPECT_EQ(core::IsBeforeFileTimeOrigin(value), c.before) << c.text;
-    }
-}

@@ -6,6 +6,7 @@
 #include <vector>
 
 using core::ExtensionTextIsSafe;
+using core::ExtensionTextRefusal;
 using core::ReplaceExtension;
 
 namespace {
@@ -51,10 +52,19 @@ TEST(ExtensionMappingTest, ReplacesThePartFromTheLastDotOfTheName)
 
 TEST(ExtensionMappingTest, ExtensionTextSafety)
 {
-    const std::string safe[] = {".html", "", "html", ". txt", ".t.x", u8".한국어"};
-    // Separators, and what the platform would drop or refuse in every name.
-    const std::string unsafe[] = {".a\\b",  "\\..\\x.txt", "/x",  ".txt:stream", "\xE4\xB8\\", ".txt ", ".txt.", ".",
-                                  ".t\x01", ".a*",         ".a?", ".a\"",        ".a<",        ".a>",   ".a|"};
+    const std::string safe[] = {".html", "", "html", ". txt", ".t.x", u8".한국어", u8".\u200D\u2010\u202F\u2065\u206A"};
+    // Separators, what the platform would drop or refuse in every name, and
+    // the controls that show a name as another.
+    const std::string unsafe[] = {
+        ".a\\b",     "\\..\\x.txt", "/x",        ".txt:stream", "\xE4\xB8\\", ".txt ",     ".txt.", ".",
+        ".t\x01",    ".a*",         ".a?",       ".a\"",        ".a<",        ".a>",       ".a|",   u8"\u202Efdp.exe",
+        u8".\u200E", u8".\u200F",   u8".\u202A", u8".\u202D",   u8".\u2066",  u8".a\u2069"};
     for (const std::string& text : safe) EXPECT_TRUE(ExtensionTextIsSafe(text)) << text;
     for (const std::string& text : unsafe) EXPECT_FALSE(ExtensionTextIsSafe(text)) << text;
+    // Refused before any file as well: a text that no name of 255 UTF-16
+    // units holds (an emoji takes two).
+    EXPECT_EQ(ExtensionTextRefusal(std::string(253, 'x') + u8"🎉"), "");
+    EXPECT_NE(ExtensionTextRefusal(u8"\u202Efdp.exe").find("不能含有"), std::string::npos);
+    for (const std::string& text : {"." + std::string(255, 'x'), std::string(254, 'x') + u8"🎉"})
+        EXPECT_NE(ExtensionTextRefusal(text).find("过长"), std::string::npos) << text;
 }

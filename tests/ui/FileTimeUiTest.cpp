@@ -1,6 +1,7 @@
-// "改文件时间" driven from outside: the typed date and time on the files, the
+// "改文件时间" driven from outside: the typed local date and time on the files, the
 // padded time fields, and the error box for a date that does not exist.
 #include "BriselApp.h"
+#include "tests/support/FileTimes.h"
 #include "TempDir.h"
 #include "UiPixels.h"
 #include "platform/WideText.h"
@@ -15,31 +16,6 @@
 namespace {
 
 const char* const kFiles[] = {"a.txt", "Sub\\b.txt"};
-
-uint64_t Ticks(const FILETIME& time)
-{
-    return (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-}
-
-// The file time of a wall-clock time taken as UTC.
-uint64_t Utc(WORD year, WORD month, WORD day, WORD hour, WORD minute, WORD second)
-{
-    const SYSTEMTIME fields{year, month, 0, day, hour, minute, second, 0};
-    FILETIME time{};
-    SystemTimeToFileTime(&fields, &time);
-    return Ticks(time);
-}
-
-std::string Describe(uint64_t ticks)
-{
-    FILETIME time{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
-    SYSTEMTIME fields{};
-    if (!FileTimeToSystemTime(&time, &fields)) return std::to_string(ticks);
-    char text[64];
-    wsprintfA(text, "%04u-%02u-%02u %02u:%02u:%02u.%03u", fields.wYear, fields.wMonth, fields.wDay, fields.wHour,
-              fields.wMinute, fields.wSecond, fields.wMilliseconds);
-    return text;
-}
 
 class FileTimeUiTest : public ::testing::Test {
 protected:
@@ -63,8 +39,8 @@ protected:
             EXPECT_TRUE(handle != INVALID_HANDLE_VALUE && GetFileTime(handle, nullptr, &lastAccess, &lastWrite))
                 << file;
             if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
-            stamps.push_back(Describe(Ticks(lastWrite)));
-            stamps.push_back(Describe(Ticks(lastAccess)));
+            stamps.push_back(UtcText(Ticks(lastWrite)));
+            stamps.push_back(UtcText(Ticks(lastAccess)));
         }
         return stamps;
     }
@@ -72,7 +48,7 @@ protected:
     // Both files carry this time as last write and last access.
     void ExpectStamped(uint64_t expected) const
     {
-        EXPECT_EQ(StampsOnDisk(), std::vector<std::string>(4, Describe(expected)));
+        EXPECT_EQ(StampsOnDisk(), std::vector<std::string>(4, UtcText(expected)));
     }
 
     TempDir folder_;
@@ -80,12 +56,12 @@ protected:
 };
 
 // One start: the default fields, then short time fields, then month 13.
-TEST_F(FileTimeUiTest, StampsTheTypedTimeAsUtcAndRefusesAMonthThirteen)
+TEST_F(FileTimeUiTest, StampsTheTypedLocalTimeAndRefusesAMonthThirteen)
 {
     ASSERT_TRUE(app_.StartCommand(BriselApp::FileTime)) << app_.DescribeWindows();
     ASSERT_TRUE(app_.WaitBatchEnd(2)) << "bar at " << app_.ProgressBar().Position() << " of "
                                       << app_.ProgressBar().Maximum();
-    ExpectStamped(Utc(2020, 12, 12, 12, 12, 12));
+    ExpectStamped(LocalTicks(2020, 12, 12, 12, 12, 12));
     EXPECT_FALSE(app_.WaitMessageBox(300)) << app_.DescribeWindows();
     // Two-digit fields are left as they were.
     const char* const fields[] = {"2020", "12", "12", "12", "12", "12", ".html"};
@@ -101,7 +77,7 @@ TEST_F(FileTimeUiTest, StampsTheTypedTimeAsUtcAndRefusesAMonthThirteen)
     EXPECT_EQ(app_.Edit(4).Text(), "05");
     EXPECT_EQ(app_.Edit(5).Text(), "0");
     EXPECT_EQ(app_.Edit(6).Text(), "07");
-    ExpectStamped(Utc(2020, 12, 12, 5, 0, 7));
+    ExpectStamped(LocalTicks(2020, 12, 12, 5, 0, 7));
 
     // Month 13: the application's error box, at the first file, before any
     // file is changed; the bar shows 1 of 2.

@@ -16,6 +16,7 @@
 #include "platform/WideText.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -378,10 +379,21 @@ const HideShowCase kHideShowCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Ways, TrayHideShowUiTest, ::testing::ValuesIn(kHideShowCases), CaseName());
 
-TEST_F(TrayUiTest, StartedMinimisedEndsInTheTray)
+// In the tray, the icon is all there is of the program: it must come back
+// when Explorer starts again after a crash, which takes the icon away.
+TEST_F(TrayUiTest, StartedMinimisedEndsInTheTrayAndOutlivesAnExplorerRestart)
 {
     Start(SW_SHOWMINNOACTIVE);
     ExpectInTray(-1);
+    NOTIFYICONDATAW icon{NOTIFYICONDATAW_V1_SIZE};
+    icon.hWnd = iconWindow_.Handle();
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &icon));
+    ASSERT_TRUE(UiWait::Until([] { return IconPlaces().empty(); }, 3000));
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG, 5000,
+                        &result);
+    ASSERT_TRUE(UiWait::Until([] { return IconPlaces().size() == 1; }, 5000)) << "the icon did not come back";
+    iconPlace_ = IconPlaces().front();
     // The taskbar button comes with the window, so it was not there.
     const int buttonsInTray = VisibleTaskbarButtons();
     ASSERT_TRUE(ClickAt(IconPoint()));

@@ -1,10 +1,11 @@
 // What the batch tests share: the extension text as the window hands it
-// out, a log of the progress calls, a file's times, name and content.
+// out, a log of the progress calls, a file's times and name.
 #pragma once
 
 #include "app/BatchProgress.h"
 #include "platform/ScopedHandle.h"
 #include "platform/WideText.h"
+#include "tests/support/DiskFiles.h"
 #include "tests/ui/driver/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -34,11 +35,6 @@ struct ProgressLog {
                              }};
     }
 };
-
-inline unsigned long long Ticks(const FILETIME& time)
-{
-    return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-}
 
 struct Times {
     unsigned long long lastAccess = 0;
@@ -81,16 +77,4 @@ inline std::string NameOnDisk(const std::string& path)
     WIN32_FIND_DATAW data;
     ScopedHandle find(FindFirstFileW(Widen(path).c_str(), &data), FindClose);
     return find.IsOpen() ? Narrow(data.cFileName) : std::string();
-}
-
-inline std::string Content(const std::string& path)
-{
-    ScopedHandle file(
-        CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr),
-        CloseHandle);
-    if (!file.IsOpen()) return "<missing>";
-    char buffer[256];
-    DWORD read = 0;
-    ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr);
-    return std::string(buffer, read);
 }

@@ -5,6 +5,7 @@
 #include "browser/FileListBox.h"
 
 #include "BrowserTestHost.h"
+#include "LinuxShell.h"
 #include "TempTree.h"
 #include "core/DirectoryPath.h"
 #include "toolkit/Label.h"
@@ -91,7 +92,10 @@ TEST_F(BrowserChainTest, OpeningADirectoryUpdatesLabelThenFileList)
     EXPECT_EQ(events.size(), 1u);
 }
 
-TEST_F(BrowserChainTest, ADirectoryThatCannotBeEnteredLeavesFileListAndLabel)
+// A directory deleted by another program is not entered; the current one,
+// deleted, gives way to the nearest directory above that is there when the
+// lists are read again.
+TEST_F(BrowserChainTest, ADirectoryGoneIsNotEnteredAndTheCurrentOneGivesWayUpwards)
 {
     files->SetSelected(0, true);
     std::string caption = label->Caption();
@@ -101,6 +105,14 @@ TEST_F(BrowserChainTest, ADirectoryThatCannotBeEnteredLeavesFileListAndLabel)
     ExpectBothOn(data, {"notes.txt"});
     EXPECT_EQ(files->SelCount(), 1);  // not read again
     EXPECT_EQ(label->Caption(), caption);
+
+    OpenItem(*directories, "Photos");
+    ASSERT_TRUE(RunLinuxShell(temp.Path(), "rm -r Data"));
+    EXPECT_TRUE(directories->Reread());
+    ExpectBothOn(temp.Path(), {});
+    EXPECT_EQ(LastName(label->Caption()), LastName(temp.Path()));
+    EXPECT_FALSE(directories->Reread());
+    EXPECT_EQ(events.size(), 3u);
 }
 
 TEST_F(BrowserChainTest, ChoosingADriveReachesDirectoryListAndFileList)

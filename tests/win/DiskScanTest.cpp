@@ -485,6 +485,54 @@ TEST_F(DiskScanTest, CrossingLinksWalkEveryFolderOnce)
     EXPECT_EQ(reasons, (std::map<std::string, int>{{kFolderWalkedAlready, 42}}));
 }
 
+// As Windows answers for a profile: the links named J are its hidden system
+// junctions, which anyone may follow and nobody may list. The plain links K
+// and the hidden system folder "locked" cannot be listed either.
+const std::map<std::wstring, DWORD> kDeniedAsOnWindows = {
+    {L"J", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_REPARSE_POINT},
+    {L"K", FILE_ATTRIBUTE_REPARSE_POINT},
+    {L"locked", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM}};
+bool MarkAsOnWindows(BOOL found, WIN32_FIND_DATAW& data)
+{
+    auto denied = kDeniedAsOnWindows.find(data.cFileName);
+    if (found && denied != kDeniedAsOnWindows.end()) data.dwFileAttributes |= denied->second;
+    return found;
+}
+HANDLE WINAPI FindFirstAsWindows(LPCWSTR pattern, LPWIN32_FIND_DATAW data)
+{
+    if (std::wcsstr(pattern, L"\\J\\") || std::wcsstr(pattern, L"\\K\\") || std::wcsstr(pattern, L"\\locked\\")) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return INVALID_HANDLE_VALUE;
+    }
+    HANDLE find = FindFirstFileW(pattern, data);
+    MarkAsOnWindows(find != INVALID_HANDLE_VALUE, *data);
+    return find;
+}
+BOOL WINAPI FindNextAsWindows(HANDLE find, LPWIN32_FIND_DATAW data)
+{
+    return MarkAsOnWindows(FindNextFileW(find, data), *data);
+}
+
+// Each folder's links lead to the other folder, so whatever the listing's
+// order, each kind is met once before the folder it leads to and once after.
+TEST_F(DiskScanTest, JunctionsNobodyMayListAreLeftOutUnseenAndNoUnlistedFolderHidesAnother)
+{
+    ASSERT_TRUE(MakeTree(temp, {"a\\f.txt", "b\\f.txt", "locked\\f.txt"}));
+    ASSERT_TRUE(RunLinuxShell(root, "ln -s ../b a/J && ln -s ../b a/K && ln -s ../a b/J && ln -s ../a b/K"));
+    {
+        const StandInCalls<FindFileCalls> windows({FindFirstAsWindows, FindNextAsWindows});
+        ScanFrom(root);
+    }
+    const std::vector<std::string> order = TempDir::EntriesInOrder(root);
+    const bool aFirst = std::find(order.begin(), order.end(), "a") < std::find(order.begin(), order.end(), "b");
+    const std::string first = root + (aFirst ? "\\a" : "\\b"), second = root + (aFirst ? "\\b" : "\\a");
+    EXPECT_EQ(SortedCopy(recorder.events),
+              SortedCopy({"D " + root, "D " + first, "F " + first + "\\f.txt", "D " + first + "\\K",
+                          Skipped(first + "\\K", kFolderUnreadable + "..."), "D " + second, "F " + second + "\\f.txt",
+                          Skipped(second + "\\K", kFolderWalkedAlready), "D " + root + "\\locked",
+                          Skipped(root + "\\locked", kFolderUnreadable + "..."), "END"}));
+}
+
 // A drive list and drive types standing in for the machine's.
 struct FakeDrives {
     static inline std::string list;  // root strings, each terminated, then an empty one

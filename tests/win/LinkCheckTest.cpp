@@ -25,7 +25,7 @@ TEST(LinkCheckTest, OnlyAFileThatLeadsElsewhereIsALink)
              const std::wstring path = static_cast<const wchar_t*>(handle);
              return static_cast<DWORD>(path.size() < size ? path.copy(buffer, path.size()) : path.size() + 1);
          },
-         [](HANDLE) -> BOOL { return TRUE; }, [](HANDLE, LPBY_HANDLE_FILE_INFORMATION) -> BOOL { return FALSE; }});
+         [](HANDLE) -> BOOL { return TRUE; }});
     const struct {
         const char* folder;
         const char* name;

@@ -1,5 +1,5 @@
 // The main window in process: its layout at 96 DPI, resizing, tab order,
-// start state, and the time command's settings over an empty target list.
+// start state, and the time command over an empty target list.
 #include "app/Unit1.h"
 #include "browser/DirectoryListBox.h"
 #include "browser/DriveComboBox.h"
@@ -205,6 +205,26 @@ TEST_F(MainWindowTest, ATypedCharacterIsReadBackExactly)
     EXPECT_EQ(form_->Edit7->Text(), ".â中🎉");
 }
 
+// While a command runs, nothing that could change what it works on takes
+// input, and the keys go to the form, where Esc reaches the command; then
+// each control and the focus are back as they were.
+TEST_F(MainWindowTest, LockedInputGreysTheSettingsAndTheBrowser)
+{
+    TForm1& f = *form_;
+    f.Show();
+    SetFocus(f.Edit7->Handle());
+    const std::initializer_list<TWinControl*> locked = {
+        f.Edit1,       f.Edit2, f.Edit3, f.Edit4, f.Edit5, f.Edit6, f.Edit7, f.DriveComboBox1, f.DirectoryListBox1,
+        f.FileListBox1};
+    CommandHost& host = f;
+    host.LockInput(true);
+    for (TWinControl* control : locked) EXPECT_FALSE(IsWindowEnabled(control->Handle())) << control->Name();
+    EXPECT_EQ(GetFocus(), f.Handle());
+    host.LockInput(false);
+    for (TWinControl* control : locked) EXPECT_TRUE(IsWindowEnabled(control->Handle())) << control->Name();
+    EXPECT_EQ(GetFocus(), f.Edit7->Handle());
+}
+
 // Minimising the application hides the window to the tray; the tray menu's
 // first item brings it back.
 TEST_F(MainWindowTest, MinimisingHidesToTheTrayAndShowBringsTheWindowBack)
@@ -248,33 +268,37 @@ std::wstring LocaleValue(LCTYPE type)
     return buffer;
 }
 
-// Also run under code page 1252, where the long date must read back the same.
-TEST_F(MainWindowTest, TimeCommandWritesTheFormatsAndPadsTheFieldsEvenWithNoTargets)
+// The time command writes no regional setting and tells no program of one;
+// the application still re-reads its formats when another program changes them.
+TEST_F(MainWindowTest, TimeCommandLeavesTheRegionalSettingsAndPadsTheFieldsEvenWithNoTargets)
 {
     SavedRegionalSettings saved;
     TForm1& f = *form_;
-    SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, "M/d/yyyy");
+    SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, "yyyy/M/d");
     SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, "h.mm.ss");
+    const std::wstring longDate = LocaleValue(LOCALE_SLONGDATE);
     Application->ReadFormatSettings();
-    ASSERT_EQ(Application->FormatSettings().dateOrder, 'M');
 
     f.Edit4->SetText("5");
     f.Edit5->SetText("");
     f.Edit6->SetText("07");
     f.Button1->Click();
 
-    EXPECT_EQ(LocaleValue(LOCALE_SSHORTDATE), L"yyyy-MM-dd");
-    EXPECT_EQ(LocaleValue(LOCALE_SLONGDATE), L"yyyy'\u5E74'M'\u6708'd'\u65E5");
-    EXPECT_EQ(LocaleValue(LOCALE_STIMEFORMAT), L"HH:mm:ss");
-    // The broadcast reached the application window inside the call.
-    EXPECT_EQ(Application->FormatSettings().dateOrder, 'Y');
-    EXPECT_EQ(Application->FormatSettings().dateSeparator, '-');
-    EXPECT_EQ(Application->FormatSettings().timeSeparator, ':');
+    EXPECT_EQ(LocaleValue(LOCALE_SSHORTDATE), L"yyyy/M/d");
+    EXPECT_EQ(LocaleValue(LOCALE_SLONGDATE), longDate);
+    EXPECT_EQ(LocaleValue(LOCALE_STIMEFORMAT), L"h.mm.ss");
+    EXPECT_EQ(Application->FormatSettings().dateSeparator, '/');
+    EXPECT_EQ(Application->FormatSettings().timeSeparator, '.');
     EXPECT_EQ(f.Edit4->Text(), "05");
     EXPECT_EQ(f.Edit5->Text(), "0");
     EXPECT_EQ(f.Edit6->Text(), "07");
     EXPECT_EQ(f.ProgressBar1->Max(), 0);
     EXPECT_EQ(f.ProgressBar1->Position(), 0);
+
+    SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, "d.M.yyyy");
+    SendMessageW(Application->Handle(), WM_WININICHANGE, 0, reinterpret_cast<LPARAM>(L"intl"));
+    EXPECT_EQ(Application->FormatSettings().dateOrder, 'D');
+    EXPECT_EQ(Application->FormatSettings().dateSeparator, '.');
 }
 
 TEST_F(MainWindowTest, RenameOperationsWorkThroughTheTargetListAndDriveTheBar)

@@ -40,6 +40,7 @@ struct Recorder {
     POINT cursor{321, 123};
     std::map<int, SHORT> keys;
     bool shellThrows = false;
+    BOOL shellAnswer = TRUE;
     HWND hidden = nullptr;  // the component's window, to name it in the log
 
     void Clear()
@@ -64,7 +65,7 @@ BOOL WINAPI RecordShell(DWORD command, PNOTIFYICONDATAW data)
     recorder->shellCalls.push_back(ShellCall{command, data->cbSize, data->hWnd, data->uID, data->uFlags,
                                              data->uCallbackMessage, data->hIcon, data->szTip});
     recorder->log.push_back("shell " + std::to_string(command));
-    return TRUE;
+    return recorder->shellAnswer;
 }
 
 BOOL WINAPI RecordCursor(LPPOINT point)
@@ -491,6 +492,36 @@ TEST_F(TaskbarIconTest, LoadedAddsAStoredVisibleEntryOnceMore)
     EXPECT_EQ(rec.log, (Log{"shell 0", "show"}));
     ASSERT_EQ(rec.shellCalls.size(), 1u);
     EXPECT_EQ(rec.shellCalls[0].tip, L"stored");
+}
+
+// A new taskbar (Explorer started again, or the notification area appearing
+// after it refused the first add at logon) gets a shown entry again, whatever
+// else the icon is set to. The broadcast must reach the hidden window.
+TEST_F(TaskbarIconTest, NewTaskbarGetsTheShownEntryAgain)
+{
+    auto tray = MakeTray();
+    tray->SetHint("Brisel批量文件更改器 V2.0");
+    rec.shellAnswer = FALSE;
+    tray->SetVisible(true);
+    rec.shellAnswer = TRUE;
+    auto broadcast = [&] {
+        rec.Clear();
+        DWORD_PTR result = 0;
+        SendMessageTimeoutW(HWND_BROADCAST, TantTaskbarIcon::TaskbarCreatedMessage(), 0, 0, SMTO_ABORTIFHUNG, 5000,
+                            &result);
+    };
+    for (bool enabled : {true, false}) {
+        tray->SetEnabled(enabled);
+        broadcast();
+        EXPECT_EQ(rec.log, (Log{"shell 0"})) << "enabled " << enabled;
+        ASSERT_EQ(rec.shellCalls.size(), 1u);
+        EXPECT_EQ(rec.shellCalls[0].flags, 7u);
+        EXPECT_EQ(rec.shellCalls[0].window, tray->WindowHandle());
+        EXPECT_EQ(rec.shellCalls[0].tip, L"Brisel批量文件更改器 V2.0");
+    }
+    tray->SetVisible(false);
+    broadcast();
+    EXPECT_TRUE(rec.log.empty());
 }
 
 std::vector<std::pair<DWORD, BOOL>> shellResults;

@@ -1,4 +1,4 @@
-#include "platform/ExactName.h"
+#include "platform/DirectoryEntries.h"
 #include "platform/LongPath.h"
 #include "platform/WideText.h"
 
@@ -12,7 +12,7 @@
 
 // Only exact names pass; a trailing dot or space is kept by the long form
 // of the path.
-TEST(ExactNameTest, OnlyNamesTheNarrowFormHoldsExactlyPass)
+TEST(DirectoryEntriesTest, OnlyNamesTheNarrowFormHoldsExactlyPass)
 {
     TempDir dir;
     ASSERT_TRUE(MakeHostileNames(dir.Path()));
@@ -27,7 +27,7 @@ TEST(ExactNameTest, OnlyNamesTheNarrowFormHoldsExactlyPass)
 
 // UTF-8 cannot carry an unpaired surrogate: such a name is never narrowed
 // into one that names another file.
-TEST(ExactNameTest, AnUnpairedSurrogateIsNotHeld)
+TEST(DirectoryEntriesTest, AnUnpairedSurrogateIsNotHeld)
 {
     std::string narrow;
     EXPECT_FALSE(NarrowExact(std::wstring(L"a") + wchar_t(0xD800) + L".txt", narrow));
@@ -35,7 +35,7 @@ TEST(ExactNameTest, AnUnpairedSurrogateIsNotHeld)
     EXPECT_EQ(narrow, "🎉.txt");
 }
 
-TEST(ExactNameTest, AFolderThatCannotBeReadSaysWhy)
+TEST(DirectoryEntriesTest, AFolderThatCannotBeReadSaysWhy)
 {
     TempDir dir;
     DirectoryEntries missing(dir.Path() + "\\gone\\*");
@@ -45,7 +45,7 @@ TEST(ExactNameTest, AFolderThatCannotBeReadSaysWhy)
 }
 
 // The long form turns off the platform's clean-up: only a canonical path may enter it.
-TEST(ExactNameTest, ExactWidePathIsCanonical)
+TEST(DirectoryEntriesTest, ExactWidePathIsCanonical)
 {
     const struct {
         const char* path;

@@ -1,4 +1,4 @@
-#include "platform/ExactName.h"
+#include "platform/DirectoryEntries.h"
 
 #include "platform/FindFileCalls.h"
 #include "platform/LongPath.h"

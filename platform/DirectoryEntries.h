@@ -1,6 +1,6 @@
-// Names in the narrow form, taken from the wide listing calls, exactly or
-// marked as only a display form: a look-alike (a.txt for â.txt) or '?' would
-// name another file or none.
+// The listing of one folder through the wide calls, and names in the narrow
+// form taken from it, exactly or marked as only a display form: a look-alike
+// (a.txt for â.txt) or '?' would name another file or none.
 #pragma once
 
 #include "platform/ScopedHandle.h"

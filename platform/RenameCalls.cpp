@@ -1,0 +1,7 @@
+#include "platform/RenameCalls.h"
+
+const RenameCalls& RenameCalls::Platform()
+{
+    static const RenameCalls platform = {SetFileInformationByHandle};
+    return platform;
+}
