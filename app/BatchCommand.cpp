@@ -109,6 +109,20 @@ void BatchCommand::Undo()
     Execute(CommandAction::Undo, [&] { UndoConfirmed(); });
 }
 
+void BatchCommand::List(const std::function<void()>& listing)
+{
+    // Within a command the input is locked already.
+    if (phase_ != CommandPhase::Idle) {
+        listing();
+        return;
+    }
+    Execute(CommandAction::Refresh, [&] {
+        phase_ = CommandPhase::Listing;
+        LockScope lock(host_);
+        listing();
+    });
+}
+
 // One command at a time; a close asked for while it ran comes after it.
 void BatchCommand::Execute(CommandAction action, const std::function<void()>& command)
 {

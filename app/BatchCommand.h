@@ -39,6 +39,9 @@ public:
     // An operation button clicked on its own: the batch over the targets as
     // they stand, with its report.
     void Operate(BatchKind kind);
+    // Reads a list that lets messages through meanwhile: outside a command
+    // it is locked as a command is, and a close waits for its end.
+    void List(const std::function<void()>& listing);
     // Puts back what the last batch changed, after asking.
     void Undo();
     bool CanUndo() const { return !record_.Empty(); }

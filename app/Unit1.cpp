@@ -31,6 +31,9 @@ void TForm1::FormCreate(TObject*)
     Application->OnMinimize = [this](TObject* sender) { N2Click(sender); };
     Application->SetHintColor(clLime);
     Application->OnShortCut = [this](const MSG& message) { return OnShortCut(message); };
+    // A long listing lets messages through; nothing may act on a half-read list.
+    FileListBox1->OnListing = [this](const std::function<void()>& listing) { command_->List(listing); };
+    FileListBox1->OnListingPump = [] { Application->ProcessMessages(); };
 }
 
 // Called as the window is destroyed.

@@ -8,6 +8,8 @@
 #include "app/ProgressBarFeed.h"
 #include "app/BatchRecord.h"
 #include "app/RenameOperation.h"
+#include "browser/DirectoryListBox.h"
+#include "browser/FileListBox.h"
 #include "components/DiskScan.h"
 #include "core/CaseMapping.h"
 #include "core/ExtensionMapping.h"
@@ -601,6 +603,90 @@ void LargeTreeBench(BarWindow& window)
                 peakRecorded - peakScanned, peakAfter - peakRecorded);
 }
 
+// The entries of one folder, bare: the listing calls alone.
+std::size_t BareListing(const std::string& folder)
+{
+    std::size_t count = 0;
+    WIN32_FIND_DATAW entry;
+    HANDLE find = FindFirstFileW(ExactWidePath(folder + "\\*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) return 0;
+    do ++count;
+    while (FindNextFileW(find, &entry));
+    FindClose(find);
+    return count;
+}
+
+// 100,000 files in one folder read by the file list as the window has it
+// (messages let through, the longest stretch between two looks reported),
+// and 20,000 subfolders read by the directory list; each against the bare
+// listing of the same folder, alternating which goes first.
+void ListBench()
+{
+    constexpr int kFiles = 100000, kFolders = 20000;
+    TempDir root;
+    RunLinuxShell(root.Path(), "mkdir Files Folders Empty && cd Files && seq -f 'File%.0f.TXT' 0 " +
+                                   std::to_string(kFiles - 1) +
+                                   " | xargs touch && cd ../Folders && seq -f 'Folder%.0f' 0 " +
+                                   std::to_string(kFolders - 1) + " | xargs mkdir");
+    const std::string files = root.PathOf("Files"), folders = root.PathOf("Folders"), empty = root.PathOf("Empty");
+    TForm* form = new TForm(Application, "TListBenchForm");
+    form->SetDesignClientSize(400, 400);
+    auto* fileList = new TFileListBox(form);
+    fileList->SetMultiSelect(true);
+    fileList->SetParent(form);
+    fileList->SetBounds(0, 0, 200, 400);
+    auto* dirList = new TDirectoryListBox(form);
+    dirList->SetParent(form);
+    dirList->SetBounds(200, 0, 200, 400);
+    form->FinishCreation();
+    form->Show();
+    fileList->SetDirectory(empty);
+    dirList->SetDirectory(empty);
+    Application->ProcessMessages();
+
+    Stopwatch sinceStart;
+    double lastLook = 0, longestGap = 0;
+    auto look = [&] {
+        const double now = sinceStart.Milliseconds();
+        longestGap = std::max(longestGap, now - lastLook);
+        lastLook = now;
+    };
+    fileList->OnListing = [&](const std::function<void()>& listing) {
+        lastLook = sinceStart.Milliseconds();
+        listing();
+        look();
+    };
+    fileList->OnListingPump = [&] {
+        look();
+        Application->ProcessMessages();
+    };
+    Rounds fileRounds("file list, 100000 files / bare listing"),
+        dirRounds("directory list, 20000 subfolders / bare listing");
+    const double peakBefore = PeakWorkingSetMB();
+    for (int round = 0; round < 2 * kRounds; ++round) {
+        Alternate(
+            round, fileRounds, [&] { return Settled(files, [&] { fileList->SetDirectory(files); }); },
+            [&] { return Settled(files, [&] { BareListing(files); }); });
+        if (fileList->Count() != kFiles) std::printf("  the file list holds %d entries\n", fileList->Count());
+        if (round + 1 < 2 * kRounds) fileList->SetDirectory(empty);
+        Alternate(
+            round, dirRounds, [&] { return Settled(folders, [&] { dirList->SetDirectory(folders); }); },
+            [&] { return Settled(folders, [&] { BareListing(folders); }); });
+        dirList->SetDirectory(empty);
+    }
+    PrintAll({&fileRounds, &dirRounds});
+    double nameBytes = 0;
+    for (int i = 0; i < fileList->Count(); ++i) nameBytes += static_cast<double>(fileList->Name(i).size());
+    std::printf("  longest stretch without a look at the window: %.0f ms\n", longestGap);
+    std::printf("  names %.2f MB; the list's own data %.2f MB (%.2fx); peak working set grew %.1f MB\n",
+                nameBytes / 1048576.0, static_cast<double>(fileList->NameBytes()) / 1048576.0,
+                static_cast<double>(fileList->NameBytes()) / nameBytes, PeakWorkingSetMB() - peakBefore);
+    fileList->SelectAll();
+    const double selected = Time([&] { fileList->Reread(fileList->SelectedNames()); });
+    std::printf("  all %d selected, read again keeping the selection: %d selected, %.0f ms\n", fileList->Count(),
+                fileList->SelCount(), selected);
+}
+
 }  // namespace
 
 // Runs the benchmarks named on the command line, or all of them.
@@ -625,6 +711,7 @@ int main(int argc, char** argv)
     if (wanted("undo")) CaseUndoBench(window);
     if (wanted("time")) FileTimeBench(window);
     if (wanted("unicode")) UnicodeDeepBench(window);
+    if (wanted("list")) ListBench();
     if (wanted("scan")) {
         ScanBench("scanner / bare recursive walk", kFolders, kFilesPerFolder);
         // The scanner's cost per folder shows where folders are many and small.

@@ -5,6 +5,7 @@
 
 #include "core/CaseMapping.h"
 #include "core/DirectoryPath.h"
+#include "core/NameList.h"
 #include "core/PathShortening.h"
 #include "resources/resource.h"
 #include "platform/DirectoryEntries.h"
@@ -55,14 +56,18 @@ bool ReadSubdirectories(const std::string& dir, std::vector<std::string>& names)
             // An empty drive root has no "." entry, so nothing is found there.
             entered = entries.Error() == ERROR_FILE_NOT_FOUND;
         } else {
+            core::NameList found;
+            std::string key;
             while (entries.Next()) {
-                if (Listable(entries)) names.push_back(entries.Name());
+                if (!Listable(entries)) continue;
+                IgnoreCaseSortKey(entries.WideName(), key);
+                found.Add(entries.Name(), key);
             }
+            found.Sort();
+            names.reserve(found.Size());
+            for (size_t i = 0; i < found.Size(); ++i) names.emplace_back(found[i]);
         }
     }
-    std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        return CompareIgnoreCase(a, b) == CSTR_LESS_THAN;
-    });
     return entered;
 }
 
@@ -71,6 +76,7 @@ bool ReadSubdirectories(const std::string& dir, std::vector<std::string>& names)
 TDirectoryListBox::TDirectoryListBox(TComponent* owner)
     : TCustomListBox(owner), glyphs_{RES_OPENFOLDER, RES_CURRENTFOLDER, RES_CLOSEDFOLDER}
 {
+    ownItems_ = true;
     directory_ = ReadStartDirectory();
     ReadVolumeFlags();
 }
@@ -105,6 +111,11 @@ void TDirectoryListBox::ReadVolumeFlags()
     lowerCaseNames_ = known && !(flags & (FS_CASE_SENSITIVE | FS_CASE_IS_PRESERVED));
 }
 
+std::string TDirectoryListBox::OwnItemText(int index) const
+{
+    return items_[static_cast<size_t>(index)].text;
+}
+
 bool TDirectoryListBox::SamePath(const std::string& a, const std::string& b) const
 {
     if (caseSensitive_) return a == b;
@@ -116,10 +127,9 @@ void TDirectoryListBox::BuildList(const std::vector<std::string>& subdirectories
     items_ = core::BuildDirectoryItems(directory_, subdirectories);
     if (!HandleAllocated()) return;
     SendMessageW(handle_, WM_SETREDRAW, FALSE, 0);
-    Clear();
+    SetItemCount(static_cast<int>(items_.size()));
     int current = -1;
-    for (size_t i = 0; i < items_.size(); ++i) {
-        AddItem(items_[i].text);
+    for (size_t i = 0; i < items_.size() && current < 0; ++i) {
         if (items_[i].glyph == core::FolderGlyph::CurrentFolder) current = static_cast<int>(i);
     }
     SetItemIndex(current);

@@ -41,6 +41,7 @@ protected:
     void DoubleClicked() override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void BoundsChanged() override;
+    std::string OwnItemText(int index) const override;
 
 private:
     LRESULT OnGetDlgCode(WPARAM wParam, LPARAM lParam);

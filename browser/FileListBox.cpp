@@ -7,11 +7,15 @@
 #include "core/DirectoryPath.h"
 #include "core/BusyPointer.h"
 #include "platform/DirectoryEntries.h"
+#include "toolkit/ListItems.h"
 #include "toolkit/SystemPictures.h"
 
 #include <set>
+#include <unordered_set>
 
 namespace {
+
+constexpr ULONGLONG kPumpEveryMs = 50;
 
 std::vector<std::string> MaskPatterns(const std::string& mask)
 {
@@ -26,12 +30,24 @@ std::vector<std::string> MaskPatterns(const std::string& mask)
     return patterns;
 }
 
+// Clears a flag on every way out of a listing.
+class Raised {
+public:
+    explicit Raised(bool& flag) : flag_(flag) { flag_ = true; }
+    ~Raised() { flag_ = false; }
+    Raised(const Raised&) = delete;
+    Raised& operator=(const Raised&) = delete;
+
+private:
+    bool& flag_;
+};
+
 }  // namespace
 
 TFileListBox::TFileListBox(TComponent* owner) : TCustomListBox(owner)
 {
-    // The list control keeps the names in order, whatever the order found.
-    sorted_ = true;
+    // The list orders the names itself, whatever the order found.
+    ownItems_ = true;
     directory_ = ReadStartDirectory();
 }
 
@@ -50,7 +66,7 @@ void TFileListBox::HandleCreated()
 
 void TFileListBox::SetDirectory(const std::string& directory)
 {
-    if (CompareIgnoreCase(directory, directory_) == CSTR_EQUAL) return;
+    if (listing_ || CompareIgnoreCase(directory, directory_) == CSTR_EQUAL) return;
     directory_ = directory;
     ReadFileNames();
 }
@@ -60,23 +76,51 @@ void TFileListBox::Update()
     ReadFileNames();
 }
 
+void TFileListBox::DrawItem(int index, HDC dc, const RECT& rect, bool selected, bool)
+{
+    if (index < static_cast<int>(names_.Size())) DrawTextItem(dc, rect, std::string(Name(index)), selected);
+}
+
 std::vector<std::string> TFileListBox::SelectedNames() const
 {
     std::vector<std::string> names;
-    for (int i = 0; i < Count(); ++i) {
-        if (Selected(i)) names.push_back(ItemText(i));
+    const int count = SelCount();
+    if (count <= 0) return names;
+    std::vector<int> indexes(static_cast<size_t>(count));
+    const LRESULT got = SendMessageW(handle_, LB_GETSELITEMS, indexes.size(), reinterpret_cast<LPARAM>(indexes.data()));
+    if (got == LB_ERR) return names;
+    indexes.resize(static_cast<size_t>(got));
+    names.reserve(indexes.size());
+    for (int index : indexes) {
+        if (index >= 0 && index < static_cast<int>(names_.Size())) names.emplace_back(Name(index));
     }
     return names;
 }
 
 void TFileListBox::Reread(const std::vector<std::string>& selectNames)
 {
-    const std::set<std::string> selected(selectNames.begin(), selectNames.end());
+    if (listing_) return;
+    const std::unordered_set<std::string_view> selected(selectNames.begin(), selectNames.end());
     ReadFileNames();
     if (selected.empty()) return;
-    for (int i = 0; i < Count(); ++i) {
-        if (selected.count(ItemText(i))) SetSelected(i, true);
+    std::vector<int> indexes;
+    for (size_t i = 0; i < names_.Size(); ++i) {
+        if (selected.count(names_[i])) indexes.push_back(static_cast<int>(i));
     }
+    SelectIndexes(indexes);
+}
+
+void TFileListBox::SelectIndexes(const std::vector<int>& indexes)
+{
+    SendMessageW(handle_, WM_SETREDRAW, FALSE, 0);
+    for (size_t first = 0; first < indexes.size();) {
+        size_t last = first;
+        while (last + 1 < indexes.size() && indexes[last + 1] == indexes[last] + 1) ++last;
+        SendMessageW(handle_, LB_SELITEMRANGEEX, static_cast<WPARAM>(indexes[first]), indexes[last]);
+        first = last + 1;
+    }
+    SendMessageW(handle_, WM_SETREDRAW, TRUE, 0);
+    Invalidate();
 }
 
 void TFileListBox::SelectAll()
@@ -86,28 +130,52 @@ void TFileListBox::SelectAll()
 
 void TFileListBox::ReadFileNames()
 {
-    if (!HandleAllocated()) return;  // read when the window is made
-    HCURSOR previousCursor = nullptr;
-    bool busy = false;
-    SendMessageW(handle_, WM_SETREDRAW, FALSE, 0);
-    Clear();
+    if (!HandleAllocated() || listing_) return;  // read when the window is made; one listing at a time
+    Raised listing(listing_);
+    if (OnListing)
+        OnListing([this] { ListNames(); });
+    else
+        ListNames();
+}
+
+void TFileListBox::ListNames()
+{
+    // Emptied first: nothing half-read is shown, or drawn, while messages go through.
+    names_.Clear();
+    SetItemCount(0);
+    HCURSOR previousCursor = nullptr, busyCursor = nullptr;
+    ULONGLONG nextPump = GetTickCount64() + kPumpEveryMs;
+    core::NameList found;
     if (!directory_.empty()) {
         std::set<std::string> listed;  // a name matched by two patterns is listed once
-        for (const std::string& pattern : MaskPatterns(mask_)) {
+        const std::vector<std::string> patterns = MaskPatterns(mask_);
+        std::string key;
+        for (const std::string& pattern : patterns) {
             // A name that is not exact would address another file (a.txt for â.txt), or none.
             DirectoryEntries entries(core::WithTrailingBackslash(directory_) + pattern);
             while (entries.Next()) {
                 if (entries.IsDirectory() || !entries.NameIsExact()) continue;
-                if (!listed.insert(entries.Name()).second) continue;
-                int index = AddItem(entries.Name());
-                if (!busy && index >= 0 && core::ShowsBusyPointer(static_cast<size_t>(index))) {
-                    previousCursor = ::SetCursor(SystemCursor(IDC_WAIT));
-                    busy = true;
+                if (patterns.size() > 1 && !listed.insert(entries.Name()).second) continue;
+                IgnoreCaseSortKey(entries.WideName(), key);
+                found.Add(entries.Name(), key);
+                if (!busyCursor && core::ShowsBusyPointer(found.Size() - 1)) {
+                    busyCursor = SystemCursor(IDC_WAIT);
+                    previousCursor = ::SetCursor(busyCursor);
+                }
+                if (OnListingPump && GetTickCount64() >= nextPump) {
+                    OnListingPump();
+                    // The window's pointer came back as the mouse moved.
+                    if (busyCursor) ::SetCursor(busyCursor);
+                    nextPump = GetTickCount64() + kPumpEveryMs;
                 }
             }
         }
     }
-    if (busy) ::SetCursor(previousCursor);
-    SendMessageW(handle_, WM_SETREDRAW, TRUE, 0);
+    // The sort takes a while of its own at 100,000 names: a look at the window first.
+    if (OnListingPump && found.Size() > 0) OnListingPump();
+    found.Sort();
+    names_.Swap(found);
+    SetItemCount(static_cast<int>(names_.Size()));
+    if (busyCursor) ::SetCursor(previousCursor);
     Invalidate();
 }

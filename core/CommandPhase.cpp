@@ -4,20 +4,20 @@ namespace core {
 
 namespace {
 
-constexpr int kPhases = 6;
+constexpr int kPhases = 7;
 constexpr int kActions = 8;
 
 // One row per action, one column per phase, in the enums' order.
 constexpr bool kAllowed[kActions][kPhases] = {
-    // Idle  Confirming Gathering Running Reporting Closing
-    {true, false, false, false, false, false},  // Command
-    {true, false, false, false, false, false},  // About
-    {true, false, false, false, false, false},  // FileListMenu
-    {true, false, false, false, false, false},  // Undo
-    {true, false, false, false, false, false},  // Refresh
-    {true, false, false, false, false, false},  // SelectAll
-    {true, false, false, false, false, true},   // Close
-    {false, true, true, true, true, false},     // Stop
+    // Idle  Confirming Gathering Running Reporting Closing Listing
+    {true, false, false, false, false, false, false},  // Command
+    {true, false, false, false, false, false, false},  // About
+    {true, false, false, false, false, false, false},  // FileListMenu
+    {true, false, false, false, false, false, false},  // Undo
+    {true, false, false, false, false, false, false},  // Refresh
+    {true, false, false, false, false, false, false},  // SelectAll
+    {true, false, false, false, false, true, false},   // Close
+    {false, true, true, true, true, false, false},     // Stop
 };
 
 }  // namespace

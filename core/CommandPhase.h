@@ -10,6 +10,7 @@ enum class CommandPhase {
     Running,     // the batch works through the targets
     Reporting,   // its outcome is shown
     Closing,     // a close asked for meanwhile is carried out
+    Listing,     // outside a command, a long listing lets messages through
 };
 
 enum class CommandAction {

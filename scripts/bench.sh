@@ -3,7 +3,7 @@
 # (Xvfb with Wine's virtual desktop when there is no display). Takes minutes:
 # a rename costs about 2 ms under Wine. Each case alternates the batch with
 # its bare loop for several rounds and prints the median ratio and its spread.
-# Usage: bench.sh [progress|extension|lower|undo|time|unicode|scan|large]...
+# Usage: bench.sh [progress|extension|lower|undo|time|unicode|list|scan|large]...
 # (default: all but large, which takes minutes on its own)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

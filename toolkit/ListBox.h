@@ -20,10 +20,21 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void HandleCreated() override;
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // A list that keeps its items itself (ownItems_): the control holds only
+    // their count and selection and draws the rows in view; a text asked of
+    // it comes from OwnItemText.
+    void SetItemCount(int count);
+    virtual std::string OwnItemText(int) const { return std::string(); }
     bool OwnPaint() const override { return false; }
     virtual void DoubleClicked() {}
     virtual void SelectionChanged() {}
 
     bool sorted_ = false;
     bool multiSelect_ = false;
+    bool ownItems_ = false;
+
+private:
+    LRESULT OnGetText(WPARAM index, LPARAM buffer);
+    void ChooseNextStartingWith(wchar_t letter);
 };

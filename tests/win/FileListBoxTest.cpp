@@ -3,12 +3,16 @@
 #include "BrowserTestHost.h"
 #include "HostileNames.h"
 #include "LinuxShell.h"
+#include "StandInCalls.h"
 #include "TempTree.h"
+#include "browser/CompareIgnoreCase.h"
+#include "platform/FindFileCalls.h"
 #include "platform/WideText.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -65,6 +69,8 @@ TEST_F(FileListBoxTest, ListsEveryFileOfTheWorkingDirectoryButNoDirectories)
     EXPECT_EQ(list->ItemHeight(), Scale(12));
 }
 
+// In the user's collation, as the locale compares: hyphens, accents,
+// digits and Chinese where an order by bytes or by upper case differs.
 TEST_F(FileListBoxTest, KeepsNamesSortedWithoutRegardToCase)
 {
     for (const char* name : {"beta.txt", "Gamma.txt", "alpha.txt", "Delta.txt", "_under.txt", "b.txt"})
@@ -72,6 +78,15 @@ TEST_F(FileListBoxTest, KeepsNamesSortedWithoutRegardToCase)
     TFileListBox* list = MakeList();
     EXPECT_EQ(ItemTexts(*list),
               (std::vector<std::string>{"_under.txt", "alpha.txt", "b.txt", "beta.txt", "Delta.txt", "Gamma.txt"}));
+
+    for (const char* name : {"co-op.txt", "coop.txt", "Co_op.txt", "10.txt", "9.txt", "Éclair.txt", "eclair.txt",
+                             "Ezra.txt", "中文.txt", "~tilde.txt", "a b.txt"})
+        temp.WriteFile(std::string("Files\\") + name);
+    list->Update();
+    const std::vector<std::string> names = ItemTexts(*list);
+    ASSERT_EQ(names.size(), 17u);
+    for (size_t i = 1; i < names.size(); ++i)
+        EXPECT_NE(CompareIgnoreCase(names[i - 1], names[i]), CSTR_GREATER_THAN) << names[i - 1] << " > " << names[i];
 }
 
 TEST_F(FileListBoxTest, ReadsOnlyWhenPointedAtAnotherDirectory)
@@ -119,12 +134,20 @@ TEST_F(FileListBoxTest, RootDirectoryAndMasks)
 // must not select the one that was not chosen.
 TEST_F(FileListBoxTest, RereadKeepsSelectedExactlyTheNamesThatWere)
 {
-    ASSERT_TRUE(RunLinuxShell(folder, "touch README ReadMe other"));
+    ASSERT_TRUE(RunLinuxShell(folder, "touch README ReadMe other f1 f2 f3"));
     TFileListBox* list = MakeList();
-    ASSERT_EQ(list->Count(), 3);
-    for (int i = 0; i < list->Count(); ++i) list->SetSelected(i, list->ItemText(i) == "README");
+    ASSERT_EQ(list->Count(), 6);
+    list->SelectAll();
+    EXPECT_EQ(list->SelectedNames(), ItemTexts(*list));
+    for (int i = 0; i < list->Count(); ++i) {
+        const std::string name = list->ItemText(i);
+        list->SetSelected(i, name == "README" || name == "f1" || name == "f2");
+    }
     list->Reread();
-    EXPECT_EQ(list->SelectedNames(), std::vector<std::string>{"README"});
+    EXPECT_EQ(list->SelectedNames(), (std::vector<std::string>{"f1", "f2", "README"}));
+    // Each selected entry once, in the list's order, whatever order the names come in.
+    list->Reread({"other", "f3", "f1", "f1"});
+    EXPECT_EQ(list->SelectedNames(), (std::vector<std::string>{"f1", "f3", "other"}));
 }
 
 TEST_F(FileListBoxTest, LongListingPutsThePointerBack)
@@ -137,6 +160,49 @@ TEST_F(FileListBoxTest, LongListingPutsThePointerBack)
     EXPECT_EQ(list->Count(), 130);
     EXPECT_EQ(list->ItemText(129), "f1129.txt");
     EXPECT_EQ(GetCursor(), arrow);
+}
+
+int entriesGiven = 0;
+
+// A listing that takes longer than the list waits between two looks at the window.
+BOOL WINAPI SlowFindNext(HANDLE find, LPWIN32_FIND_DATAW data)
+{
+    if (++entriesGiven % 20 == 0) Sleep(80);
+    return FindNextFileW(find, data);
+}
+
+// A long listing lets the window answer, inside the window's own wrapping;
+// a request to read meanwhile is refused, so the list is never read half
+// from one folder and half from another.
+TEST_F(FileListBoxTest, ALongListingLetsMessagesThroughAndRefusesAnotherMeanwhile)
+{
+    for (int i = 0; i < 60; ++i) temp.WriteFile("Files\\f" + std::to_string(i) + ".txt");
+    temp.WriteFile("Other\\elsewhere.txt");
+    TFileListBox* list = MakeList();
+    ASSERT_EQ(list->Count(), 60);
+    int wrapped = 0, pumped = 0;
+    list->OnListing = [&](const std::function<void()>& listing) {
+        ++wrapped;
+        listing();
+    };
+    list->OnListingPump = [&] {
+        ++pumped;
+        EXPECT_TRUE(list->Listing());
+        EXPECT_EQ(list->Count(), 0) << "a half-read list is shown";
+        list->SetDirectory(other);
+        list->Reread({"elsewhere.txt"});
+        list->Update();
+    };
+    {
+        const StandInCalls<FindFileCalls> slow({FindFileCalls::Platform().findFirstFile, SlowFindNext});
+        list->Update();
+    }
+    EXPECT_EQ(wrapped, 1);
+    EXPECT_GE(pumped, 1);
+    EXPECT_FALSE(list->Listing());
+    EXPECT_EQ(list->Directory(), folder);
+    EXPECT_EQ(list->Count(), 60);
+    EXPECT_EQ(list->SelCount(), 0);
 }
 
 }  // namespace

@@ -1,22 +1,8 @@
 #include "UiListBox.h"
 
-#include "UiText.h"
-
 int UiListBox::Count() const
 {
     return static_cast<int>(Ask(LB_GETCOUNT));
-}
-
-std::string UiListBox::Text(int index) const
-{
-    return UiText::ItemText(window_, LB_GETTEXTLEN, LB_GETTEXT, index);
-}
-
-std::vector<std::string> UiListBox::Items() const
-{
-    std::vector<std::string> items;
-    for (int i = 0, n = Count(); i < n; ++i) items.push_back(Text(i));
-    return items;
 }
 
 bool UiListBox::IsSelected(int index) const

@@ -4,15 +4,14 @@
 #include <string>
 #include <vector>
 
-// A list box of another process read through its standard messages (the
-// list must keep strings, LBS_HASSTRINGS, for the texts).
+// A list box of another process read through its standard messages. Its
+// texts are not among them: a list that keeps its items itself (LBS_NODATA)
+// gives other processes none.
 class UiListBox : public UiControl {
 public:
     using UiControl::UiControl;
 
     int Count() const;  // -1 if the list did not answer
-    std::string Text(int index) const;
-    std::vector<std::string> Items() const;
     bool IsSelected(int index) const;
     int SelectedCount() const;  // LB_GETSELCOUNT: -1 for a single-selection list
     std::vector<int> SelectedIndexes() const;
