@@ -3,6 +3,10 @@
 // command is to store for the typed fields.
 #pragma once
 
+#include "platform/ScopedHandle.h"
+#include "platform/WideText.h"
+
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdint>
@@ -34,4 +38,26 @@ inline std::string UtcText(uint64_t ticks)
               fields.wMinute, fields.wSecond);
     if (fields.wMilliseconds) wsprintfA(text + 19, ".%03u", fields.wMilliseconds);
     return text;
+}
+
+struct Times {
+    unsigned long long lastAccess = 0;
+    unsigned long long lastWrite = 0;
+    bool operator==(const Times& other) const { return lastAccess == other.lastAccess && lastWrite == other.lastWrite; }
+};
+
+inline Times TimesOf(const std::string& path)
+{
+    Times times;
+    ScopedHandle file(CreateFileW(Widen(path).c_str(), FILE_READ_ATTRIBUTES,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0,
+                                  nullptr),
+                      CloseHandle);
+    EXPECT_TRUE(file.IsOpen()) << path;
+    if (!file.IsOpen()) return times;
+    FILETIME creation, access, write;
+    EXPECT_TRUE(GetFileTime(file.Get(), &creation, &access, &write));
+    times.lastAccess = Ticks(access);
+    times.lastWrite = Ticks(write);
+    return times;
 }

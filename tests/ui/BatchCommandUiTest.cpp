@@ -108,21 +108,17 @@ TEST_F(BatchCommandUiTest, RenamesTheTreeAndEveryOtherAnswerChangesNothing)
 
     using Decline = bool (*)(const UiMessageDialog& dialog);
     const std::pair<const char*, Decline> ways[] = {
-        {"Esc", [](const UiMessageDialog& d) { return UiInput::Press(d.Window(), VK_ESCAPE) && d.WaitClosed(5000); }},
-        {"close box",
-         [](const UiMessageDialog& d) { return d.Window().Post(WM_SYSCOMMAND, SC_CLOSE) && d.WaitClosed(5000); }},
-        {"Alt+F4",
-         [](const UiMessageDialog& d) {
-             return UiInput::Press(d.Window(), VK_F4, UiInput::Alt) && d.WaitClosed(5000);
-         }},
-        {"N", [](const UiMessageDialog& d) { return UiInput::Press(d.Window(), 'N') && d.WaitClosed(5000); }},
+        {"Esc", [](const UiMessageDialog& d) { return UiInput::Press(d.Window(), VK_ESCAPE); }},
+        {"close box", [](const UiMessageDialog& d) { return d.Window().Post(WM_SYSCOMMAND, SC_CLOSE); }},
+        {"Alt+F4", [](const UiMessageDialog& d) { return UiInput::Press(d.Window(), VK_F4, UiInput::Alt); }},
+        {"N", [](const UiMessageDialog& d) { return UiInput::Press(d.Window(), 'N'); }},
     };
     for (const auto& [name, decline] : ways) {
         SCOPED_TRACE(name);
         ASSERT_TRUE(app_.ClickCommandButton(BriselApp::UpperCase));
         UiMessageDialog dialog = app_.WaitConfirmation();
         ASSERT_TRUE(dialog) << app_.DescribeWindows();
-        ASSERT_TRUE(decline(dialog)) << "the confirmation stayed open";
+        ASSERT_TRUE(decline(dialog) && dialog.WaitClosed(5000)) << "the confirmation stayed open";
         EXPECT_EQ(app_.ProgressBar().Position(), 0);
         EXPECT_EQ(app_.ProgressBar().Maximum(), 3);
         EXPECT_EQ(TreeOnDisk(), lower);

@@ -32,15 +32,9 @@ protected:
     {
         std::vector<std::string> stamps;
         for (const char* file : kFiles) {
-            HANDLE handle =
-                CreateFileW(Widen(folder_.PathOf(file)).c_str(), FILE_READ_ATTRIBUTES,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
-            FILETIME lastAccess{}, lastWrite{};
-            EXPECT_TRUE(handle != INVALID_HANDLE_VALUE && GetFileTime(handle, nullptr, &lastAccess, &lastWrite))
-                << file;
-            if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
-            stamps.push_back(UtcText(Ticks(lastWrite)));
-            stamps.push_back(UtcText(Ticks(lastAccess)));
+            const Times times = TimesOf(folder_.PathOf(file));
+            stamps.push_back(UtcText(times.lastWrite));
+            stamps.push_back(UtcText(times.lastAccess));
         }
         return stamps;
     }

@@ -149,8 +149,6 @@ struct Scenario {
     int barMax, barPosition;        // the bar stood at 5 of 9 before
 };
 
-const std::string kSeparatorRefusal = core::AddFullStop(core::ExtensionTextRefusal("a/b"));
-
 using P = CommandPhase;
 using K = BatchKind;
 const std::vector<std::string> kLower{"Sub", "Sub\\b.txt", "Sub\\c.txt", "a.txt"};
@@ -189,7 +187,7 @@ const Scenario kScenarios[] = {
      {"confirm", "other command locked", "reselect"}, kHtml, 3, 3},
     // A close while the outcome is shown waits for it.
     {"CloseDuringReport", K::Extension, "..\\x", "", {}, true, P::Reporting, 1, Act::Close,
-     {"confirm", "error " + kSeparatorRefusal, "close asked locked", "close"}, kTree, 3, 0},
+     {"confirm", "error " + core::AddFullStop(core::ExtensionTextRefusal("a/b")), "close asked locked", "close"}, kTree, 3, 0},
     // clang-format on
 };
 
@@ -198,6 +196,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(MakeTree(folder_, {"A.TXT", "Sub\\B.TXT", "Sub\\C.TXT"}));
+        bar_->SetParent(&form_);
         form_.FinishCreation();
         bar_->SetMax(9);
         bar_->SetPosition(5);
@@ -207,11 +206,7 @@ protected:
     bool application_ = (EnsureApplication(), true);
     TempDir folder_;
     TForm form_{nullptr, "TBatchCommandTestForm"};
-    TProgressBar* bar_ = [this] {
-        auto* bar = new TProgressBar(&form_);  // owned by the form
-        bar->SetParent(&form_);
-        return bar;
-    }();
+    TProgressBar* bar_ = new TProgressBar(&form_);  // owned by the form
     ProgressBarFeed feed_{*bar_};
     ScriptedHost host_{folder_};
     TTargetList targets_;
@@ -247,7 +242,7 @@ TEST_P(BatchCommandTest, DoesWhatWasConfirmed)
     EXPECT_EQ(TreeOf(folder_.Path()), kTree);
     EXPECT_FALSE(command_.CanUndo());
     command_.Start(BatchKind::LowerCase);
-    EXPECT_EQ(TreeOf(folder_.Path()), (std::vector<std::string>{"Sub", "Sub\\b.txt", "Sub\\c.txt", "a.txt"}));
+    EXPECT_EQ(TreeOf(folder_.Path()), kLower);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scenarios, BatchCommandTest, ::testing::ValuesIn(kScenarios),

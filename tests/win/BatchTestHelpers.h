@@ -36,27 +36,6 @@ struct ProgressLog {
     }
 };
 
-struct Times {
-    unsigned long long lastAccess = 0;
-    unsigned long long lastWrite = 0;
-    bool operator==(const Times& other) const { return lastAccess == other.lastAccess && lastWrite == other.lastWrite; }
-};
-
-inline Times TimesOf(const std::string& path)
-{
-    Times times;
-    ScopedHandle file(CreateFileW(Widen(path).c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_EXISTING, 0, nullptr),
-                      CloseHandle);
-    EXPECT_TRUE(file.IsOpen()) << path;
-    if (!file.IsOpen()) return times;
-    FILETIME creation, access, write;
-    EXPECT_TRUE(GetFileTime(file.Get(), &creation, &access, &write));
-    times.lastAccess = Ticks(access);
-    times.lastWrite = Ticks(write);
-    return times;
-}
-
 // A file with times far from the ones the tests set.
 inline std::string OldFile(const TempDir& temp, const std::string& name, const std::string& content = "x")
 {
